@@ -1,0 +1,52 @@
+#ifndef BRAWLGEAR_FOUNDATION_REPORT_H
+#define BRAWLGEAR_FOUNDATION_REPORT_H
+
+// Every diagnostic of the engine goes through these helpers, so the formats
+// live in one place. All reports go to standard error. A report names the
+// source file that raised it by its base name without extension, which is
+// why engine units are named after the subsystem their reports speak for
+// ("Var", "VFS", "Utils", "Pointer", ...).
+
+namespace bg {
+
+class FixedString;
+
+// "ASSERTION FAILED:file:line: condition", then exit(1).
+[[noreturn]] void assertionFailed(const char* path, int line, const char* condition);
+// "ASSERTION FAILED:file:line:name: condition", then exit(1).
+[[noreturn]] void containerAssertionFailed(const char* path, int line, const char* name,
+                                           const char* condition);
+// "WARNING:file:line:name: message"; the caller carries on.
+void containerWarning(const char* path, int line, const char* name, const char* message);
+
+// "file:line: ERROR : message". Non-fatal: the caller returns its failure value.
+void reportError(const char* path, int line, const FixedString& message);
+// The same line, then exit(1).
+[[noreturn]] void fatalError(const char* path, int line, const FixedString& message);
+// "file:line: WARNING : message".
+void reportWarning(const char* path, int line, const FixedString& message);
+// "INFO : message".
+void reportInfo(const FixedString& message);
+
+// Base name of a source path without its extension: "src/config/Var.cpp" -> "Var".
+FixedString sourceName(const char* path);
+
+} // namespace bg
+
+#define BG_ASSERT(condition)                                                   \
+    do {                                                                       \
+        if (!(condition)) ::bg::assertionFailed(__FILE__, __LINE__, #condition); \
+    } while (0)
+
+#define BG_CONTAINER_ASSERT(name, condition)                                                \
+    do {                                                                                    \
+        if (!(condition)) ::bg::containerAssertionFailed(__FILE__, __LINE__, name, #condition); \
+    } while (0)
+
+#define BG_CONTAINER_WARNING(name, message) ::bg::containerWarning(__FILE__, __LINE__, name, message)
+#define BG_ERROR(message) ::bg::reportError(__FILE__, __LINE__, message)
+#define BG_FATAL(message) ::bg::fatalError(__FILE__, __LINE__, message)
+#define BG_WARNING(message) ::bg::reportWarning(__FILE__, __LINE__, message)
+#define BG_INFO(message) ::bg::reportInfo(message)
+
+#endif

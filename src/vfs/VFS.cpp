@@ -1,0 +1,198 @@
+#include "vfs/VFS.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <memory>
+#include <sys/stat.h>
+#include <unzip.h>
+
+namespace bg {
+
+SharedPointer<VFS> gVFS;
+
+namespace {
+// Largest file the engine takes: its size, plus the zero byte of text mode,
+// must fit the File's 32-bit size.
+constexpr unsigned long MAX_FILE_SIZE = INT_MAX - 1;
+// Archive entries are read in pieces of growing size, so a header that
+// claims more than the entry holds cannot make us allocate it up front.
+constexpr int FIRST_READ_SIZE = 1 << 20;
+} // namespace
+
+VFS::~VFS() { close(); }
+
+bool VFS::open(const char* archiveName) {
+    if (!archiveName || !*archiveName) {
+        BG_ERROR("VFS::open( const char* ) : Invalid file name. Unable to open the archive.");
+        return false;
+    }
+    unzFile handle = unzOpen(archiveName);
+    if (!handle) {
+        BG_ERROR(FixedString("VFS::open( const char* ) : Error during opening archive ") + archiveName);
+        return false;
+    }
+    // An archive already open would be lost with its handle: close it.
+    if (mHandle) unzClose(mHandle);
+    mHandle = handle;
+    mArchive = true;
+    return true;
+}
+
+int VFS::close() {
+    mArchive = false;
+    if (!mHandle) return 0;
+    int result = unzClose(mHandle);
+    mHandle = nullptr;
+    return result;
+}
+
+void VFS::setDirectory(const char* dir) {
+    mDirectory = dir;
+    mDirectory += "/";
+}
+
+void applySizeKey(char* data, int size) {
+    if (size < 1) return;
+    char key[16];
+    const int keyLength = std::snprintf(key, sizeof key, "%d", size);
+    for (int i = 0; i < size; ++i) data[i] = static_cast<char>(data[i] ^ key[i % keyLength]);
+}
+
+void TextReader::reset(const char* text) {
+    mText = text;
+    mLength = text ? static_cast<int>(std::strlen(text)) : 0;
+    mPosition = 0;
+    mLine = "";
+}
+
+const FixedString& TextReader::readLine() {
+    const int start = mPosition;
+    while (mPosition < mLength && mText[mPosition] != '\n' && mPosition - start < MAX_STR_SIZE - 1)
+        ++mPosition;
+    mLine = FixedString(mText ? mText + start : "", mPosition - start);
+    if (mPosition < mLength && mText[mPosition] == '\n')
+        while (mPosition < mLength && mText[mPosition] == '\n') ++mPosition;
+    return mLine;
+}
+
+File::File(const FixedString& name, bool binary) : mName(name), mBinary(binary) {
+    if (!name.empty()) load(name, binary);
+}
+
+TextReader& File::getTextReader() {
+    BG_ASSERT(!mBinary);
+    return mTextReader;
+}
+
+void File::unscramble() {
+    if (mSize < 1) return;
+    char& first = mData[0]; // fatal when a positive size has no data
+    applySizeKey(&first, mSize);
+}
+
+bool File::load(const FixedString& name, bool binary) {
+    const FixedString path = gVFS->fullPath(name);
+    if (name.empty()) {
+        BG_ERROR(FixedString("File::load( ") + name + " ) : Invalid file name.");
+        return false;
+    }
+    mData.free();
+    mTextReader.reset();
+    mBinary = binary;
+    mName = name;
+    // A failed load leaves no data and a size of 0, so nothing downstream
+    // walks a size that has no bytes behind it.
+    mSize = 0;
+    return gVFS->isArchive() ? loadFromArchive(path) : loadFromDisk(path);
+}
+
+void File::adopt(char* buffer, int size) {
+    if (!mBinary) {
+        buffer[size] = '\0';
+        ++size;
+        mTextReader.reset(buffer);
+    }
+    mSize = size;
+    mData = SharedArray<char>(buffer);
+}
+
+bool File::loadFromArchive(const FixedString& path) {
+    unzFile zip = gVFS->getArchiveHandle();
+    const FixedString where = FixedString("File::load( ") + path + " ) : ";
+    if (unzLocateFile(zip, path.c_str(), 2) != UNZ_OK) {
+        BG_ERROR(where + "unzLocateFile failed!");
+        return false;
+    }
+    unz_file_info info;
+    if (unzGetCurrentFileInfo(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
+        BG_ERROR(where + "unzGetCurrentFileInfo failed!");
+        return false;
+    }
+    if (info.uncompressed_size < 1 || info.uncompressed_size > MAX_FILE_SIZE) {
+        BG_ERROR(where + "Invalid file size.");
+        return false;
+    }
+    const int size = static_cast<int>(info.uncompressed_size);
+    if (unzOpenCurrentFile(zip) != UNZ_OK) {
+        BG_ERROR(where + "unzOpenCurrentFile failed!");
+        return false;
+    }
+    int capacity = std::min(size, FIRST_READ_SIZE);
+    std::unique_ptr<char[]> buffer(new char[static_cast<std::size_t>(capacity) + 1]);
+    int got = 0;
+    int result = 0;
+    while (got < size) {
+        if (got == capacity) {
+            capacity = static_cast<int>(std::min<long>(size, 2L * capacity));
+            std::unique_ptr<char[]> larger(new char[static_cast<std::size_t>(capacity) + 1]);
+            std::memcpy(larger.get(), buffer.get(), static_cast<std::size_t>(got));
+            buffer = std::move(larger);
+        }
+        result = unzReadCurrentFile(zip, buffer.get() + got, static_cast<unsigned>(capacity - got));
+        if (result <= 0) break;
+        got += result;
+    }
+    // Closing checks the CRC once the whole entry was read: a mismatch is
+    // damaged data, which we refuse like a failed read.
+    const int closed = unzCloseCurrentFile(zip);
+    if (result < 0 || got != size || closed != UNZ_OK) {
+        BG_ERROR(where + "unzReadCurrentFile failed!");
+        return false;
+    }
+    adopt(buffer.release(), size);
+    BG_INFO(where + mSize + " bytes - loaded!");
+    return true;
+}
+
+bool File::loadFromDisk(const FixedString& path) {
+    const FixedString where = FixedString("File::load( ") + path + " ) : ";
+    std::FILE* file = std::fopen(path.c_str(), mBinary ? "rb" : "r");
+    struct stat info;
+    if (file && (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode))) {
+        std::fclose(file);
+        file = nullptr;
+    }
+    if (!file) {
+        BG_ERROR(where + "Unable to open file!");
+        return false;
+    }
+    if (info.st_size < 1 || static_cast<unsigned long>(info.st_size) > MAX_FILE_SIZE) {
+        std::fclose(file);
+        BG_ERROR(where + "Invalid file size.");
+        return false;
+    }
+    const int size = static_cast<int>(info.st_size);
+    std::unique_ptr<char[]> buffer(new char[static_cast<std::size_t>(size) + 1]);
+    // The file may have shrunk since it was measured: keep what was read.
+    const int got = static_cast<int>(std::fread(buffer.get(), 1, static_cast<std::size_t>(size), file));
+    std::fclose(file);
+    if (got < 1) {
+        BG_ERROR(where + "Invalid file size.");
+        return false;
+    }
+    adopt(buffer.release(), got);
+    return true;
+}
+
+} // namespace bg
