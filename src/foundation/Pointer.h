@@ -15,6 +15,13 @@ namespace bg {
 
 namespace detail {
 
+// GCC 12 cannot see that a block outlives every holder but the last, and
+// warns about the count reads once several releases are inlined together.
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ >= 12
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wuse-after-free"
+#endif
+
 template <class T, bool IsArray> class SharedBlockOwner {
 public:
     SharedBlockOwner() = default;
@@ -61,6 +68,10 @@ private:
     };
     Block* mBlock = nullptr;
 };
+
+#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ >= 12
+#pragma GCC diagnostic pop
+#endif
 
 } // namespace detail
 

@@ -1,0 +1,147 @@
+#include "config/Var.h"
+#include "support/Expect.h"
+#include "support/Support.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using bg::VarManager;
+using bgtest::report;
+using bgtest::ScratchDir;
+
+namespace {
+
+class VarTest : public testing::Test {
+protected:
+    std::string cfg() const { return scratch / "Engine.cfg"; }
+    // Reads `content` as Engine.cfg and returns what end() writes back.
+    std::string roundTrip(const std::string& content) {
+        scratch.write("Engine.cfg", content);
+        VarManager vars(cfg().c_str());
+        vars.end();
+        return scratch.read("Engine.cfg");
+    }
+    ScratchDir scratch;
+};
+
+TEST_F(VarTest, WritesEveryVariableBackSortedByName) {
+    EXPECT_EQ(roundTrip("B = 2\n\nA = 1\n"), "A = 1\nB = 2\n");
+    EXPECT_EQ(roundTrip("b = 1\nB = 2\n_ = 3\n"), "B = 2\n_ = 3\nb = 1\n");
+    // Any separator token; extra tokens are dropped; CRLF line ends.
+    EXPECT_EQ(roundTrip("WIDTH : 1024 and more\r\n# a b\r\n"), "# = b\nWIDTH = 1024\n");
+    EXPECT_EQ(roundTrip(""), "");
+}
+
+TEST_F(VarTest, KeepsTheNameOfALineWithoutValue) {
+    EXPECT_EQ(roundTrip("\nLONELY\nPAIR =\nA = 1\n   \n"), "A = 1\nLONELY = \nPAIR = \n");
+    // What was written reads back the same.
+    EXPECT_EQ(roundTrip("A = 1\nLONELY = \nPAIR = \n"), "A = 1\nLONELY = \nPAIR = \n");
+}
+
+TEST_F(VarTest, ReadsValuesAsTheirReadersConvertThem) {
+    scratch.write("Engine.cfg", "W = 800.000000\nF = 1\nG = 2\nX = 0.5\n");
+    VarManager vars(cfg().c_str());
+    EXPECT_EQ(vars.get("W").toInt(), 800);
+    EXPECT_TRUE(vars.get("F").isOn());
+    EXPECT_FALSE(vars.get("G").isOn());
+    EXPECT_FLOAT_EQ(vars.get("X").toFloat(), 0.5f);
+    vars.get("W").set(1024);
+    EXPECT_STREQ(vars.get("W").getValue(), "1024");
+}
+
+TEST_F(VarTest, SplitsLinesLongerThan255Characters) {
+    const std::string line = "A = " + std::string(296, 'v');
+    scratch.write("Engine.cfg", line + "\nB = 1\n");
+    VarManager vars(cfg().c_str());
+    // 255 characters, then the other 45 as a line of their own.
+    EXPECT_EQ(vars.size(), 3);
+    EXPECT_EQ(std::string(vars.get("A").getValue()), std::string(251, 'v'));
+    EXPECT_STREQ(vars.get(std::string(45, 'v').c_str()).getValue(), "");
+    EXPECT_STREQ(vars.get("B").getValue(), "1");
+}
+
+TEST_F(VarTest, BinaryAndNulContentNeverCrash) {
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131 + 7) & 0xff);
+    binary[100] = '\n';
+    scratch.write("Engine.cfg", binary);
+    { VarManager vars(cfg().c_str()); }
+    EXPECT_EQ(roundTrip(std::string("A = 1\nB = 2\0C = 3\n", 18)), "A = 1\nB = 2\n");
+}
+
+TEST_F(VarTest, ReportsUnreadableFilesAndKeepsAnEmptyTable) {
+    testing::internal::CaptureStderr();
+    VarManager none(nullptr);
+    VarManager missing((scratch / "absent.cfg").c_str());
+    VarManager folder(scratch.path().c_str());
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(bgtest::matches(err, report("Var:#: ERROR : VarManager( fileName ) : Invalid file name\n"
+                                            "Var:#: ERROR : VarManager( " + scratch / "absent.cfg" +
+                                            " ) : Unable to open the file \n"
+                                            "Var:#: ERROR : VarManager( " + scratch.path() +
+                                            " ) : Unable to open the file \n")))
+        << err;
+    EXPECT_EQ(missing.size(), 0);
+}
+
+TEST_F(VarTest, AMissingNameIsFatal) {
+    scratch.write("Engine.cfg", "A = 1\n");
+    VarManager vars(cfg().c_str());
+    EXPECT_EXIT(vars.get("SDL_SCREEN_WIDTH"), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:Utils:#:Var Table: i >= 0\n"));
+}
+
+TEST_F(VarTest, MoreThan151VariablesIsFatal) {
+    std::string content;
+    for (int i = 0; i < 151; ++i) content += "V" + std::to_string(i) + " = " + std::to_string(i) + "\n";
+    scratch.write("Engine.cfg", content);
+    { EXPECT_EQ(VarManager(cfg().c_str()).size(), 151); }
+    scratch.write("Engine.cfg", content + "ONE_MORE = 1\n");
+    EXPECT_EXIT(VarManager(cfg().c_str()), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:Utils:#:Var Table: j != mCapacity\n"));
+}
+
+TEST_F(VarTest, AFailedSaveLeavesTheOldFileWhole) {
+    scratch.write("Engine.cfg", "B = 2\nA = 1\n");
+    VarManager vars(cfg().c_str());
+    vars.get("A").set("changed");
+    // Something in the way of the new file: even root cannot write it.
+    ASSERT_EQ(mkdir((cfg() + ".tmp" + std::to_string(getpid())).c_str(), 0755), 0);
+    testing::internal::CaptureStderr();
+    vars.end();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(bgtest::matches(err, report("Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() + "\n")))
+        << err;
+    EXPECT_EQ(scratch.read("Engine.cfg"), "B = 2\nA = 1\n");
+}
+
+TEST_F(VarTest, SavingReplacesTheFileAtomicallyAndKeepsLinksAndModes) {
+    scratch.write("real.cfg", "A = 1\n");
+    chmod((scratch / "real.cfg").c_str(), 0640);
+    ASSERT_EQ(symlink("real.cfg", cfg().c_str()), 0);
+    VarManager vars(cfg().c_str());
+    vars.get("A").set(2);
+    vars.end();
+    vars.end();
+    struct stat info;
+    ASSERT_EQ(lstat(cfg().c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(stat((scratch / "real.cfg").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(scratch.read("real.cfg"), "A = 2\n");
+    // No temporary file is left behind.
+    EXPECT_EQ(std::system(("test $(ls " + scratch.path() + " | wc -l) -eq 2").c_str()), 0);
+}
+
+TEST_F(VarTest, AFolderThatCannotTakeTheFileReportsTheError) {
+    VarManager vars((scratch / "no/such/dir/Engine.cfg").c_str());
+    testing::internal::CaptureStderr();
+    vars.end();
+    EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
+                                report("Var:#: ERROR : VarManager::end() : Unable to open file " +
+                                       scratch / "no/such/dir/Engine.cfg" + "\n")));
+}
+
+} // namespace

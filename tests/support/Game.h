@@ -1,0 +1,46 @@
+#ifndef BRAWLGEAR_TESTS_GAME_H
+#define BRAWLGEAR_TESTS_GAME_H
+
+// A game folder in a scratch directory, packed with the real packer and run
+// with the real executable.
+
+#include "support/Support.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace bgtest {
+
+// The keys the host reads before the main script runs.
+inline const char* const BASIC_CFG = "SDL_FULLSCREEN = 1\nVFS_LOAD_FROM_ARCHIVE = 0\nVFS_ARCHIVE = game.zip\n";
+
+class GameTest : public testing::Test {
+protected:
+    // Source files go to src/, the packed game to game/ (or game.zip).
+    void source(const std::string& relative, const std::string& bytes) { scratch.write("src/" + relative, bytes); }
+    void mainScript(const std::string& lua) { source("Scripts/Main.lua", lua); }
+
+    RunResult pack(const std::string& output = "game") {
+        return run({BRAWLGEAR_PACK_EXE, scratch / "src", scratch / output}, scratch.path());
+    }
+    // Packs src/ into game/, writes its Engine.cfg and runs the engine there.
+    RunResult play(const std::string& cfg = BASIC_CFG, const std::vector<std::string>& args = {"-windowed"}) {
+        const RunResult packed = pack();
+        EXPECT_EQ(packed.exitCode, 0) << packed.err;
+        scratch.write("game/Engine.cfg", cfg);
+        return runGame(args);
+    }
+    RunResult runGame(const std::vector<std::string>& args = {"-windowed"}) {
+        std::vector<std::string> argv{BRAWLGEAR_EXE};
+        argv.insert(argv.end(), args.begin(), args.end());
+        return run(argv, scratch / "game");
+    }
+    std::string savedCfg() const { return scratch.read("game/Engine.cfg"); }
+
+    ScratchDir scratch;
+};
+
+} // namespace bgtest
+
+#endif

@@ -1,0 +1,106 @@
+#include "support/Support.h"
+
+#include "vfs/VFS.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zip.h>
+
+namespace fs = std::filesystem;
+
+namespace bgtest {
+
+ScratchDir::ScratchDir() {
+    std::string pattern = (fs::temp_directory_path() / "brawlgear-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    mPath = pattern;
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code error;
+    fs::permissions(mPath, fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(mPath, error);
+}
+
+void ScratchDir::write(const std::string& relative, const std::string& bytes) const {
+    const fs::path target = fs::path(mPath) / relative;
+    fs::create_directories(target.parent_path());
+    writeFile(target.string(), bytes);
+}
+
+std::string ScratchDir::read(const std::string& relative) const { return readFile(*this / relative); }
+
+bool ScratchDir::exists(const std::string& relative) const { return fs::exists(fs::path(mPath) / relative); }
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeZip(const std::string& path, const ZipEntries& entries) {
+    zipFile zip = zipOpen(path.c_str(), APPEND_STATUS_CREATE);
+    if (!zip) throw std::runtime_error("cannot create " + path);
+    for (const auto& [name, bytes] : entries) {
+        zip_fileinfo info;
+        std::memset(&info, 0, sizeof info);
+        zipOpenNewFileInZip(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                            Z_DEFAULT_COMPRESSION);
+        zipWriteInFileInZip(zip, bytes.data(), static_cast<unsigned>(bytes.size()));
+        zipCloseFileInZip(zip);
+    }
+    zipClose(zip, nullptr);
+}
+
+RunResult run(const std::vector<std::string>& argv, const std::string& cwd,
+              const std::vector<std::string>& environment) {
+    char outName[] = "/tmp/brawlgear-out-XXXXXX";
+    char errName[] = "/tmp/brawlgear-err-XXXXXX";
+    const int outFd = mkstemp(outName);
+    const int errFd = mkstemp(errName);
+    RunResult result;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(cwd.c_str()) != 0) _exit(127);
+        const int nullFd = open("/dev/null", O_RDONLY);
+        dup2(nullFd, 0);
+        dup2(outFd, 1);
+        dup2(errFd, 2);
+        for (const std::string& entry : environment) putenv(const_cast<char*>(entry.c_str()));
+        std::vector<char*> args;
+        for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+        args.push_back(nullptr);
+        execv(args[0], args.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+    close(outFd);
+    close(errFd);
+    result.out = readFile(outName);
+    result.err = readFile(errName);
+    unlink(outName);
+    unlink(errName);
+    return result;
+}
+
+std::string scramble(std::string bytes) {
+    bg::applySizeKey(bytes.data(), static_cast<int>(bytes.size()));
+    return bytes;
+}
+
+} // namespace bgtest

@@ -1,0 +1,198 @@
+#include "vfs/VFS.h"
+#include "support/Expect.h"
+#include "support/Support.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <unzip.h>
+
+using bg::File;
+using bg::FixedString;
+using bg::gVFS;
+using bg::TextReader;
+using bg::VFS;
+using bgtest::report;
+using bgtest::ScratchDir;
+
+namespace {
+
+class VFSTest : public testing::Test {
+protected:
+    void SetUp() override {
+        gVFS = bg::SharedPointer<VFS>(new VFS);
+        gVFS->setDirectory(scratch.path().c_str());
+    }
+    void TearDown() override { gVFS.free(); }
+
+    // Loads a file and returns what the load printed.
+    std::string load(File& file, const std::string& name, bool binary, bool expectOk) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(file.load(name.c_str(), binary), expectOk) << name;
+        return testing::internal::GetCapturedStderr();
+    }
+    // Archive entries are named without the scratch folder: start over
+    // with a VFS whose prefix is empty.
+    void openArchive(const std::string& name) {
+        gVFS.free();
+        gVFS = bg::SharedPointer<VFS>(new VFS);
+        ASSERT_TRUE(gVFS->open((scratch / name).c_str()));
+    }
+    ScratchDir scratch;
+};
+
+TEST_F(VFSTest, DirectoryModeReadsBinaryAndTextFilesBehindThePrefix) {
+    scratch.write("Fonts/a.bin", std::string("\x00\x01\xff", 3));
+    File binary;
+    EXPECT_EQ(load(binary, "Fonts/a.bin", true, true), "");
+    EXPECT_EQ(binary.getSize(), 3);
+    EXPECT_EQ(std::string(binary.getData(), 3), std::string("\x00\x01\xff", 3));
+
+    scratch.write("t.txt", "0123456789");
+    File text("t.txt");
+    EXPECT_FALSE(text.isBinary());
+    EXPECT_EQ(text.getSize(), 11);
+    EXPECT_EQ(text.getData()[10], '\0');
+    EXPECT_STREQ(text.getName().c_str(), "t.txt");
+
+    gVFS->setDirectory("");
+    EXPECT_STREQ(gVFS->getDirectory(), "/");
+    EXPECT_EQ(gVFS->fullPath("x"), "/x");
+}
+
+TEST_F(VFSTest, RefusesMissingEmptyAndUnnamedFiles) {
+    scratch.write("empty", "");
+    scratch.write("dir/inner", "x");
+    File file;
+    const std::string dir = scratch.path() + "/";
+    EXPECT_TRUE(bgtest::matches(load(file, "", true, false), report("VFS:#: ERROR : File::load(  ) : Invalid file name.\n")));
+    EXPECT_TRUE(bgtest::matches(load(file, "empty", false, false),
+                                report("VFS:#: ERROR : File::load( " + dir + "empty ) : Invalid file size.\n")));
+    EXPECT_TRUE(bgtest::matches(load(file, "absent", true, false),
+                                report("VFS:#: ERROR : File::load( " + dir + "absent ) : Unable to open file!\n")));
+    EXPECT_TRUE(bgtest::matches(load(file, "dir", true, false),
+                                report("VFS:#: ERROR : File::load( " + dir + "dir ) : Unable to open file!\n")));
+    EXPECT_EQ(file.getData(), nullptr);
+    EXPECT_EQ(file.getSize(), 0);
+    file.unscramble(); // nothing to do, and not fatal
+}
+
+TEST_F(VFSTest, ArchiveModeFindsEntriesWhateverTheirLetterCase) {
+    bgtest::writeZip(scratch / "data.zip", {{"Scripts/Main.o", "0123456789"}, {"empty", ""}});
+    openArchive("data.zip");
+    EXPECT_TRUE(gVFS->isArchive());
+    File file;
+    EXPECT_EQ(load(file, "scripts/MAIN.O", false, true), "INFO : File::load( scripts/MAIN.O ) : 11 bytes - loaded!\n");
+    EXPECT_EQ(file.getSize(), 11);
+    EXPECT_EQ(file.getData()[10], '\0');
+    EXPECT_EQ(load(file, "Scripts/Main.o", true, true), "INFO : File::load( Scripts/Main.o ) : 10 bytes - loaded!\n");
+    EXPECT_EQ(std::string(file.getData(), 10), "0123456789");
+
+    EXPECT_TRUE(bgtest::matches(load(file, "empty", true, false),
+                                report("VFS:#: ERROR : File::load( empty ) : Invalid file size.\n")));
+    EXPECT_TRUE(bgtest::matches(load(file, "nothing", true, false),
+                                report("VFS:#: ERROR : File::load( nothing ) : unzLocateFile failed!\n")));
+    EXPECT_EQ(gVFS->close(), UNZ_OK);
+    EXPECT_FALSE(gVFS->isArchive());
+    EXPECT_EQ(gVFS->close(), 0);
+}
+
+TEST_F(VFSTest, BrokenArchivesAreReportedNotTrusted) {
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(gVFS->open(""));
+    EXPECT_FALSE(gVFS->open(nullptr));
+    EXPECT_FALSE(gVFS->open((scratch / "absent.zip").c_str()));
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(bgtest::matches(
+        err, report("VFS:#: ERROR : VFS::open( const char* ) : Invalid file name. Unable to open the archive.\n"
+                    "VFS:#: ERROR : VFS::open( const char* ) : Invalid file name. Unable to open the archive.\n"
+                    "VFS:#: ERROR : VFS::open( const char* ) : Error during opening archive " +
+                    scratch / "absent.zip" + "\n")))
+        << err;
+    EXPECT_FALSE(gVFS->isArchive());
+
+    // Cut in half: the central directory is gone.
+    bgtest::writeZip(scratch / "whole.zip", {{"a.txt", std::string(2000, 'a')}});
+    const std::string whole = scratch.read("whole.zip");
+    scratch.write("half.zip", whole.substr(0, whole.size() / 2));
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(gVFS->open((scratch / "half.zip").c_str()));
+    testing::internal::GetCapturedStderr();
+
+    // One damaged byte in the compressed data: the read or the CRC fails.
+    std::string damaged = whole;
+    damaged[30 + 5 + 4] ^= 0x55;
+    scratch.write("damaged.zip", damaged);
+    openArchive("damaged.zip");
+    File file;
+    EXPECT_TRUE(bgtest::matches(load(file, "a.txt", false, false),
+                                report("VFS:#: ERROR : File::load( a.txt ) : unzReadCurrentFile failed!\n")));
+    EXPECT_EQ(file.getData(), nullptr);
+    EXPECT_EQ(file.getSize(), 0);
+}
+
+TEST_F(VFSTest, AnEntryWhoseHeaderClaimsMoreThanItHoldsIsRefused) {
+    bgtest::writeZip(scratch / "a.zip", {{"a.txt", std::string(100, 'a')}});
+    std::string zip = scratch.read("a.zip");
+    // Raise the uncompressed size in the central directory (offset 24 of
+    // its record) to 4 GiB - 2.
+    const std::size_t central = zip.find("PK\x01\x02");
+    ASSERT_NE(central, std::string::npos);
+    for (int i = 0; i < 4; ++i) zip[central + 24 + i] = i == 0 ? '\xfe' : '\xff';
+    scratch.write("a.zip", zip);
+    openArchive("a.zip");
+    File file;
+    EXPECT_TRUE(bgtest::matches(load(file, "a.txt", true, false),
+                                report("VFS:#: ERROR : File::load( a.txt ) : Invalid file size.\n")));
+    // Claim 4096 bytes, in both headers, for an entry that holds 100.
+    for (std::size_t at : {central + 24, std::size_t(22)})
+        for (int i = 0; i < 4; ++i) zip[at + i] = i == 1 ? '\x10' : '\x00';
+    scratch.write("b.zip", zip);
+    openArchive("b.zip");
+    const std::string err = load(file, "a.txt", true, false);
+    EXPECT_TRUE(bgtest::matches(err, report("VFS:#: ERROR : File::load( a.txt ) : unzReadCurrentFile failed!\n"))) << err;
+}
+
+TEST_F(VFSTest, TextModeGuardsAndSharedDataAreFatal) {
+    scratch.write("a", "abc");
+    File binary("a", true);
+    EXPECT_EXIT(binary.getTextReader(), testing::ExitedWithCode(1), report("ASSERTION FAILED:VFS:#: !mBinary\n"));
+    File copy = binary;
+    EXPECT_EXIT(binary.load("a", true), testing::ExitedWithCode(1),
+                report("Pointer:#: ERROR : SharedArray< T >::free() : There are other pointers to this Object\n"));
+}
+
+TEST(TextReader, ReturnsLinesSkippingRunsOfLineFeeds) {
+    TextReader reader;
+    reader.reset("a\n\n\nb");
+    EXPECT_STREQ(reader.readLine().c_str(), "a");
+    EXPECT_FALSE(reader.isEnd());
+    EXPECT_STREQ(reader.readLine().c_str(), "b");
+    EXPECT_TRUE(reader.isEnd());
+    EXPECT_STREQ(reader.readLine().c_str(), "");
+
+    reader.reset("\nx\r\n");
+    EXPECT_STREQ(reader.readLine().c_str(), "");
+    EXPECT_STREQ(reader.readLine().c_str(), "x\r");
+    EXPECT_TRUE(reader.isEnd());
+
+    const std::string longLine(300, 'q');
+    reader.reset(longLine.c_str());
+    EXPECT_EQ(reader.readLine().length(), 255);
+    EXPECT_EQ(reader.readLine().length(), 45);
+    EXPECT_EQ(reader.getPosition(), reader.getLength());
+}
+
+TEST(Scramble, KeysOnTheDecimalSizeAndUndoesItself) {
+    std::string bytes = "print('hi')\n"; // 12 bytes: key "12"
+    const std::string original = bytes;
+    bg::applySizeKey(bytes.data(), 12);
+    EXPECT_EQ(bytes[0], static_cast<char>('p' ^ '1'));
+    EXPECT_EQ(bytes[1], static_cast<char>('r' ^ '2'));
+    EXPECT_EQ(bytes[2], static_cast<char>('i' ^ '1'));
+    bg::applySizeKey(bytes.data(), 12);
+    EXPECT_EQ(bytes, original);
+    bg::applySizeKey(bytes.data(), 0);
+    EXPECT_EQ(bytes, original);
+}
+
+} // namespace
