@@ -1,0 +1,46 @@
+// Any bytes as the game archive: open it and load every entry it lists, in
+// both modes, as the engine would.
+
+#include "vfs/VFS.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+#include <unzip.h>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const std::string path = "/tmp/brawlgear-fuzz-zip-" + std::to_string(getpid()) + ".zip";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return 0;
+    std::fwrite(data, 1, size, file);
+    std::fclose(file);
+
+    bg::gVFS = bg::SharedPointer<bg::VFS>(new bg::VFS);
+    if (bg::gVFS->open(path.c_str())) {
+        std::vector<std::string> names;
+        unzFile zip = bg::gVFS->getArchiveHandle();
+        for (int status = unzGoToFirstFile(zip); status == UNZ_OK && names.size() < 16; status = unzGoToNextFile(zip)) {
+            char name[512];
+            unz_file_info info;
+            if (unzGetCurrentFileInfo(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) == UNZ_OK)
+                names.push_back(name);
+        }
+        names.push_back("Scripts/Main.o");
+        for (const std::string& name : names) {
+            for (bool binary : {true, false}) {
+                bg::File loaded;
+                if (loaded.load(name.c_str(), binary)) {
+                    if (!binary) {
+                        bg::TextReader& reader = loaded.getTextReader();
+                        while (!reader.isEnd()) reader.readLine();
+                    }
+                    loaded.unscramble();
+                }
+            }
+        }
+    }
+    bg::gVFS.free();
+    return 0;
+}
