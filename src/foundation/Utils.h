@@ -74,6 +74,8 @@ public:
     int add(const char* key, T* data);
     int remove(int i);
     Slot& operator[](int i);
+    // The object at an index find() returned.
+    const T& at(int i) const { return *mData[i].data; }
     // The object of a slot: fatal for a free slot.
     T& dataOf(const Slot& slot) const;
     // Lookup by key: fatal when the key is missing.

@@ -3,6 +3,7 @@
 // Engine.cfg and takes everything down again.
 
 #include "config/Var.h"
+#include "script/Classes.h"
 #include "script/Globals.h"
 #include "script/Runner.h"
 #include "vfs/VFS.h"
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     lua_State* L = luaL_newstate();
     if (!L) BG_FATAL("main() : Unable to create the script interpreter");
     openStandardLibraries(L);
+    registerClasses(L);
     registerGlobalFunctions(L);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 

@@ -1,7 +1,9 @@
 #include "vfs/VFS.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <cstdio>
 #include <memory>
 #include <sys/stat.h>
@@ -50,6 +52,35 @@ int VFS::close() {
 void VFS::setDirectory(const char* dir) {
     mDirectory = dir;
     mDirectory += "/";
+}
+
+void VFS::loadOggsSize(const char* name) {
+    File table;
+    if (!table.load(name, false)) {
+        BG_ERROR(FixedString("VFS::loadOggsSize( ") + name + " ) : Unable to load file!");
+        return;
+    }
+    TextReader& reader = table.getTextReader();
+    while (!reader.isEnd()) {
+        const FixedString& line = reader.readLine();
+        char sound[MAX_STR_SIZE];
+        int consumed = 0;
+        if (std::sscanf(line.c_str(), "%255s%n", sound, &consumed) != 1) continue;
+        // A size that is missing, negative or out of range would later size
+        // a buffer wrongly: such a line is no entry at all.
+        const char* digits = line.c_str() + consumed;
+        char* end = nullptr;
+        errno = 0;
+        const long size = std::strtol(digits, &end, 10);
+        if (end == digits || errno != 0 || size < 0 || size > INT_MAX) continue;
+        mOggsInfo.add(sound, new OggsInfo{sound, static_cast<int>(size)});
+    }
+}
+
+int VFS::lookupOggSize(const char* name) const {
+    if (!name || !*name) return 0; // the empty key would find a free slot
+    const int i = mOggsInfo.find(name);
+    return i < 0 ? 0 : mOggsInfo.at(i).size;
 }
 
 void applySizeKey(char* data, int size) {

@@ -13,8 +13,16 @@
 
 namespace bg {
 
+// Decoded PCM size of one sound, from the size table file.
+struct OggsInfo {
+    FixedString name;
+    int size;
+};
+
 class VFS {
 public:
+    static constexpr int OGGS_INFO_CAPACITY = 41;
+
     VFS() = default;
     ~VFS();
     VFS(const VFS&) = delete;
@@ -30,6 +38,12 @@ public:
     void setDirectory(const char* dir);
     const char* getDirectory() const { return mDirectory.c_str(); }
 
+    // Reads a size table: lines of a sound name and its decoded size in
+    // bytes. Lines without both are skipped.
+    void loadOggsSize(const char* name);
+    // The decoded size listed for a sound, or 0.
+    int lookupOggSize(const char* name) const;
+
     bool isArchive() const { return mArchive; }
     void* getArchiveHandle() const { return mHandle; }
     FixedString fullPath(const FixedString& name) const { return mDirectory + name; }
@@ -38,6 +52,7 @@ private:
     bool mArchive = false;
     void* mHandle = nullptr; // unzFile
     FixedString mDirectory;
+    Table<OggsInfo> mOggsInfo{"OggsInfo Table", OGGS_INFO_CAPACITY};
 };
 
 extern SharedPointer<VFS> gVFS;

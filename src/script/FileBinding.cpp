@@ -1,0 +1,38 @@
+#include "script/FileBinding.h"
+
+#include "script/VFSBinding.h"
+
+#include <unzip.h>
+
+namespace bg {
+
+FileBinding* FileBinding::construct(lua_State* L) {
+    const int count = lua_gettop(L);
+    if (count != 1 && count != 2) wrongArgs(L, ":new");
+    const FixedString name = argString(L, 1);
+    const bool binary = count == 2 && argBool(L, 2);
+    return new FileBinding(new File(name, binary));
+}
+
+void FileBinding::registerGlobals(lua_State* L) {
+    lua_register(L, VFSBinding::accessorName, ScriptBinding<VFSBinding>::accessor);
+    const struct {
+        const char* name;
+        int value;
+    } constants[] = {{"UNZ_OK", UNZ_OK},
+                     {"UNZ_END_OF_LIST_OF_FILE", UNZ_END_OF_LIST_OF_FILE},
+                     {"UNZ_ERRNO", UNZ_ERRNO},
+                     {"UNZ_EOF", UNZ_EOF},
+                     {"UNZ_PARAMERROR", UNZ_PARAMERROR},
+                     {"UNZ_BADZIPFILE", UNZ_BADZIPFILE},
+                     {"UNZ_INTERNALERROR", UNZ_INTERNALERROR},
+                     {"UNZ_CRCERROR", UNZ_CRCERROR}};
+    for (const auto& constant : constants) {
+        lua_pushnumber(L, constant.value);
+        lua_setglobal(L, constant.name);
+    }
+}
+
+const Method<FileBinding> FileBinding::methods[] = {{nullptr, nullptr}};
+
+} // namespace bg

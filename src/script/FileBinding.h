@@ -1,0 +1,23 @@
+#ifndef BRAWLGEAR_SCRIPT_FILEBINDING_H
+#define BRAWLGEAR_SCRIPT_FILEBINDING_H
+
+#include "script/Binding.h"
+#include "vfs/VFS.h"
+
+namespace bg {
+
+// "File": a whole file loaded at construction, File(name [, binary]); it has
+// no methods of its own and is handed to engine methods that read files.
+class FileBinding : public ValueBinding<FileBinding, File> {
+public:
+    using ValueBinding::ValueBinding;
+    static constexpr const char* className = "File";
+    static const Method<FileBinding> methods[];
+    static FileBinding* construct(lua_State* L);
+    // getVFS and the unzip result codes are registered with File.
+    static void registerGlobals(lua_State* L);
+};
+
+} // namespace bg
+
+#endif

@@ -1,0 +1,26 @@
+#ifndef BRAWLGEAR_SCRIPT_VARMANAGERBINDING_H
+#define BRAWLGEAR_SCRIPT_VARMANAGERBINDING_H
+
+#include "config/Var.h"
+#include "script/Binding.h"
+
+namespace bg {
+
+// "VarManager": the scripts' view of Engine.cfg, reached with getVarManager().
+class VarManagerBinding : public SingletonBinding<VarManagerBinding, VarManager, gVarManager> {
+public:
+    static constexpr const char* className = "VarManager";
+    static constexpr const char* accessorName = "getVarManager";
+    static const Method<VarManagerBinding> methods[];
+    static void registerGlobals(lua_State* L);
+
+    int getNumber(lua_State* L);
+    int getString(lua_State* L);
+    int getBoolean(lua_State* L);
+    int setVarValue(lua_State* L);
+    int end(lua_State* L);
+};
+
+} // namespace bg
+
+#endif

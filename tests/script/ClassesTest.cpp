@@ -1,0 +1,118 @@
+// The configuration and file-system classes, run by the real executable.
+
+#include "support/Expect.h"
+#include "support/Game.h"
+
+#include <gtest/gtest.h>
+
+using bgtest::BASIC_CFG;
+using bgtest::report;
+using bgtest::RunResult;
+
+namespace {
+
+using Classes = bgtest::GameTest;
+
+TEST_F(Classes, VarManagerReadsAndWritesEngineCfg) {
+    mainScript("local a, b = getVarManager(), VarManager()\n"
+               "assert(a ~= b and tostring(a) ~= tostring(b))\n"
+               "a:setVarValue('WIDTH', 800)\n"
+               "b:setVarValue('ON', true)\n"
+               "a:setVarValue('OFF', false)\n"
+               "b:setVarValue('NAME', 'Brawl')\n"
+               "a = nil\n"
+               "collectgarbage()\n"
+               "trace(b:getString('WIDTH') .. ' ' .. b:getNumber('WIDTH') .. ' ' .. b:getString('ON'))\n"
+               "for _, k in ipairs({'T1', 'T2', 'T3', 'T4', 'T5', 'T6', 'ON', 'OFF'}) do\n"
+               "  trace(k .. '=' .. tostring(b:getBoolean(k)))\n"
+               "end\n"
+               "b:setVarValue('T1', 1.5)\n"
+               "b['end'](b)\n"
+               "trace(getVarManager():getString('T1'))\n");
+    const RunResult result = play(std::string(BASIC_CFG) +
+                                  "WIDTH = 640\nON = 0\nOFF = 1\nNAME = x\n"
+                                  "T1 = TRUE\nT2 = yes\nT3 = 2\nT4 = true\nT5 = 0.000000\nT6 = 1.000000\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "800.000000 800 1\nT1=false\nT2=false\nT3=true\nT4=true\nT5=false\nT6=true\n"
+                          "ON=true\nOFF=false\n1.500000\n");
+    EXPECT_EQ(savedCfg(), "NAME = Brawl\nOFF = 0\nON = 1\nSDL_FULLSCREEN = 0\nT1 = 1.500000\nT2 = yes\nT3 = 2\n"
+                          "T4 = true\nT5 = 0.000000\nT6 = 1.000000\nVFS_ARCHIVE = game.zip\n"
+                          "VFS_LOAD_FROM_ARCHIVE = 0\nWIDTH = 800.000000\n");
+}
+
+TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"getVarManager():getNumber()", "VarManager :getNumber : Invalid number of parameters"},
+        {"getVarManager():setVarValue('A')", "VarManager :setVarValue : Invalid number of parameters"},
+        {"getVarManager()['end'](getVarManager(), 1)", "VarManager :end : Invalid number of parameters"},
+        {"getVFS():getDirectory(1)", "VFS :getDirectory : Invalid number of parameters"},
+        {"File('a', true, 3)", "File :new : Invalid number of parameters"},
+        {"getVFS(nil)", "getVFS : Invalid number of parameters"},
+        {"getVarManager(1)", "getVarManager : Invalid number of parameters"},
+        {"getVFS().close(getVarManager())", "bad argument #1 to 'close' (VFS expected, got userdata)"},
+        {"getVFS().open(7, 'x')", "bad argument #1 to 'open' (VFS expected, got number)"},
+        {"getVarManager():setVarValue('SDL_FULLSCREEN', {})", "bad argument #1 to 'setVarValue' (string expected, got table)"},
+    };
+    for (const auto& [line, message] : cases) {
+        mainScript("\n" + line + "\ntrace('not reached')\n");
+        const RunResult result = play();
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.err.rfind("[string \"Scripts/Main\"]:2: " + message, 0), 0u) << result.err;
+        EXPECT_TRUE(result.err.size() > 7 && result.err.compare(result.err.size() - 7, 7, "ERRRUN\n") == 0)
+            << result.err;
+    }
+}
+
+TEST_F(Classes, AVariableTheFileLacksIsFatal) {
+    mainScript("getVarManager():getString('NO_SUCH_KEY')\n");
+    const RunResult result = play();
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(bgtest::matches(result.err, report("ASSERTION FAILED:Utils:#:Var Table: i >= 0\n"))) << result.err;
+}
+
+TEST_F(Classes, VFSOpensAndClosesArchivesFromScripts) {
+    mainScript("local vfs = getVFS()\n"
+               "trace(tostring(vfs:open('data.zip')) .. ' ' .. vfs:close() .. ' ' .. vfs:close())\n"
+               "trace(tostring(VFS():open('missing.zip')))\n"
+               "assert(UNZ_OK == 0 and UNZ_EOF == 0 and UNZ_ERRNO == -1 and UNZ_END_OF_LIST_OF_FILE == -100)\n"
+               "assert(UNZ_PARAMERROR == -102 and UNZ_BADZIPFILE == -103 and UNZ_INTERNALERROR == -104)\n"
+               "assert(UNZ_CRCERROR == -105)\n"
+               "vfs:open('data.zip')\n"
+               "local f = File('INSIDE.TXT')\n"
+               "vfs:close()\n"
+               "vfs:setDirectory('Data')\n"
+               "trace(vfs:getDirectory())\n"
+               "local g = File:new('level.txt', true)\n"
+               "vfs:setDirectory('')\n"
+               "trace(vfs:getDirectory())\n");
+    source("Data/level.txt", "1 2 3");
+    pack();
+    bgtest::writeZip(scratch / "game/data.zip", {{"inside.txt", "hello"}});
+    scratch.write("game/Engine.cfg", BASIC_CFG);
+    const RunResult result = runGame();
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(bgtest::matches(result.err,
+                                report("true 0 0\n"
+                                       "VFS:#: ERROR : VFS::open( const char* ) : Error during opening archive missing.zip\n"
+                                       "false\n"
+                                       "INFO : File::load( INSIDE.TXT ) : 6 bytes - loaded!\n"
+                                       "Data/\n"
+                                       "/\n")))
+        << result.err;
+}
+
+TEST_F(Classes, FilesMadeInALoopAreCollected) {
+    mainScript("local before\n"
+               "for i = 1, 100000 do\n"
+               "  local f = File('Engine.cfg')\n"
+               "  if i == 1000 then collectgarbage() before = collectgarbage('count') end\n"
+               "end\n"
+               "collectgarbage()\n"
+               "local after = collectgarbage('count')\n"
+               "trace(after <= before + 64 and 'flat' or ('grew ' .. before .. ' -> ' .. after))\n");
+    const RunResult result = play();
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "flat\n");
+}
+
+} // namespace
