@@ -3,7 +3,11 @@
 
 loadModule("Scripts/Maths")
 
+local config = getVarManager()
+
 trace("Brawlgear demo")
+trace("  configured window: " .. config:getNumber("SDL_SCREEN_WIDTH") .. " x "
+      .. config:getNumber("SDL_SCREEN_HEIGHT"))
 trace("  clamp(5, 0, 3) = " .. clamp(5, 0, 3))
 trace("  angle between the axes: " .. degrees(acos(0)) .. " degrees")
 
@@ -12,4 +16,7 @@ for i = 3, 1, -1 do
     trace("  starting in " .. i)
     delay(100)
 end
-trace("Done. Engine.cfg has been written back, sorted.")
+
+-- Game settings live in Engine.cfg beside the engine's own.
+config:setVarValue("DEMO_LAST_RUN", os.time())
+trace("Done. Engine.cfg is written back, sorted, at exit.")

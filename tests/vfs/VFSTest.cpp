@@ -196,3 +196,34 @@ TEST(Scramble, KeysOnTheDecimalSizeAndUndoesItself) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(VFSTest, SizeTableListsDecodedSizesByExactName) {
+    scratch.write("Sounds/sizes.txt", "Sounds/Shot.ogg 88200\n\n\nSounds/Music.ogg   4410000\r\n"
+                                      "NoSize\nNegative -5\n\nHuge 99999999999\n");
+    testing::internal::CaptureStderr();
+    gVFS->loadOggsSize("Sounds/sizes.txt");
+    gVFS->loadOggsSize("Sounds/absent.txt");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(bgtest::matches(err, report("VFS:#: ERROR : File::load( " + scratch.path() +
+                                            "/Sounds/absent.txt ) : Unable to open file!\n"
+                                            "VFS:#: ERROR : VFS::loadOggsSize( Sounds/absent.txt ) : Unable to load file!\n")))
+        << err;
+    EXPECT_EQ(gVFS->lookupOggSize("Sounds/Shot.ogg"), 88200);
+    EXPECT_EQ(gVFS->lookupOggSize("Sounds/Music.ogg"), 4410000);
+    EXPECT_EQ(gVFS->lookupOggSize("sounds/shot.ogg"), 0);
+    EXPECT_EQ(gVFS->lookupOggSize("NoSize"), 0);
+    EXPECT_EQ(gVFS->lookupOggSize("Negative"), 0);
+    EXPECT_EQ(gVFS->lookupOggSize("Huge"), 0);
+    EXPECT_EQ(gVFS->lookupOggSize(""), 0);
+
+    std::string many;
+    for (int i = 0; i < 41; ++i) many += "s" + std::to_string(i) + " 1\n";
+    scratch.write("many.txt", many + "one.more 1\n");
+    VFS* vfs = gVFS.get();
+    EXPECT_EXIT(vfs->loadOggsSize("many.txt"), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:Utils:#:OggsInfo Table: j != mCapacity\n"));
+}
+
+} // namespace
