@@ -140,11 +140,10 @@ private:
     }
 };
 
-// A script class whose objects each own one engine object of type T.
-template <class B, class T> class ValueBinding {
+// What every binding class shares: the argument-count checks and, unless
+// the class has some, no globals of its own.
+template <class B> class BindingBase {
 public:
-    explicit ValueBinding(T* object) : mObject(object) {}
-    T& object() const { return *mObject; }
     static void registerGlobals(lua_State*) {}
 
     // "Class :method : Invalid number of parameters" unless there are
@@ -153,6 +152,13 @@ public:
         if (lua_gettop(L) != count) argCountError(L, B::className, method);
     }
     [[noreturn]] static void wrongArgs(lua_State* L, const char* method) { argCountError(L, B::className, method); }
+};
+
+// A script class whose objects each own one engine object of type T.
+template <class B, class T> class ValueBinding : public BindingBase<B> {
+public:
+    explicit ValueBinding(T* object) : mObject(object) {}
+    T& object() const { return *mObject; }
 
 private:
     std::unique_ptr<T> mObject;
@@ -160,20 +166,16 @@ private:
 
 // A script class whose objects stand for the engine singleton held in
 // `slot`. Any number of script objects may share it; none frees it.
-template <class B, class T, SharedPointer<T>& slot> class SingletonBinding {
+template <class B, class T, SharedPointer<T>& slot> class SingletonBinding : public BindingBase<B> {
 public:
     SingletonBinding() : mObject(slot.get()) {}
     static B* construct(lua_State*) { return new B; }
-    static void registerGlobals(lua_State*) {}
 
     // The singleton; fatal, as any use of a null singleton is, once the
     // engine has released it.
     T& object() const {
         if (!mObject) return *slot;
         return *mObject;
-    }
-    static void expectArgs(lua_State* L, int count, const char* method) {
-        if (lua_gettop(L) != count) argCountError(L, B::className, method);
     }
 
 private:
