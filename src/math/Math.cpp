@@ -63,17 +63,13 @@ float angleBetween(const Vector& v1, const Vector& v2) {
     return static_cast<float>(std::acos(c)) * DEG;
 }
 
-bool isPowerOfTwo(int n) {
-    long power = 1;
-    while (power < n) power *= 2;
-    return power == n;
-}
-
 int nextPowerOfTwo(int n) {
     long power = 1;
     while (power < n) power *= 2;
     return static_cast<int>(power);
 }
+
+bool isPowerOfTwo(int n) { return n >= 1 && nextPowerOfTwo(n) == n; }
 
 Matrix::Matrix(float m00, float m01, float m02, float m03, float m10, float m11, float m12, float m13, float m20,
                float m21, float m22, float m23, float m30, float m31, float m32, float m33)

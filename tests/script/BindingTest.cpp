@@ -3,6 +3,8 @@
 
 #include "script/Binding.h"
 
+#include "support/Lua.h"
+
 #include <gtest/gtest.h>
 #include <string>
 
@@ -62,15 +64,7 @@ protected:
         EXPECT_EQ(lua_gettop(L), 0);
     }
     void TearDown() override { lua_close(L); }
-    // Runs a chunk; its error message, or "" when it ran.
-    std::string run(const std::string& chunk) {
-        if (luaL_loadbuffer(L, chunk.data(), chunk.size(), "=t") != 0 || lua_pcall(L, 0, 0, 0) != 0) {
-            std::string message = lua_tostring(L, -1);
-            lua_pop(L, 1);
-            return message;
-        }
-        return "";
-    }
+    std::string run(const std::string& chunk) { return bgtest::runChunk(L, chunk, "=t"); }
     lua_State* L = nullptr;
 };
 

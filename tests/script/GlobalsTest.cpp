@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <cmath>
+#include "support/Lua.h"
+
 #include <gtest/gtest.h>
 #include <lua.hpp>
 #include <string>
@@ -27,15 +29,7 @@ protected:
         lua_pop(L, 1);
         return value;
     }
-    // The error a chunk raises, or "" when it runs.
-    std::string error(const std::string& chunk) {
-        if (luaL_loadbuffer(L, chunk.data(), chunk.size(), "=test") != 0 || lua_pcall(L, 0, 0, 0) != 0) {
-            std::string message = lua_tostring(L, -1);
-            lua_pop(L, 1);
-            return message;
-        }
-        return "";
-    }
+    std::string error(const std::string& chunk) { return bgtest::runChunk(L, chunk, "=test"); }
     lua_State* L = nullptr;
 };
 
