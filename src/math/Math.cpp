@@ -3,6 +3,7 @@
 #include "foundation/Report.h"
 #include "foundation/Utils.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace bg {
@@ -220,6 +221,216 @@ Point Matrix::mulPoint(const Point& p) const {
     return {(m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12]) / factor,
             (m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13]) / factor,
             (m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]) / factor};
+}
+
+} // namespace bg
+
+namespace bg {
+
+Plane::Plane(float pa, float pb, float pc, float pd) : a(pa), b(pb), c(pc), d(pd) {
+    normalize();
+    findPoint();
+}
+
+void Plane::normalize() {
+    const float l = normal().length();
+    if (l > ZERO) {
+        a /= l;
+        b /= l;
+        c /= l;
+        d /= l;
+    } else {
+        BG_WARNING("Plane::normalize() : Unable to normalize the plane, length = 0 !");
+    }
+}
+
+void Plane::findPoint() { point = Point(-d * a, -d * b, -d * c); }
+void Plane::findD() { d = -(a * point.x + b * point.y + c * point.z); }
+
+void Plane::setPoint(const Point& p) {
+    point = p;
+    findD();
+}
+
+void Plane::setNormal(const Vector& v) {
+    const Vector n = v.normalized();
+    a = n.x;
+    b = n.y;
+    c = n.z;
+}
+
+void Plane::translate(const Vector& v) { setPoint(point + v); }
+
+int Plane::classify(const Point& p) const {
+    const float s = distance(p);
+    return s > ZERO ? IN_FRONT : s < -ZERO ? BEHIND : ON_PLANE;
+}
+
+bool Plane::getIntersection(const Point& p1, const Point& p2, Point& out) const {
+    out = p2;
+    const Vector dir(p1, p2);
+    const float den = normal().dot(dir);
+    if (std::fabs(den) < ZERO) return false;
+    const float t = normal().dot(Vector(p1, point)) / den;
+    if (t < 0 || t > 1) return false;
+    out = p1 + dir * t;
+    return true;
+}
+
+void BoundingSphere::applyTransformations(const Matrix& world) {
+    const float r = initialRadius;
+    const Point centre = world.mulPoint(initialPosition);
+    xAxis = Vector(centre, world.mulPoint(initialPosition + Vector(r, 0, 0)));
+    yAxis = Vector(centre, world.mulPoint(initialPosition + Vector(0, r, 0)));
+    zAxis = Vector(centre, world.mulPoint(initialPosition + Vector(0, 0, r)));
+    position = centre;
+    radius = std::max(xAxis.length(), std::max(yAxis.length(), zAxis.length()));
+}
+
+bool BoundingSphere::rayIntersect(const Point& origin, const Point& through, Point& out) const {
+    Vector v(origin, through);
+    const float V_length = v.length();
+    BG_ASSERT(V_length > 0);
+    v = v / V_length;
+    const Vector w(origin, position);
+    const float t0 = w.dot(v);
+    if (t0 < 0) return false; // the sphere lies behind the origin
+    const float q = w.dot(w) - t0 * t0;
+    if (q > radius * radius) return false;
+    const float t = t0 - std::sqrt(radius * radius - q);
+    if (t > V_length) return false; // beyond the second point
+    out = origin + v * t;
+    return true;
+}
+
+bool BoundingSphere::sphereIntersect(const BoundingSphere& other) const {
+    return Vector(position, other.position).length() < radius + other.radius;
+}
+
+bool BoundingSphere::collisionResponse(BoundingSphere& other, float k) {
+    Vector dir(position, other.position);
+    const float length = dir.length();
+    const float push = radius + other.radius - length;
+    if (push < 0) return false;
+    // Two spheres at one place are parted along +X.
+    dir = length < ZERO ? Vector(1, 0, 0) : dir / length;
+    const Vector p = dir * push;
+    position = position - p * (1 - k);
+    other.position = other.position + p * k;
+    return true;
+}
+
+namespace {
+
+// The smallest sphere that holds two spheres.
+void enclose(const Point& c1, float r1, const Point& c2, float r2, Point& centre, float& radius) {
+    const Vector between(c1, c2);
+    const float distance = between.length();
+    if (distance + r2 <= r1) {
+        centre = c1;
+        radius = r1;
+    } else if (distance + r1 <= r2) {
+        centre = c2;
+        radius = r2;
+    } else {
+        radius = (r1 + r2 + distance) / 2;
+        centre = c1 + between * ((radius - r1) / distance);
+    }
+}
+
+} // namespace
+
+BoundingSphere BoundingSphere::operator+(const BoundingSphere& other) const {
+    BoundingSphere sum;
+    enclose(initialPosition, initialRadius, other.initialPosition, other.initialRadius, sum.initialPosition,
+            sum.initialRadius);
+    enclose(position, radius, other.position, other.radius, sum.position, sum.radius);
+    return sum;
+}
+
+Plane BoundingBox::getPlane(int planeType) const {
+    struct Face {
+        Vector normal;
+        Point corner;
+    };
+    const Face faces[6] = {{{-1, 0, 0}, {min.x, min.y, max.z}}, {{0, 0, 1}, {max.x, min.y, max.z}},
+                           {{1, 0, 0}, {max.x, min.y, min.z}},  {{0, 0, -1}, {min.x, min.y, min.z}},
+                           {{0, 1, 0}, {max.x, max.y, max.z}},  {{0, -1, 0}, {max.x, min.y, min.z}}};
+    if (planeType < 0 || planeType > 5) {
+        BG_WARNING("BoundingBox::getPlane( planeType ) : Unknown plane type!");
+        planeType = 0;
+    }
+    Plane plane;
+    plane.setNormal(faces[planeType].normal);
+    plane.setPoint(faces[planeType].corner);
+    return plane;
+}
+
+void BoundingBox::translate(const Vector& v) {
+    min = min + v;
+    max = max + v;
+}
+
+void BoundingBox::moveTo(const Point& p) {
+    const Point centre((min.x + max.x) / 2, (min.y + max.y) / 2, (min.z + max.z) / 2);
+    translate(Vector(centre, p));
+}
+
+Point BoundingBox::closestPoint(const Point& p) const {
+    return {std::clamp(p.x, min.x, max.x), std::clamp(p.y, min.y, max.y), std::clamp(p.z, min.z, max.z)};
+}
+
+bool BoundingBox::isBehind(const Plane& plane) const {
+    const Point corner(plane.a <= 0 ? max.x : min.x, plane.b <= 0 ? max.y : min.y, plane.c <= 0 ? max.z : min.z);
+    return plane.distance(corner) <= 0;
+}
+
+Quaternion Quaternion::fromAngleAxis(float angle, const Vector& axis) {
+    const Vector n = axis.normalized();
+    const float h = angle * RAD / 2, s = std::sin(h);
+    return {std::cos(h), n.x * s, n.y * s, n.z * s};
+}
+
+Quaternion Quaternion::fromEuler(float rx, float ry, float rz) {
+    const float cx = std::cos(rx / 2), sx = std::sin(rx / 2);
+    const float cy = std::cos(ry / 2), sy = std::sin(ry / 2);
+    const float cz = std::cos(rz / 2), sz = std::sin(rz / 2);
+    return {cx * cy * cz + sx * sy * sz, sx * cy * cz - cx * sy * sz, cx * sy * cz + sx * cy * sz,
+            cx * cy * sz - sx * sy * cz};
+}
+
+void Quaternion::normalize() {
+    const float n = std::sqrt(w * w + x * x + y * y + z * z);
+    if (n > ZERO) {
+        w /= n;
+        x /= n;
+        y /= n;
+        z /= n;
+    } else {
+        BG_WARNING("Quaternion::normalize() : Unable to normalize the quaternion, norm = 0 !");
+    }
+}
+
+Matrix Quaternion::toMatrix() const {
+    return Matrix(1 - 2 * (y * y + z * z), 2 * (x * y - w * z), 2 * (x * z + w * y), 0, //
+                  2 * (x * y + w * z), 1 - 2 * (x * x + z * z), 2 * (y * z - w * x), 0, //
+                  2 * (x * z - w * y), 2 * (y * z + w * x), 1 - 2 * (x * x + y * y), 0, //
+                  0, 0, 0, 1);
+}
+
+AxisAngle Quaternion::toAxisAngle() const {
+    // acos and sqrt need w in [-1, 1]; rounding can take a unit quaternion past it.
+    const float cw = std::clamp(w, -1.0f, 1.0f);
+    AxisAngle result{x, y, z, 2 * std::acos(cw)};
+    const float s = std::sqrt(1 - cw * cw);
+    if (s > ZERO) {
+        result.x /= s;
+        result.y /= s;
+        result.z /= s;
+    } else {
+        BG_WARNING("Quaternion::toAxisAngle() : Unable to convert the quaternion to AxisAngle, sinA = 0 !");
+    }
+    return result;
 }
 
 } // namespace bg

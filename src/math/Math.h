@@ -118,6 +118,88 @@ private:
     float mData[16];
 };
 
+// The plane a*x + b*y + c*z + d = 0, its normal kept at unit length, with a
+// point on it.
+struct Plane {
+    float a = 1, b = 0, c = 0, d = 0;
+    Point point;
+
+    Plane() = default;
+    // Normalised, and given the point of it nearest the origin.
+    Plane(float pa, float pb, float pc, float pd);
+
+    Vector normal() const { return {a, b, c}; }
+    void normalize();
+    void findPoint();
+    void findD();
+    void setPoint(const Point& p);
+    // The normal only: d and the point stay, until findD.
+    void setNormal(const Vector& v);
+    void translate(const Vector& v);
+    float distance(const Point& p) const { return a * p.x + b * p.y + c * p.z + d; }
+    // IN_FRONT (1), BEHIND (3) or ON_PLANE (6).
+    int classify(const Point& p) const;
+    // Where the segment p1-p2 crosses the plane; `out` is p2 when it does not.
+    bool getIntersection(const Point& p1, const Point& p2, Point& out) const;
+
+    static constexpr int IN_FRONT = 1, BEHIND = 3, ON_PLANE = 6;
+};
+
+// A sphere around an object: its initial centre and radius in the object's
+// own coordinates, and the centre, radius and radius axes after the last
+// transformation, which is what every test reads.
+struct BoundingSphere {
+    Point initialPosition;
+    float initialRadius = 0;
+    Point position;
+    float radius = 0;
+    Vector xAxis, yAxis, zAxis;
+
+    // Transforms the initial sphere by `world`; under a non-uniform scale the
+    // radius becomes the largest scaled semi-axis.
+    void applyTransformations(const Matrix& world);
+    // Where the segment from `origin` through `through` first enters the
+    // sphere. The two points must differ (fatal).
+    bool rayIntersect(const Point& origin, const Point& through, Point& out) const;
+    bool sphereIntersect(const BoundingSphere& other) const;
+    // Pushes two overlapping spheres apart; `k` is the share of the push the
+    // other sphere takes (0: only this one moves, 1: only the other).
+    bool collisionResponse(BoundingSphere& other, float k);
+    // The smallest sphere holding both, for each pair alike; axes are zero.
+    BoundingSphere operator+(const BoundingSphere& other) const;
+};
+
+struct BoundingBox {
+    Point min, max;
+
+    // The outward plane of face 0 to 5.
+    Plane getPlane(int planeType) const;
+    void translate(const Vector& v);
+    // Moves the box so that its centre is at p.
+    void moveTo(const Point& p);
+    Point closestPoint(const Point& p) const;
+    // Whether some of the box lies on or behind the plane.
+    bool isBehind(const Plane& plane) const;
+};
+
+struct AxisAngle {
+    float x = 0, y = 0, z = 0, angle = 0; // angle in radians
+};
+
+struct Quaternion {
+    float w = 1, x = 0, y = 0, z = 0;
+
+    Quaternion() = default;
+    Quaternion(float qw, float qx, float qy, float qz) : w(qw), x(qx), y(qy), z(qz) {}
+    // A rotation by `angle` degrees about `axis`.
+    static Quaternion fromAngleAxis(float angle, const Vector& axis);
+    // Radians, turning about X, then Y, then Z.
+    static Quaternion fromEuler(float rx, float ry, float rz);
+    void normalize();
+    Matrix toMatrix() const;
+    AxisAngle toAxisAngle() const;
+};
+
 } // namespace bg
 
 #endif

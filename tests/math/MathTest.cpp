@@ -159,4 +159,136 @@ TEST(Matrix, AZeroHomogeneousFactorIsFatal) {
     EXPECT_EXIT(m.mulPoint(Point()), testing::ExitedWithCode(1), report("ASSERTION FAILED:Math:#: factor != 0\n"));
 }
 
+TEST(Plane, IsNormalisedAndClassifiesPoints) {
+    bg::Plane plane(0, 0, 2, -4);
+    EXPECT_EQ(plane.c, 1.0f);
+    EXPECT_EQ(plane.d, -2.0f);
+    EXPECT_EQ(plane.point.z, 2.0f);
+    EXPECT_EQ(plane.classify(Point(0, 0, 5)), bg::Plane::IN_FRONT);
+    EXPECT_EQ(plane.classify(Point(0, 0, -5)), bg::Plane::BEHIND);
+    EXPECT_EQ(plane.classify(Point(1, 1, 2)), bg::Plane::ON_PLANE);
+    Point out;
+    EXPECT_TRUE(plane.getIntersection(Point(0, 0, 0), Point(0, 0, 4), out));
+    EXPECT_EQ(out.z, 2.0f);
+    EXPECT_FALSE(plane.getIntersection(Point(0, 0, 3), Point(1, 2, 4), out));
+    EXPECT_EQ(out.x + out.y + out.z, 7.0f);
+
+    plane.setNormal(Vector(0, 3, 0)); // d and the point stay until findD
+    EXPECT_EQ(plane.b, 1.0f);
+    EXPECT_EQ(plane.d, -2.0f);
+    plane.findD();
+    EXPECT_EQ(plane.d, 0.0f);
+    plane.translate(Vector(0, 5, 0));
+    EXPECT_EQ(plane.distance(Point(9, 6, 9)), 1.0f);
+
+    bg::Plane flat(0, 0, 0, 1);
+    EXPECT_EQ(flat.d, 1.0f); // a zero normal is left as it was, with a warning
+}
+
+TEST(BoundingSphere, TestsRaysAndOtherSpheres) {
+    bg::BoundingSphere unit;
+    unit.radius = 1;
+    Point hit;
+    EXPECT_TRUE(unit.rayIntersect(Point(0, 0, -5), Point(0, 0, 5), hit));
+    EXPECT_FLOAT_EQ(hit.z, -1.0f);
+    EXPECT_FALSE(unit.rayIntersect(Point(0, 0, -5), Point(0, 0, -3), hit)); // ends before it
+    EXPECT_FALSE(unit.rayIntersect(Point(0, 0, 5), Point(0, 0, 9), hit));   // behind the origin
+    EXPECT_FALSE(unit.rayIntersect(Point(0, 2, -5), Point(0, 2, 5), hit));   // passes by
+    EXPECT_EXIT(unit.rayIntersect(Point(1, 1, 1), Point(1, 1, 1), hit), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:Math:#: V_length > 0\n"));
+
+    bg::BoundingSphere other = unit;
+    other.position = Point(2, 0, 0);
+    EXPECT_FALSE(unit.sphereIntersect(other)); // touching is not overlapping
+    EXPECT_TRUE(unit.collisionResponse(other, 0.5f));
+    EXPECT_EQ(unit.position.x, 0.0f);
+    other.position = Point(1, 0, 0);
+    EXPECT_TRUE(unit.sphereIntersect(other));
+    EXPECT_TRUE(unit.collisionResponse(other, 0.5f));
+    EXPECT_FLOAT_EQ(unit.position.x, -0.5f);
+    EXPECT_FLOAT_EQ(other.position.x, 1.5f);
+    other.position = unit.position;
+    EXPECT_TRUE(unit.collisionResponse(other, 1));
+    EXPECT_FLOAT_EQ(other.position.x, 1.5f); // parted along +X, all of it by the other
+    other.position = Point(9, 0, 0);
+    EXPECT_FALSE(unit.collisionResponse(other, 0.5f));
+}
+
+TEST(BoundingSphere, SumHoldsBothSpheres) {
+    bg::BoundingSphere a, b;
+    a.radius = a.initialRadius = 1;
+    b.position = b.initialPosition = Point(4, 0, 0);
+    b.radius = b.initialRadius = 1;
+    bg::BoundingSphere sum = a + b;
+    EXPECT_FLOAT_EQ(sum.position.x, 2.0f);
+    EXPECT_FLOAT_EQ(sum.radius, 3.0f);
+    EXPECT_FLOAT_EQ(sum.initialRadius, 3.0f);
+    // Unequal radii: the sum still reaches the far side of the larger one.
+    b.radius = 5;
+    b.position = Point(10, 0, 0);
+    sum = a + b;
+    EXPECT_FLOAT_EQ(sum.position.x - sum.radius, -1.0f);
+    EXPECT_FLOAT_EQ(sum.position.x + sum.radius, 15.0f);
+    // One inside the other: the larger one.
+    b.radius = 10;
+    b.position = Point(1, 0, 0);
+    sum = a + b;
+    EXPECT_FLOAT_EQ(sum.radius, 10.0f);
+    EXPECT_FLOAT_EQ(sum.position.x, 1.0f);
+}
+
+TEST(BoundingSphere, TransformsTakeTheLargestScaledAxis) {
+    bg::BoundingSphere sphere;
+    sphere.initialPosition = Point(1, 0, 0);
+    sphere.initialRadius = 2;
+    Matrix world;
+    world.scale(Vector(1, 3, 1));
+    world.translation(Vector(0, 0, 5));
+    sphere.applyTransformations(world);
+    EXPECT_FLOAT_EQ(sphere.radius, 6.0f);
+    EXPECT_FLOAT_EQ(sphere.position.z, 5.0f);
+    EXPECT_FLOAT_EQ(sphere.yAxis.y, 6.0f);
+    Matrix turn;
+    turn.rotation(Vector(10, 20, 30));
+    sphere.applyTransformations(turn);
+    EXPECT_NEAR(sphere.radius, 2.0f, 1e-5f);
+}
+
+TEST(BoundingBox, FacesClosestPointsAndPlanes) {
+    bg::BoundingBox box{{-1, -2, -3}, {1, 2, 3}};
+    const bg::Plane top = box.getPlane(4);
+    EXPECT_EQ(top.b, 1.0f);
+    EXPECT_EQ(top.d, -2.0f);
+    std::string err = warnings([&] { EXPECT_EQ(box.getPlane(9).a, -1.0f); });
+    EXPECT_TRUE(bgtest::matches(err, report("Math:#: WARNING : BoundingBox::getPlane( planeType ) : Unknown plane type!\n")));
+    const Point inside = box.closestPoint(Point(5, 0, -9));
+    EXPECT_EQ(inside.x + inside.y + inside.z, -2.0f);
+    EXPECT_TRUE(box.isBehind(bg::Plane(1, 0, 0, 0.5f)));   // x = -0.5 cuts it
+    EXPECT_FALSE(box.isBehind(bg::Plane(1, 0, 0, 5)));     // wholly in front of x = -5
+    box.moveTo(Point(10, 10, 10));
+    EXPECT_EQ(box.min.x, 9.0f);
+    EXPECT_EQ(box.max.z, 13.0f);
+}
+
+TEST(Quaternion, RotatesAsTheMatricesDo) {
+    Matrix axis;
+    axis.rotation(75, Vector(1, 2, -2));
+    expectNear(bg::Quaternion::fromAngleAxis(75, Vector(1, 2, -2)).toMatrix(), axis);
+    Matrix euler;
+    euler.rotation(Vector(30, -50, 70));
+    expectNear(bg::Quaternion::fromEuler(30 * bg::RAD, -50 * bg::RAD, 70 * bg::RAD).toMatrix(), euler);
+
+    const bg::AxisAngle back = bg::Quaternion::fromAngleAxis(60, Vector(0, 0, 3)).toAxisAngle();
+    EXPECT_NEAR(back.angle, 60 * bg::RAD, 1e-5f);
+    EXPECT_NEAR(back.z, 1, 1e-5f);
+    bg::AxisAngle none;
+    EXPECT_TRUE(bgtest::matches(warnings([&] { none = bg::Quaternion(1, 0, 0, 0).toAxisAngle(); }),
+                                report("Math:#: WARNING : Quaternion::toAxisAngle() : Unable to convert the quaternion "
+                                       "to AxisAngle, sinA = 0 !\n")));
+    EXPECT_EQ(none.angle, 0.0f);
+    bg::Quaternion q(0, 0, 0, 0);
+    EXPECT_TRUE(bgtest::matches(warnings([&] { q.normalize(); }),
+                                report("Math:#: WARNING : Quaternion::normalize() : Unable to normalize the quaternion, norm = 0 !\n")));
+}
+
 } // namespace
