@@ -182,15 +182,34 @@ private:
     T* mObject;
 };
 
-// The recurring "an object of class B, or x, y, z" form, starting at
-// `index`: copies the object's value into `out` when the argument is such an object,
-// else reads three numbers. Returns the number of arguments it used.
+// The recurring "an object of class B, or x, y, z" form, from `index` to
+// the last argument: one argument must be such an object, whose value is
+// copied into `out`; otherwise three numbers are read. Returns the number of
+// arguments used.
 template <class B, class V> int argObjectOrXYZ(lua_State* L, int index, V& out) {
-    if (lua_isuserdata(L, index)) {
+    if (lua_gettop(L) == index) {
         out = ScriptBinding<B>::check(L, index)->object();
         return 1;
     }
     out = V(argFloat(L, index), argFloat(L, index + 1), argFloat(L, index + 2));
+    return 3;
+}
+
+// The same form as all of a method's arguments: exactly one object or three
+// numbers, else the argument-count error of class Self.
+template <class Self, class B, class V> V argsObjectOrXYZ(lua_State* L, const char* method) {
+    const int count = lua_gettop(L);
+    if (count != 1 && count != 3) Self::wrongArgs(L, method);
+    V value;
+    argObjectOrXYZ<B>(L, 1, value);
+    return value;
+}
+
+// Pushes x, y and z of a point or vector; three results.
+template <class V> int pushXYZ(lua_State* L, const V& v) {
+    lua_pushnumber(L, v.x);
+    lua_pushnumber(L, v.y);
+    lua_pushnumber(L, v.z);
     return 3;
 }
 

@@ -1,8 +1,13 @@
 #include "script/Classes.h"
 
+#include "script/BoundingSphereBinding.h"
 #include "script/FileBinding.h"
+#include "script/MatrixBinding.h"
+#include "script/PlaneBinding.h"
+#include "script/PointBinding.h"
 #include "script/VFSBinding.h"
 #include "script/VarManagerBinding.h"
+#include "script/VectorBinding.h"
 
 namespace bg {
 
@@ -10,6 +15,11 @@ void registerClasses(lua_State* L) {
     ScriptBinding<VarManagerBinding>::registerClass(L);
     ScriptBinding<FileBinding>::registerClass(L);
     ScriptBinding<VFSBinding>::registerClass(L);
+    ScriptBinding<PointBinding>::registerClass(L);
+    ScriptBinding<VectorBinding>::registerClass(L);
+    ScriptBinding<PlaneBinding>::registerClass(L);
+    ScriptBinding<MatrixBinding>::registerClass(L);
+    ScriptBinding<BoundingSphereBinding>::registerClass(L);
 }
 
 } // namespace bg

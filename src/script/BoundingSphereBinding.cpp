@@ -1,0 +1,175 @@
+#include "script/BoundingSphereBinding.h"
+
+#include "script/PointBinding.h"
+
+namespace bg {
+
+namespace {
+
+Point argPointAt(lua_State* L, int index) { return ScriptBinding<PointBinding>::check(L, index)->object(); }
+
+// Eight numbers from `first` on.
+BoundingSphere argEight(lua_State* L, int first) {
+    BoundingSphere sphere;
+    sphere.initialPosition = Point(argFloat(L, first), argFloat(L, first + 1), argFloat(L, first + 2));
+    sphere.initialRadius = argFloat(L, first + 3);
+    sphere.position = Point(argFloat(L, first + 4), argFloat(L, first + 5), argFloat(L, first + 6));
+    sphere.radius = argFloat(L, first + 7);
+    return sphere;
+}
+
+// A BoundingSphere or eight numbers, from `first` to the last argument.
+BoundingSphere argSphere(lua_State* L, int first, const char* method) {
+    const int count = lua_gettop(L) - first + 1;
+    if (count == 1) return ScriptBinding<BoundingSphereBinding>::check(L, first)->object();
+    if (count != 8) BoundingSphereBinding::wrongArgs(L, method);
+    return argEight(L, first);
+}
+
+BoundingSphere both(const Point& position, float radius) {
+    BoundingSphere sphere;
+    sphere.initialPosition = sphere.position = position;
+    sphere.initialRadius = sphere.radius = radius;
+    return sphere;
+}
+
+int pushEight(lua_State* L, const BoundingSphere& sphere) {
+    pushXYZ(L, sphere.initialPosition);
+    lua_pushnumber(L, sphere.initialRadius);
+    pushXYZ(L, sphere.position);
+    lua_pushnumber(L, sphere.radius);
+    return 8;
+}
+
+} // namespace
+
+BoundingSphereBinding* BoundingSphereBinding::construct(lua_State* L) {
+    BoundingSphere sphere;
+    switch (lua_gettop(L)) {
+    case 0: break;
+    case 1: sphere = both(argPointAt(L, 1), 0); break;
+    case 2: sphere = both(argPointAt(L, 1), argFloat(L, 2)); break;
+    case 3: sphere = both(Point(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3)), 0); break;
+    case 4:
+        if (lua_isuserdata(L, 1)) {
+            sphere.initialPosition = argPointAt(L, 1);
+            sphere.initialRadius = argFloat(L, 2);
+            sphere.position = argPointAt(L, 3);
+            sphere.radius = argFloat(L, 4);
+        } else {
+            sphere = both(Point(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3)), argFloat(L, 4));
+        }
+        break;
+    case 8: sphere = argEight(L, 1); break;
+    default: wrongArgs(L, ":new");
+    }
+    return new BoundingSphereBinding(new BoundingSphere(sphere));
+}
+
+int BoundingSphereBinding::get(lua_State* L) {
+    expectArgs(L, 0, ":get");
+    return pushEight(L, object());
+}
+
+int BoundingSphereBinding::getInitialPosition(lua_State* L) {
+    expectArgs(L, 0, ":getInitialPosition");
+    return pushXYZ(L, object().initialPosition);
+}
+
+int BoundingSphereBinding::setInitialPosition(lua_State* L) {
+    object().initialPosition = argsObjectOrXYZ<BoundingSphereBinding, PointBinding, Point>(L, ":setInitialPosition");
+    return 0;
+}
+
+int BoundingSphereBinding::getInitialRadius(lua_State* L) {
+    expectArgs(L, 0, ":getInitialRadius");
+    lua_pushnumber(L, object().initialRadius);
+    return 1;
+}
+
+int BoundingSphereBinding::setInitialRadius(lua_State* L) {
+    expectArgs(L, 1, ":setInitialRadius");
+    object().initialRadius = argFloat(L, 1);
+    return 0;
+}
+
+int BoundingSphereBinding::getPosition(lua_State* L) {
+    expectArgs(L, 0, ":getPosition");
+    return pushXYZ(L, object().position);
+}
+
+int BoundingSphereBinding::setPosition(lua_State* L) {
+    object().position = argsObjectOrXYZ<BoundingSphereBinding, PointBinding, Point>(L, ":setPosition");
+    return 0;
+}
+
+int BoundingSphereBinding::getRadius(lua_State* L) {
+    expectArgs(L, 0, ":getRadius");
+    lua_pushnumber(L, object().radius);
+    return 1;
+}
+
+int BoundingSphereBinding::setRadius(lua_State* L) {
+    expectArgs(L, 1, ":setRadius");
+    object().radius = argFloat(L, 1);
+    return 0;
+}
+
+int BoundingSphereBinding::add(lua_State* L) {
+    const BoundingSphere sum = object() + argSphere(L, 1, ":add");
+    pushXYZ(L, sum.position);
+    lua_pushnumber(L, sum.radius);
+    return 4;
+}
+
+// Two Points or six numbers: the ray's origin, then a point it passes.
+int BoundingSphereBinding::rayIntersect(lua_State* L) {
+    const int count = lua_gettop(L);
+    Point origin, through;
+    if (count == 2) {
+        origin = argPointAt(L, 1);
+        through = argPointAt(L, 2);
+    } else if (count == 6) {
+        origin = Point(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3));
+        through = Point(argFloat(L, 4), argFloat(L, 5), argFloat(L, 6));
+    } else {
+        wrongArgs(L, ":rayIntersect");
+    }
+    Point hit;
+    lua_pushboolean(L, object().rayIntersect(origin, through, hit));
+    return 1 + pushXYZ(L, hit);
+}
+
+int BoundingSphereBinding::sphereIntersect(lua_State* L) {
+    lua_pushboolean(L, object().sphereIntersect(argSphere(L, 1, ":sphereIntersect")));
+    return 1;
+}
+
+// k, then the other sphere, which is read into a copy: the results are that
+// copy after the push.
+int BoundingSphereBinding::collisionResponse(lua_State* L) {
+    if (lua_gettop(L) < 2) wrongArgs(L, ":collisionResponse");
+    const float k = argFloat(L, 1);
+    BoundingSphere other = argSphere(L, 2, ":collisionResponse");
+    luaL_checkstack(L, 9, "BoundingSphere:collisionResponse");
+    lua_pushboolean(L, object().collisionResponse(other, k));
+    return 1 + pushEight(L, other);
+}
+
+const Method<BoundingSphereBinding> BoundingSphereBinding::methods[] = {
+    {"get", &BoundingSphereBinding::get},
+    {"getInitialPosition", &BoundingSphereBinding::getInitialPosition},
+    {"setInitialPosition", &BoundingSphereBinding::setInitialPosition},
+    {"getInitialRadius", &BoundingSphereBinding::getInitialRadius},
+    {"setInitialRadius", &BoundingSphereBinding::setInitialRadius},
+    {"getPosition", &BoundingSphereBinding::getPosition},
+    {"setPosition", &BoundingSphereBinding::setPosition},
+    {"getRadius", &BoundingSphereBinding::getRadius},
+    {"setRadius", &BoundingSphereBinding::setRadius},
+    {"add", &BoundingSphereBinding::add},
+    {"rayIntersect", &BoundingSphereBinding::rayIntersect},
+    {"sphereIntersect", &BoundingSphereBinding::sphereIntersect},
+    {"collisionResponse", &BoundingSphereBinding::collisionResponse},
+    {nullptr, nullptr}};
+
+} // namespace bg

@@ -1,0 +1,159 @@
+#include "script/MatrixBinding.h"
+
+#include "script/PlaneBinding.h"
+#include "script/PointBinding.h"
+#include "script/VectorBinding.h"
+
+namespace bg {
+
+namespace {
+
+// Sixteen numbers, row by row, from `first` on.
+Matrix argRows(lua_State* L, int first) {
+    float m[16];
+    for (int i = 0; i < 16; ++i) m[i] = argFloat(L, first + i);
+    return Matrix(m[0], m[1], m[2], m[3], m[4], m[5], m[6], m[7], m[8], m[9], m[10], m[11], m[12], m[13], m[14],
+                  m[15]);
+}
+
+Vector argVector(lua_State* L, const char* method) {
+    return argsObjectOrXYZ<MatrixBinding, VectorBinding, Vector>(L, method);
+}
+
+} // namespace
+
+MatrixBinding* MatrixBinding::construct(lua_State* L) {
+    const int count = lua_gettop(L);
+    if (count != 0 && count != 16) wrongArgs(L, ":new");
+    return new MatrixBinding(new Matrix(count == 16 ? argRows(L, 1) : Matrix()));
+}
+
+int MatrixBinding::identity(lua_State* L) {
+    expectArgs(L, 0, ":identity");
+    object().identity();
+    return 0;
+}
+
+// Three angles (a Vector or three numbers), or an angle and an axis (a
+// Vector or three numbers).
+int MatrixBinding::rotation(lua_State* L) {
+    const int count = lua_gettop(L);
+    if (count == 2 || count == 4) {
+        const float angle = argFloat(L, 1);
+        Vector axis;
+        argObjectOrXYZ<VectorBinding>(L, 2, axis);
+        object().rotation(angle, axis);
+    } else {
+        object().rotation(argVector(L, ":rotation"));
+    }
+    return 0;
+}
+
+int MatrixBinding::inverseRotation(lua_State* L) {
+    object().inverseRotation(argVector(L, ":inverseRotation"));
+    return 0;
+}
+
+int MatrixBinding::translation(lua_State* L) {
+    object().translation(argVector(L, ":traslation")); // the message has always been spelled so
+    return 0;
+}
+
+int MatrixBinding::inverseTranslation(lua_State* L) {
+    object().inverseTranslation(argVector(L, ":inverseTranslation"));
+    return 0;
+}
+
+int MatrixBinding::scale(lua_State* L) {
+    object().scale(argVector(L, ":scale"));
+    return 0;
+}
+
+int MatrixBinding::inverseScale(lua_State* L) {
+    object().inverseScale(argVector(L, ":inverseScale"));
+    return 0;
+}
+
+int MatrixBinding::inverse(lua_State* L) {
+    expectArgs(L, 0, ":inverse");
+    object().inverse();
+    return 0;
+}
+
+int MatrixBinding::shear(lua_State* L) {
+    object().shear(argVector(L, ":shear"));
+    return 0;
+}
+
+int MatrixBinding::inverseShear(lua_State* L) {
+    object().inverseShear(argVector(L, ":inverseShear"));
+    return 0;
+}
+
+// A Plane, or a, b, c, d made into a normalised plane first.
+int MatrixBinding::mirror(lua_State* L) {
+    const int count = lua_gettop(L);
+    if (count != 1 && count != 4) wrongArgs(L, ":mirror");
+    const Plane plane = count == 1 ? ScriptBinding<PlaneBinding>::check(L, 1)->object()
+                                   : Plane(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3), argFloat(L, 4));
+    object().mirror(plane.a, plane.b, plane.c, plane.d);
+    return 0;
+}
+
+int MatrixBinding::get(lua_State* L) {
+    expectArgs(L, 2, ":get");
+    const int row = argInt(L, 1), col = argInt(L, 2);
+    lua_pushnumber(L, object()(row, col));
+    return 1;
+}
+
+int MatrixBinding::set(lua_State* L) {
+    const int count = lua_gettop(L);
+    if (count == 1) {
+        object() = ScriptBinding<MatrixBinding>::check(L, 1)->object();
+    } else if (count == 3) {
+        const int row = argInt(L, 1), col = argInt(L, 2);
+        object()(row, col) = argFloat(L, 3);
+    } else {
+        wrongArgs(L, ":set");
+    }
+    return 0;
+}
+
+// The sixteen elements of this times the argument, in storage order.
+int MatrixBinding::mulMatrix(lua_State* L) {
+    const int count = lua_gettop(L);
+    if (count != 1 && count != 16) wrongArgs(L, ":mulMatrix");
+    const Matrix right = count == 1 ? ScriptBinding<MatrixBinding>::check(L, 1)->object() : argRows(L, 1);
+    const Matrix product = object() * right;
+    luaL_checkstack(L, 16, "Matrix:mulMatrix");
+    for (int i = 0; i < 16; ++i) lua_pushnumber(L, product.data()[i]);
+    return 16;
+}
+
+int MatrixBinding::mulVector(lua_State* L) { return pushXYZ(L, object().mulVector(argVector(L, ":mulVector"))); }
+
+int MatrixBinding::mulPoint(lua_State* L) {
+    return pushXYZ(L, object().mulPoint(argsObjectOrXYZ<MatrixBinding, PointBinding, Point>(L, ":mulPoint")));
+}
+
+const Method<MatrixBinding> MatrixBinding::methods[] = {
+    {"identity", &MatrixBinding::identity},
+    {"rotation", &MatrixBinding::rotation},
+    {"inverseRotation", &MatrixBinding::inverseRotation},
+    {"translation", &MatrixBinding::translation},
+    {"inverseTranslation", &MatrixBinding::inverseTranslation},
+    {"scale", &MatrixBinding::scale},
+    {"inverseScale", &MatrixBinding::inverseScale},
+    {"inverse", &MatrixBinding::inverse},
+    {"shear", &MatrixBinding::shear},
+    {"inverseShear", &MatrixBinding::inverseShear},
+    {"mirror", &MatrixBinding::mirror},
+    {"get", &MatrixBinding::get},
+    {"set", &MatrixBinding::set},
+    {"mulMatrix", &MatrixBinding::mulMatrix},
+    {"mulVector", &MatrixBinding::mulVector},
+    {"mulPoint", &MatrixBinding::mulPoint},
+    {nullptr, nullptr}};
+
+} // namespace bg

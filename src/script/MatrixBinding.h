@@ -1,0 +1,37 @@
+#ifndef BRAWLGEAR_SCRIPT_MATRIXBINDING_H
+#define BRAWLGEAR_SCRIPT_MATRIXBINDING_H
+
+#include "math/Math.h"
+#include "script/Binding.h"
+
+namespace bg {
+
+// "Matrix": a 4x4 transform. The setters write only their own elements.
+class MatrixBinding : public ValueBinding<MatrixBinding, Matrix> {
+public:
+    using ValueBinding::ValueBinding;
+    static constexpr const char* className = "Matrix";
+    static const Method<MatrixBinding> methods[];
+    static MatrixBinding* construct(lua_State* L);
+
+    int identity(lua_State* L);
+    int rotation(lua_State* L);
+    int inverseRotation(lua_State* L);
+    int translation(lua_State* L);
+    int inverseTranslation(lua_State* L);
+    int scale(lua_State* L);
+    int inverseScale(lua_State* L);
+    int inverse(lua_State* L);
+    int shear(lua_State* L);
+    int inverseShear(lua_State* L);
+    int mirror(lua_State* L);
+    int get(lua_State* L);
+    int set(lua_State* L);
+    int mulMatrix(lua_State* L);
+    int mulVector(lua_State* L);
+    int mulPoint(lua_State* L);
+};
+
+} // namespace bg
+
+#endif

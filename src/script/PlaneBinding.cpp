@@ -1,0 +1,129 @@
+#include "script/PlaneBinding.h"
+
+#include "script/PointBinding.h"
+#include "script/VectorBinding.h"
+
+namespace bg {
+
+namespace {
+
+Plane argFourNumbers(lua_State* L) { return Plane(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3), argFloat(L, 4)); }
+
+Point argPoint(lua_State* L, const char* method) { return argsObjectOrXYZ<PlaneBinding, PointBinding, Point>(L, method); }
+
+} // namespace
+
+PlaneBinding* PlaneBinding::construct(lua_State* L) {
+    const int count = lua_gettop(L);
+    if (count != 0 && count != 4) wrongArgs(L, ":new");
+    return new PlaneBinding(new Plane(count == 4 ? argFourNumbers(L) : Plane()));
+}
+
+int PlaneBinding::set(lua_State* L) {
+    const int count = lua_gettop(L);
+    if (count == 1)
+        object() = ScriptBinding<PlaneBinding>::check(L, 1)->object();
+    else if (count == 4)
+        object() = argFourNumbers(L);
+    else
+        wrongArgs(L, ":set");
+    return 0;
+}
+
+int PlaneBinding::get(lua_State* L) {
+    expectArgs(L, 0, ":get");
+    const Plane& plane = object();
+    pushXYZ(L, plane.normal());
+    lua_pushnumber(L, plane.d);
+    return 4;
+}
+
+int PlaneBinding::setNormal(lua_State* L) {
+    object().setNormal(argsObjectOrXYZ<PlaneBinding, VectorBinding, Vector>(L, ":setNormal"));
+    return 0;
+}
+
+int PlaneBinding::getNormal(lua_State* L) {
+    expectArgs(L, 0, ":getNormal");
+    return pushXYZ(L, object().normal());
+}
+
+int PlaneBinding::setPoint(lua_State* L) {
+    object().setPoint(argPoint(L, ":setPoint"));
+    return 0;
+}
+
+int PlaneBinding::getPoint(lua_State* L) {
+    expectArgs(L, 0, ":getPoint");
+    return pushXYZ(L, object().point);
+}
+
+int PlaneBinding::translate(lua_State* L) {
+    object().translate(argsObjectOrXYZ<PlaneBinding, VectorBinding, Vector>(L, ":translate"));
+    return 0;
+}
+
+// Three Points (the third receives the crossing) or six numbers (the
+// crossing is returned after the boolean).
+int PlaneBinding::getIntersection(lua_State* L) {
+    const int count = lua_gettop(L);
+    if (count == 3) {
+        const Point p1 = ScriptBinding<PointBinding>::check(L, 1)->object();
+        const Point p2 = ScriptBinding<PointBinding>::check(L, 2)->object();
+        Point& out = ScriptBinding<PointBinding>::check(L, 3)->object();
+        lua_pushboolean(L, object().getIntersection(p1, p2, out));
+        return 1;
+    }
+    if (count != 6) wrongArgs(L, ":getIntersection");
+    const Point p1(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3));
+    const Point p2(argFloat(L, 4), argFloat(L, 5), argFloat(L, 6));
+    Point out;
+    lua_pushboolean(L, object().getIntersection(p1, p2, out));
+    return 1 + pushXYZ(L, out);
+}
+
+int PlaneBinding::classify(lua_State* L) {
+    lua_pushnumber(L, object().classify(argPoint(L, ":classify")));
+    return 1;
+}
+
+int PlaneBinding::distance(lua_State* L) {
+    lua_pushnumber(L, object().distance(argPoint(L, ":distance")));
+    return 1;
+}
+
+int PlaneBinding::findPoint(lua_State* L) {
+    expectArgs(L, 0, ":findPoint");
+    object().findPoint();
+    return 0;
+}
+
+int PlaneBinding::findD(lua_State* L) {
+    expectArgs(L, 0, ":findD");
+    object().findD();
+    return 0;
+}
+
+int PlaneBinding::normalize(lua_State* L) {
+    expectArgs(L, 0, ":normalize");
+    object().normalize();
+    return 0;
+}
+
+const Method<PlaneBinding> PlaneBinding::methods[] = {
+    {"set", &PlaneBinding::set},
+    {"get", &PlaneBinding::get},
+    {"setNormal", &PlaneBinding::setNormal},
+    {"getNormal", &PlaneBinding::getNormal},
+    {"setPoint", &PlaneBinding::setPoint},
+    {"getPoint", &PlaneBinding::getPoint},
+    {"translate", &PlaneBinding::translate},
+    {"getIntersection", &PlaneBinding::getIntersection},
+    {"classify", &PlaneBinding::classify},
+    {"distance", &PlaneBinding::distance},
+    {"findPoint", &PlaneBinding::findPoint},
+    {"findD", &PlaneBinding::findD},
+    {"normalize", &PlaneBinding::normalize},
+    {nullptr, nullptr}};
+
+} // namespace bg

@@ -1,0 +1,34 @@
+#ifndef BRAWLGEAR_SCRIPT_PLANEBINDING_H
+#define BRAWLGEAR_SCRIPT_PLANEBINDING_H
+
+#include "math/Math.h"
+#include "script/Binding.h"
+
+namespace bg {
+
+// "Plane": a plane with unit normal and a point on it.
+class PlaneBinding : public ValueBinding<PlaneBinding, Plane> {
+public:
+    using ValueBinding::ValueBinding;
+    static constexpr const char* className = "Plane";
+    static const Method<PlaneBinding> methods[];
+    static PlaneBinding* construct(lua_State* L);
+
+    int set(lua_State* L);
+    int get(lua_State* L);
+    int setNormal(lua_State* L);
+    int getNormal(lua_State* L);
+    int setPoint(lua_State* L);
+    int getPoint(lua_State* L);
+    int translate(lua_State* L);
+    int getIntersection(lua_State* L);
+    int classify(lua_State* L);
+    int distance(lua_State* L);
+    int findPoint(lua_State* L);
+    int findD(lua_State* L);
+    int normalize(lua_State* L);
+};
+
+} // namespace bg
+
+#endif

@@ -1,0 +1,127 @@
+#include "script/VectorBinding.h"
+
+#include "graphics/Primitives.h"
+#include "script/PointBinding.h"
+
+namespace bg {
+
+VectorBinding* VectorBinding::construct(lua_State* L) {
+    const int count = lua_gettop(L);
+    if (count != 0 && count != 3 && count != 6) wrongArgs(L, ":new");
+    Vector vector;
+    if (count == 3) {
+        vector = Vector(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3));
+    } else if (count == 6) {
+        const Point from(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3));
+        vector = Vector(from, Point(argFloat(L, 4), argFloat(L, 5), argFloat(L, 6)));
+    }
+    return new VectorBinding(new Vector(vector));
+}
+
+int VectorBinding::getX(lua_State* L) {
+    expectArgs(L, 0, ":getX");
+    lua_pushnumber(L, object().x);
+    return 1;
+}
+
+int VectorBinding::getY(lua_State* L) {
+    expectArgs(L, 0, ":getY");
+    lua_pushnumber(L, object().y);
+    return 1;
+}
+
+int VectorBinding::getZ(lua_State* L) {
+    expectArgs(L, 0, ":getZ");
+    lua_pushnumber(L, object().z);
+    return 1;
+}
+
+int VectorBinding::get(lua_State* L) {
+    expectArgs(L, 0, ":get");
+    return pushXYZ(L, object());
+}
+
+int VectorBinding::setX(lua_State* L) {
+    expectArgs(L, 1, ":setX");
+    object().x = argFloat(L, 1);
+    return 0;
+}
+
+int VectorBinding::setY(lua_State* L) {
+    expectArgs(L, 1, ":setY");
+    object().y = argFloat(L, 1);
+    return 0;
+}
+
+int VectorBinding::setZ(lua_State* L) {
+    expectArgs(L, 1, ":setZ");
+    object().z = argFloat(L, 1);
+    return 0;
+}
+
+int VectorBinding::set(lua_State* L) {
+    object() = argsObjectOrXYZ<VectorBinding, VectorBinding, Vector>(L, ":set");
+    return 0;
+}
+
+int VectorBinding::dotProduct(lua_State* L) {
+    lua_pushnumber(L, object().dot(argsObjectOrXYZ<VectorBinding, VectorBinding, Vector>(L, ":dotProduct")));
+    return 1;
+}
+
+int VectorBinding::crossProduct(lua_State* L) {
+    return pushXYZ(L, object().cross(argsObjectOrXYZ<VectorBinding, VectorBinding, Vector>(L, ":crossProduct")));
+}
+
+int VectorBinding::normalize(lua_State* L) {
+    expectArgs(L, 0, ":normalize");
+    object().normalize();
+    return 0;
+}
+
+int VectorBinding::length(lua_State* L) {
+    expectArgs(L, 0, ":length");
+    lua_pushnumber(L, object().length());
+    return 1;
+}
+
+int VectorBinding::equal(lua_State* L) {
+    lua_pushboolean(L, object() == argsObjectOrXYZ<VectorBinding, VectorBinding, Vector>(L, ":equal"));
+    return 1;
+}
+
+// One number adds to or takes from x alone, but scales all three.
+int VectorBinding::add(lua_State* L) { return pushXYZ(L, object() + argOperand<VectorBinding>(L, ":add", true)); }
+int VectorBinding::sub(lua_State* L) { return pushXYZ(L, object() - argOperand<VectorBinding>(L, ":sub", true)); }
+int VectorBinding::mul(lua_State* L) { return pushXYZ(L, object() * argOperand<VectorBinding>(L, ":mul", false)); }
+int VectorBinding::div(lua_State* L) { return pushXYZ(L, object() / argOperand<VectorBinding>(L, ":div", false)); }
+
+int VectorBinding::display(lua_State* L) {
+    const Point origin =
+        lua_gettop(L) == 0 ? Point() : argsObjectOrXYZ<VectorBinding, PointBinding, Point>(L, ":display");
+    bg::display(object(), origin);
+    return 0;
+}
+
+const Method<VectorBinding> VectorBinding::methods[] = {
+    {"getX", &VectorBinding::getX},
+    {"getY", &VectorBinding::getY},
+    {"getZ", &VectorBinding::getZ},
+    {"get", &VectorBinding::get},
+    {"setX", &VectorBinding::setX},
+    {"setY", &VectorBinding::setY},
+    {"setZ", &VectorBinding::setZ},
+    {"set", &VectorBinding::set},
+    {"dotProduct", &VectorBinding::dotProduct},
+    {"crossProduct", &VectorBinding::crossProduct},
+    {"normalize", &VectorBinding::normalize},
+    {"length", &VectorBinding::length},
+    {"equal", &VectorBinding::equal},
+    {"add", &VectorBinding::add},
+    {"sub", &VectorBinding::sub},
+    {"mul", &VectorBinding::mul},
+    {"div", &VectorBinding::div},
+    {"display", &VectorBinding::display},
+    {nullptr, nullptr}};
+
+} // namespace bg

@@ -1,0 +1,52 @@
+#ifndef BRAWLGEAR_SCRIPT_VECTORBINDING_H
+#define BRAWLGEAR_SCRIPT_VECTORBINDING_H
+
+#include "math/Math.h"
+#include "script/Binding.h"
+
+namespace bg {
+
+// "Vector": a direction or displacement. Arithmetic methods return three
+// numbers and leave the vector as it is.
+class VectorBinding : public ValueBinding<VectorBinding, Vector> {
+public:
+    using ValueBinding::ValueBinding;
+    static constexpr const char* className = "Vector";
+    static const Method<VectorBinding> methods[];
+    static VectorBinding* construct(lua_State* L);
+
+    int getX(lua_State* L);
+    int getY(lua_State* L);
+    int getZ(lua_State* L);
+    int get(lua_State* L);
+    int setX(lua_State* L);
+    int setY(lua_State* L);
+    int setZ(lua_State* L);
+    int set(lua_State* L);
+    int dotProduct(lua_State* L);
+    int crossProduct(lua_State* L);
+    int normalize(lua_State* L);
+    int length(lua_State* L);
+    int equal(lua_State* L);
+    int add(lua_State* L);
+    int sub(lua_State* L);
+    int mul(lua_State* L);
+    int div(lua_State* L);
+    int display(lua_State* L);
+};
+
+// The operand of a Point or Vector arithmetic method: a Vector, three
+// numbers, or one number n, taken as (n, n, n), or as (n, 0, 0) when
+// `numberOnXOnly`.
+template <class Self> Vector argOperand(lua_State* L, const char* method, bool numberOnXOnly) {
+    const int count = lua_gettop(L);
+    if (count == 1 && !lua_isuserdata(L, 1)) {
+        const float n = argFloat(L, 1);
+        return numberOnXOnly ? Vector(n, 0, 0) : Vector(n, n, n);
+    }
+    return argsObjectOrXYZ<Self, VectorBinding, Vector>(L, method);
+}
+
+} // namespace bg
+
+#endif
