@@ -5,9 +5,9 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES="cmake g++ make pkg-config liblua5.1-0-dev libsdl1.2-dev libsdl-image1.2-dev \
-libopenal-dev libgl-dev libglu1-mesa-dev libminizip-dev zlib1g-dev libvorbis-dev"
+libopenal-dev libgl-dev libglu1-mesa-dev libminizip-dev zlib1g-dev libvorbis-dev libx11-dev libxrandr-dev"
 RUN_PACKAGES="xvfb xauth libgl1-mesa-dri libopenal1"
-TEST_PACKAGES="libgtest-dev clang libclang-rt-14-dev"
+TEST_PACKAGES="libgtest-dev clang libclang-rt-14-dev xdotool"
 
 # Installs the listed Debian packages that are missing: as root with
 # apt-get, otherwise by printing the one command to run.
@@ -50,7 +50,7 @@ start_xvfb() {
     while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
         display=$((display + 1))
     done
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     trap stop_xvfb EXIT
     for _ in $(seq 1 50); do

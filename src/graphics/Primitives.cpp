@@ -1,6 +1,9 @@
 #include "graphics/Primitives.h"
 
+#include "graphics/Transform.h"
+
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 namespace bg {
 
@@ -17,5 +20,25 @@ void display(const Vector& vector, const Point& origin) {
     glVertex3f(tip.x, tip.y, tip.z);
     glEnd();
 }
+
+SharedPointer<Quadric> gQuadric;
+
+Quadric::Quadric() : quadric(gluNewQuadric()) {
+    if (quadric) gluQuadricDrawStyle(quadric, GLU_LINE);
+}
+
+Quadric::~Quadric() {
+    if (quadric) gluDeleteQuadric(quadric);
+}
+
+void display(const BoundingSphere& sphere) {
+    GLUquadric* quadric = gQuadric->quadric;
+    gTransform->pushMatrix();
+    gTransform->translate(sphere.position.x, sphere.position.y, sphere.position.z);
+    gluSphere(quadric, sphere.radius, 8, 8);
+    gTransform->popMatrix();
+}
+
+void applyTransformations(BoundingSphere& sphere) { sphere.applyTransformations(gTransform->getWorldMatrix()); }
 
 } // namespace bg

@@ -30,6 +30,20 @@
 
 namespace bg {
 
+// A script global number registered with a class (an OpenGL, SDL or unzip
+// constant).
+struct Constant {
+    const char* name;
+    double value;
+};
+
+template <std::size_t N> void registerConstants(lua_State* L, const Constant (&constants)[N]) {
+    for (const Constant& constant : constants) {
+        lua_pushnumber(L, constant.value);
+        lua_setglobal(L, constant.name);
+    }
+}
+
 template <class B> struct Method {
     const char* name;
     int (B::*function)(lua_State* L); // arguments at 1..n, self removed; returns the result count
@@ -170,6 +184,8 @@ template <class B, class T, SharedPointer<T>& slot> class SingletonBinding : pub
 public:
     SingletonBinding() : mObject(slot.get()) {}
     static B* construct(lua_State*) { return new B; }
+    // The accessor (getVFS, ...) is the singleton class's global.
+    static void registerGlobals(lua_State* L) { lua_register(L, B::accessorName, ScriptBinding<B>::accessor); }
 
     // The singleton; fatal, as any use of a null singleton is, once the
     // engine has released it.

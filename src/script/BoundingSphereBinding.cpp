@@ -1,5 +1,6 @@
 #include "script/BoundingSphereBinding.h"
 
+#include "graphics/Primitives.h"
 #include "script/PointBinding.h"
 
 namespace bg {
@@ -156,6 +157,18 @@ int BoundingSphereBinding::collisionResponse(lua_State* L) {
     return 1 + pushEight(L, other);
 }
 
+int BoundingSphereBinding::applyTransformations(lua_State* L) {
+    expectArgs(L, 0, ":applyTransformations");
+    bg::applyTransformations(object());
+    return 0;
+}
+
+int BoundingSphereBinding::display(lua_State* L) {
+    expectArgs(L, 0, ":display");
+    bg::display(object());
+    return 0;
+}
+
 const Method<BoundingSphereBinding> BoundingSphereBinding::methods[] = {
     {"get", &BoundingSphereBinding::get},
     {"getInitialPosition", &BoundingSphereBinding::getInitialPosition},
@@ -170,6 +183,8 @@ const Method<BoundingSphereBinding> BoundingSphereBinding::methods[] = {
     {"rayIntersect", &BoundingSphereBinding::rayIntersect},
     {"sphereIntersect", &BoundingSphereBinding::sphereIntersect},
     {"collisionResponse", &BoundingSphereBinding::collisionResponse},
+    {"applyTransformations", &BoundingSphereBinding::applyTransformations},
+    {"display", &BoundingSphereBinding::display},
     {nullptr, nullptr}};
 
 } // namespace bg

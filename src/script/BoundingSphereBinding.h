@@ -28,6 +28,8 @@ public:
     int rayIntersect(lua_State* L);
     int sphereIntersect(lua_State* L);
     int collisionResponse(lua_State* L);
+    int applyTransformations(lua_State* L);
+    int display(lua_State* L);
 };
 
 } // namespace bg

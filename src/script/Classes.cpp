@@ -1,10 +1,15 @@
 #include "script/Classes.h"
 
 #include "script/BoundingSphereBinding.h"
+#include "script/CameraBinding.h"
+#include "script/EventManagerBinding.h"
 #include "script/FileBinding.h"
 #include "script/MatrixBinding.h"
 #include "script/PlaneBinding.h"
 #include "script/PointBinding.h"
+#include "script/SceneBinding.h"
+#include "script/TimeBinding.h"
+#include "script/TransformBinding.h"
 #include "script/VFSBinding.h"
 #include "script/VarManagerBinding.h"
 #include "script/VectorBinding.h"
@@ -15,11 +20,16 @@ void registerClasses(lua_State* L) {
     ScriptBinding<VarManagerBinding>::registerClass(L);
     ScriptBinding<FileBinding>::registerClass(L);
     ScriptBinding<VFSBinding>::registerClass(L);
+    ScriptBinding<TransformBinding>::registerClass(L);
     ScriptBinding<PointBinding>::registerClass(L);
     ScriptBinding<VectorBinding>::registerClass(L);
     ScriptBinding<PlaneBinding>::registerClass(L);
     ScriptBinding<MatrixBinding>::registerClass(L);
     ScriptBinding<BoundingSphereBinding>::registerClass(L);
+    ScriptBinding<CameraBinding>::registerClass(L);
+    ScriptBinding<TimeBinding>::registerClass(L);
+    ScriptBinding<EventManagerBinding>::registerClass(L);
+    ScriptBinding<SceneBinding>::registerClass(L);
 }
 
 } // namespace bg

@@ -16,21 +16,15 @@ FileBinding* FileBinding::construct(lua_State* L) {
 
 void FileBinding::registerGlobals(lua_State* L) {
     lua_register(L, VFSBinding::accessorName, ScriptBinding<VFSBinding>::accessor);
-    const struct {
-        const char* name;
-        int value;
-    } constants[] = {{"UNZ_OK", UNZ_OK},
-                     {"UNZ_END_OF_LIST_OF_FILE", UNZ_END_OF_LIST_OF_FILE},
-                     {"UNZ_ERRNO", UNZ_ERRNO},
-                     {"UNZ_EOF", UNZ_EOF},
-                     {"UNZ_PARAMERROR", UNZ_PARAMERROR},
-                     {"UNZ_BADZIPFILE", UNZ_BADZIPFILE},
-                     {"UNZ_INTERNALERROR", UNZ_INTERNALERROR},
-                     {"UNZ_CRCERROR", UNZ_CRCERROR}};
-    for (const auto& constant : constants) {
-        lua_pushnumber(L, constant.value);
-        lua_setglobal(L, constant.name);
-    }
+    const Constant constants[] = {{"UNZ_OK", UNZ_OK},
+                                  {"UNZ_END_OF_LIST_OF_FILE", UNZ_END_OF_LIST_OF_FILE},
+                                  {"UNZ_ERRNO", UNZ_ERRNO},
+                                  {"UNZ_EOF", UNZ_EOF},
+                                  {"UNZ_PARAMERROR", UNZ_PARAMERROR},
+                                  {"UNZ_BADZIPFILE", UNZ_BADZIPFILE},
+                                  {"UNZ_INTERNALERROR", UNZ_INTERNALERROR},
+                                  {"UNZ_CRCERROR", UNZ_CRCERROR}};
+    registerConstants(L, constants);
 }
 
 const Method<FileBinding> FileBinding::methods[] = {{nullptr, nullptr}};

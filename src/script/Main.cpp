@@ -3,10 +3,10 @@
 // Engine.cfg and takes everything down again.
 
 #include "config/Var.h"
+#include "graphics/Scene.h"
 #include "script/Classes.h"
 #include "script/Globals.h"
 #include "script/Runner.h"
-#include "vfs/VFS.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -27,20 +27,6 @@ void openStandardLibraries(lua_State* L) {
     }
 }
 
-// The engine singletons, in the order of their construction: the file
-// system, then the configuration, which then picks the file system's mode.
-void createSingletons(bool fullScreen) {
-    gVFS = SharedPointer<VFS>(new VFS);
-    gVarManager = SharedPointer<VarManager>(new VarManager("Engine.cfg"));
-    gVarManager->get("SDL_FULLSCREEN").set(fullScreen ? 1 : 0);
-    if (gVarManager->get("VFS_LOAD_FROM_ARCHIVE").isOn()) gVFS->open(gVarManager->get("VFS_ARCHIVE").getValue());
-}
-
-void destroySingletons() {
-    gVarManager.free();
-    gVFS.free();
-}
-
 } // namespace
 } // namespace bg
 
@@ -55,12 +41,14 @@ int main(int argc, char** argv) {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
     const bool fullScreen = !(argc > 1 && std::strcmp(argv[1], "-windowed") == 0);
-    createSingletons(fullScreen);
+    gScene = SharedPointer<Scene>(new Scene(fullScreen));
+    if (gScene->hasMultiTexture()) gScene->prepareEnvironmentUnit();
+    gScene->clearBuffers();
 
     runScript(L, "Scripts/Main");
 
     lua_close(L);
     gVarManager->end();
-    destroySingletons();
+    gScene.free();
     return 0;
 }

@@ -6,15 +6,14 @@
 
 namespace bg {
 
-namespace {
-
-// Sixteen numbers, row by row, from `first` on.
-Matrix argRows(lua_State* L, int first) {
+Matrix argMatrixRows(lua_State* L, int first) {
     float m[16];
     for (int i = 0; i < 16; ++i) m[i] = argFloat(L, first + i);
     return Matrix(m[0], m[1], m[2], m[3], m[4], m[5], m[6], m[7], m[8], m[9], m[10], m[11], m[12], m[13], m[14],
                   m[15]);
 }
+
+namespace {
 
 Vector argVector(lua_State* L, const char* method) {
     return argsObjectOrXYZ<MatrixBinding, VectorBinding, Vector>(L, method);
@@ -25,7 +24,7 @@ Vector argVector(lua_State* L, const char* method) {
 MatrixBinding* MatrixBinding::construct(lua_State* L) {
     const int count = lua_gettop(L);
     if (count != 0 && count != 16) wrongArgs(L, ":new");
-    return new MatrixBinding(new Matrix(count == 16 ? argRows(L, 1) : Matrix()));
+    return new MatrixBinding(new Matrix(count == 16 ? argMatrixRows(L, 1) : Matrix()));
 }
 
 int MatrixBinding::identity(lua_State* L) {
@@ -124,7 +123,7 @@ int MatrixBinding::set(lua_State* L) {
 int MatrixBinding::mulMatrix(lua_State* L) {
     const int count = lua_gettop(L);
     if (count != 1 && count != 16) wrongArgs(L, ":mulMatrix");
-    const Matrix right = count == 1 ? ScriptBinding<MatrixBinding>::check(L, 1)->object() : argRows(L, 1);
+    const Matrix right = count == 1 ? ScriptBinding<MatrixBinding>::check(L, 1)->object() : argMatrixRows(L, 1);
     const Matrix product = object() * right;
     luaL_checkstack(L, 16, "Matrix:mulMatrix");
     for (int i = 0; i < 16; ++i) lua_pushnumber(L, product.data()[i]);

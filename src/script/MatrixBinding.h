@@ -32,6 +32,9 @@ public:
     int mulPoint(lua_State* L);
 };
 
+// Sixteen numbers, row by row, from `first` on.
+Matrix argMatrixRows(lua_State* L, int first);
+
 } // namespace bg
 
 #endif

@@ -12,6 +12,8 @@ public:
     static constexpr const char* className = "VFS";
     static constexpr const char* accessorName = "getVFS";
     static const Method<VFSBinding> methods[];
+    // getVFS is registered with File, before it.
+    static void registerGlobals(lua_State*) {}
 
     int open(lua_State* L);
     int close(lua_State* L);

@@ -6,10 +6,6 @@
 
 namespace bg {
 
-void VarManagerBinding::registerGlobals(lua_State* L) {
-    lua_register(L, accessorName, ScriptBinding<VarManagerBinding>::accessor);
-}
-
 int VarManagerBinding::getNumber(lua_State* L) {
     expectArgs(L, 1, ":getNumber");
     lua_pushnumber(L, std::atof(object().get(argString(L, 1)).getValue()));

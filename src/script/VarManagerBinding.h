@@ -12,7 +12,6 @@ public:
     static constexpr const char* className = "VarManager";
     static constexpr const char* accessorName = "getVarManager";
     static const Method<VarManagerBinding> methods[];
-    static void registerGlobals(lua_State* L);
 
     int getNumber(lua_State* L);
     int getString(lua_State* L);

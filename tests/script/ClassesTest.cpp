@@ -33,11 +33,19 @@ TEST_F(Classes, VarManagerReadsAndWritesEngineCfg) {
                                   "WIDTH = 640\nON = 0\nOFF = 1\nNAME = x\n"
                                   "T1 = TRUE\nT2 = yes\nT3 = 2\nT4 = true\nT5 = 0.000000\nT6 = 1.000000\n");
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.err, "800.000000 800 1\nT1=false\nT2=false\nT3=true\nT4=true\nT5=false\nT6=true\n"
+    EXPECT_EQ(result.script, "800.000000 800 1\nT1=false\nT2=false\nT3=true\nT4=true\nT5=false\nT6=true\n"
                           "ON=true\nOFF=false\n1.500000\n");
-    EXPECT_EQ(savedCfg(), "NAME = Brawl\nOFF = 0\nON = 1\nSDL_FULLSCREEN = 0\nT1 = 1.500000\nT2 = yes\nT3 = 2\n"
-                          "T4 = true\nT5 = 0.000000\nT6 = 1.000000\nVFS_ARCHIVE = game.zip\n"
-                          "VFS_LOAD_FROM_ARCHIVE = 0\nWIDTH = 800.000000\n");
+    EXPECT_EQ(savedCfg(), bgtest::sortedCfg(bgtest::cfgWith({{"SDL_FULLSCREEN", "0"},
+                                                            {"WIDTH", "800.000000"},
+                                                            {"ON", "1"},
+                                                            {"OFF", "0"},
+                                                            {"NAME", "Brawl"},
+                                                            {"T1", "1.500000"},
+                                                            {"T2", "yes"},
+                                                            {"T3", "2"},
+                                                            {"T4", "true"},
+                                                            {"T5", "0.000000"},
+                                                            {"T6", "1.000000"}})));
 }
 
 TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
@@ -57,9 +65,9 @@ TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
         mainScript("\n" + line + "\ntrace('not reached')\n");
         const RunResult result = play();
         EXPECT_EQ(result.exitCode, 0);
-        EXPECT_EQ(result.err.rfind("[string \"Scripts/Main\"]:2: " + message, 0), 0u) << result.err;
-        EXPECT_TRUE(result.err.size() > 7 && result.err.compare(result.err.size() - 7, 7, "ERRRUN\n") == 0)
-            << result.err;
+        EXPECT_EQ(result.script.rfind("[string \"Scripts/Main\"]:2: " + message, 0), 0u) << result.script;
+        EXPECT_TRUE(result.script.size() > 7 && result.script.compare(result.script.size() - 7, 7, "ERRRUN\n") == 0)
+            << result.script;
     }
 }
 
@@ -67,7 +75,7 @@ TEST_F(Classes, AVariableTheFileLacksIsFatal) {
     mainScript("getVarManager():getString('NO_SUCH_KEY')\n");
     const RunResult result = play();
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(bgtest::matches(result.err, report("ASSERTION FAILED:Utils:#:Var Table: i >= 0\n"))) << result.err;
+    EXPECT_TRUE(bgtest::matches(result.script, report("ASSERTION FAILED:Utils:#:Var Table: i >= 0\n"))) << result.script;
 }
 
 TEST_F(Classes, VFSOpensAndClosesArchivesFromScripts) {
@@ -91,14 +99,14 @@ TEST_F(Classes, VFSOpensAndClosesArchivesFromScripts) {
     scratch.write("game/Engine.cfg", BASIC_CFG);
     const RunResult result = runGame();
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(bgtest::matches(result.err,
+    EXPECT_TRUE(bgtest::matches(result.script,
                                 report("true 0 0\n"
                                        "VFS:#: ERROR : VFS::open( const char* ) : Error during opening archive missing.zip\n"
                                        "false\n"
                                        "INFO : File::load( INSIDE.TXT ) : 6 bytes - loaded!\n"
                                        "Data/\n"
                                        "/\n")))
-        << result.err;
+        << result.script;
 }
 
 TEST_F(Classes, FilesMadeInALoopAreCollected) {
@@ -112,7 +120,7 @@ TEST_F(Classes, FilesMadeInALoopAreCollected) {
                "trace(after <= before + 64 and 'flat' or ('grew ' .. before .. ' -> ' .. after))\n");
     const RunResult result = play();
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.err, "flat\n");
+    EXPECT_EQ(result.script, "flat\n");
 }
 
 } // namespace

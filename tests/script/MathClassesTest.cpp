@@ -203,7 +203,7 @@ TEST_F(MathInTheEngine, ClassesAreRegisteredInTheRunningEngine) {
                "m:translation(1, 2)\n");
     const bgtest::RunResult result = play();
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.err, "1 2 3\n[string \"Scripts/Main\"]:4: Matrix :traslation : Invalid number of parameters\nERRRUN\n");
+    EXPECT_EQ(result.script, "1 2 3\n[string \"Scripts/Main\"]:4: Matrix :traslation : Invalid number of parameters\nERRRUN\n");
 }
 
 } // namespace

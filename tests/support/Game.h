@@ -12,9 +12,6 @@
 
 namespace bgtest {
 
-// The keys the host reads before the main script runs.
-inline const char* const BASIC_CFG = "SDL_FULLSCREEN = 1\nVFS_LOAD_FROM_ARCHIVE = 0\nVFS_ARCHIVE = game.zip\n";
-
 class GameTest : public testing::Test {
 protected:
     // Source files go to src/, the packed game to game/ (or game.zip).
@@ -34,7 +31,9 @@ protected:
     RunResult runGame(const std::vector<std::string>& args = {"-windowed"}) {
         std::vector<std::string> argv{BRAWLGEAR_EXE};
         argv.insert(argv.end(), args.begin(), args.end());
-        return run(argv, scratch / "game");
+        RunResult result = run(argv, scratch / "game");
+        result.script = scriptOutput(result.err);
+        return result;
     }
     std::string savedCfg() const { return scratch.read("game/Engine.cfg"); }
 

@@ -8,7 +8,9 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -96,6 +98,40 @@ RunResult run(const std::vector<std::string>& argv, const std::string& cwd,
     unlink(outName);
     unlink(errName);
     return result;
+}
+
+std::string cfgWith(const std::vector<std::pair<std::string, std::string>>& values) {
+    std::string cfg = BASIC_CFG;
+    for (const auto& [key, value] : values) {
+        const std::size_t at = cfg.find(key + " = ");
+        if (at == 0 || (at != std::string::npos && cfg[at - 1] == '\n')) {
+            const std::size_t end = cfg.find('\n', at);
+            cfg.replace(at, end - at, key + " = " + value);
+        } else {
+            cfg += key + " = " + value + "\n";
+        }
+    }
+    return cfg;
+}
+
+std::string sortedCfg(const std::string& cfg) {
+    std::vector<std::string> lines;
+    std::istringstream in(cfg);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty()) lines.push_back(line);
+    std::sort(lines.begin(), lines.end());
+    std::string sorted;
+    for (const std::string& line : lines) sorted += line + "\n";
+    return sorted;
+}
+
+std::string scriptOutput(const std::string& err) {
+    const std::size_t list = err.find("GL Extensions:\n");
+    if (list == std::string::npos) return err;
+    std::size_t end = err.find("\n\n", list);
+    if (end == std::string::npos) return err;
+    while (end < err.size() && err[end] == '\n') ++end;
+    return err.substr(end);
 }
 
 std::string scramble(std::string bytes) {

@@ -41,12 +41,82 @@ struct RunResult {
     int exitCode = -1; // -1 when the child did not exit normally
     std::string out;
     std::string err;
+    std::string script; // for engine runs: err after the start-up report
 };
 
 // Runs a program in folder `cwd` with standard input closed and its output
 // captured. `environment` entries ("NAME=value") are added to ours.
 RunResult run(const std::vector<std::string>& argv, const std::string& cwd,
               const std::vector<std::string>& environment = {});
+
+// Every key the engine reads, for an 800 x 600 window.
+inline const char* const BASIC_CFG =
+    "SDL_FULLSCREEN = 1\n"
+    "VFS_LOAD_FROM_ARCHIVE = 0\n"
+    "VFS_ARCHIVE = game.zip\n"
+    "SDL_SCREEN_WIDTH = 800\n"
+    "SDL_SCREEN_HEIGHT = 600\n"
+    "SDL_GL_BUFFER_SIZE = 32\n"
+    "SDL_GL_DOUBLEBUFFER = 1\n"
+    "SDL_GL_DEPTH_SIZE = 24\n"
+    "SDL_GL_STENCIL_SIZE = 0\n"
+    "SDL_GL_ACCUM_RED_SIZE = 0\n"
+    "SDL_GL_ACCUM_GREEN_SIZE = 0\n"
+    "SDL_GL_ACCUM_BLUE_SIZE = 0\n"
+    "SDL_GL_ACCUM_ALPHA_SIZE = 0\n"
+    "SDL_GL_MULTISAMPLEBUFFERS = 0\n"
+    "SDL_GL_MULTISAMPLESAMPLES = 0\n"
+    "SDL_SHOW_CURSOR = 0\n"
+    "AL_DOPPLER_FACTOR = 1.0\n"
+    "AL_DOPPLER_VELOCITY = 343.0\n"
+    "AL_MASTER_GAIN = 1.0\n"
+    "AL_DISTANCE_MODEL = AL_INVERSE_DISTANCE_CLAMPED\n"
+    "FOV = 45.0\n"
+    "ZNEAR = 1.0\n"
+    "ZFAR = 1000.0\n"
+    "GL_ORTHO_RESOLUTION_X = 800\n"
+    "GL_ORTHO_RESOLUTION_Y = 600\n"
+    "GL_DEPTH_TEST = 1\n"
+    "GL_CULL_FACE = 1\n"
+    "GL_ALPHA_TEST = 0\n"
+    "GL_BLEND = 0\n"
+    "GL_LIGHTING = 0\n"
+    "GL_FOG = 0\n"
+    "GL_TEXTURE_2D = 0\n"
+    "GL_SWAP_CONTROL = 0\n"
+    "GL_POLYGON_FACE = GL_FRONT_AND_BACK\n"
+    "GL_POLYGON_MODE = GL_FILL\n"
+    "GL_PERSPECTIVE_CORRECTION_HINT = GL_NICEST\n"
+    "GL_DEPTH_FUNC = GL_LEQUAL\n"
+    "GL_CULL_FACE_MODE = GL_BACK\n"
+    "GL_ALPHA_TEST_FUNC = GL_GREATER\n"
+    "GL_ALPHA_TEST_REF = 0.5\n"
+    "GL_BLEND_SRC = GL_SRC_ALPHA\n"
+    "GL_BLEND_DST = GL_ONE_MINUS_SRC_ALPHA\n"
+    "GL_FOG_MODE = GL_LINEAR\n"
+    "GL_FOG_HINT = GL_NICEST\n"
+    "GL_FOG_DENSITY = 0.35\n"
+    "GL_FOG_START = 10.0\n"
+    "GL_FOG_END = 200.0\n"
+    "GL_FOG_COLOR_R = 0.1\n"
+    "GL_FOG_COLOR_G = 0.2\n"
+    "GL_FOG_COLOR_B = 0.3\n"
+    "GL_FOG_COLOR_A = 1.0\n"
+    "GL_LIGHT_MODEL_AMBIENT_R = 0.2\n"
+    "GL_LIGHT_MODEL_AMBIENT_G = 0.2\n"
+    "GL_LIGHT_MODEL_AMBIENT_B = 0.2\n"
+    "GL_LIGHT_MODEL_AMBIENT_A = 1.0\n"
+    "GL_TEXTURE_MIN_FILTER = GL_LINEAR_MIPMAP_LINEAR\n"
+    "GL_TEXTURE_MAG_FILTER = GL_LINEAR\n"
+    "INPUT_MOUSE_SPEED = 1.0\n";
+
+// BASIC_CFG with some values replaced (or added): {{"KEY", "value"}, ...}.
+std::string cfgWith(const std::vector<std::pair<std::string, std::string>>& values);
+// The lines of a configuration in the order Engine.cfg is saved in.
+std::string sortedCfg(const std::string& cfg);
+// What a run printed after the engine's start-up report (the driver lines):
+// the script's own output and whatever followed it.
+std::string scriptOutput(const std::string& err);
 
 // The stored form of a script, exactly as the packer and engine scramble it.
 std::string scramble(std::string bytes);

@@ -1,0 +1,606 @@
+#include "graphics/Scene.h"
+
+#include "config/Var.h"
+#include "graphics/Camera.h"
+#include "graphics/Primitives.h"
+#include "graphics/Transform.h"
+#include "input/EventManager.h"
+#include "input/Time.h"
+#include "platform/SwapInterval.h"
+#include "platform/WindowCentre.h"
+#include "vfs/VFS.h"
+
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL.h>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace bg {
+
+SharedPointer<Scene> gScene;
+ActiveTextureFunction gActiveTextureARB = nullptr;
+MultiTexCoord2fFunction gMultiTexCoord2fARB = nullptr;
+void (*gSwapInterval)(int) = nullptr;
+
+namespace {
+
+struct Enumerant {
+    const char* name;
+    int value;
+};
+
+const Enumerant POLYGON_FACES[] = {{"GL_FRONT", GL_FRONT}, {"GL_BACK", GL_BACK}, {"GL_FRONT_AND_BACK", GL_FRONT_AND_BACK}};
+const Enumerant POLYGON_MODES[] = {{"GL_POINT", GL_POINT}, {"GL_LINE", GL_LINE}, {"GL_FILL", GL_FILL}};
+const Enumerant HINTS[] = {{"GL_NICEST", GL_NICEST}, {"GL_FASTEST", GL_FASTEST}, {"GL_DONT_CARE", GL_DONT_CARE}};
+const Enumerant COMPARISONS[] = {{"GL_NEVER", GL_NEVER},     {"GL_LESS", GL_LESS},         {"GL_EQUAL", GL_EQUAL},
+                                 {"GL_LEQUAL", GL_LEQUAL},   {"GL_GREATER", GL_GREATER},   {"GL_NOTEQUAL", GL_NOTEQUAL},
+                                 {"GL_GEQUAL", GL_GEQUAL},   {"GL_ALWAYS", GL_ALWAYS}};
+const Enumerant CULL_FACES[] = {{"GL_FRONT", GL_FRONT}, {"GL_BACK", GL_BACK}};
+const Enumerant BLEND_SOURCES[] = {{"GL_ZERO", GL_ZERO},
+                                   {"GL_ONE", GL_ONE},
+                                   {"GL_DST_COLOR", GL_DST_COLOR},
+                                   {"GL_ONE_MINUS_DST_COLOR", GL_ONE_MINUS_DST_COLOR},
+                                   {"GL_SRC_ALPHA", GL_SRC_ALPHA},
+                                   {"GL_ONE_MINUS_SRC_ALPHA", GL_ONE_MINUS_SRC_ALPHA},
+                                   {"GL_DST_ALPHA", GL_DST_ALPHA},
+                                   {"GL_ONE_MINUS_DST_ALPHA", GL_ONE_MINUS_DST_ALPHA},
+                                   {"GL_SRC_ALPHA_SATURATE", GL_SRC_ALPHA_SATURATE}};
+const Enumerant BLEND_DESTINATIONS[] = {{"GL_ZERO", GL_ZERO},
+                                        {"GL_ONE", GL_ONE},
+                                        {"GL_SRC_COLOR", GL_SRC_COLOR},
+                                        {"GL_ONE_MINUS_SRC_COLOR", GL_ONE_MINUS_SRC_COLOR},
+                                        {"GL_SRC_ALPHA", GL_SRC_ALPHA},
+                                        {"GL_ONE_MINUS_SRC_ALPHA", GL_ONE_MINUS_SRC_ALPHA},
+                                        {"GL_DST_ALPHA", GL_DST_ALPHA},
+                                        {"GL_ONE_MINUS_DST_ALPHA", GL_ONE_MINUS_DST_ALPHA}};
+const Enumerant FOG_MODES[] = {{"GL_LINEAR", GL_LINEAR}, {"GL_EXP2", GL_EXP2}, {"GL_EXP", GL_EXP}};
+const Enumerant DISTANCE_MODELS[] = {{"AL_INVERSE_DISTANCE", AL_INVERSE_DISTANCE},
+                                     {"AL_INVERSE_DISTANCE_CLAMPED", AL_INVERSE_DISTANCE_CLAMPED},
+                                     {"AL_NONE", AL_NONE}};
+
+Var& var(const char* key) { return gVarManager->get(key); }
+
+// The value of a configuration key that names an enumerant; an unknown name
+// is reported and `fallback` (-1: none) is returned.
+template <std::size_t N> int enumerant(const char* key, const Enumerant (&table)[N], int fallback, const char* where) {
+    const char* value = var(key).getValue();
+    for (const Enumerant& e : table)
+        if (std::strcmp(value, e.name) == 0) return e.value;
+    BG_ERROR(FixedString(where) + " : Invalid " + key + " value!");
+    return fallback;
+}
+
+// Colour bits per channel for a buffer depth: a quarter of it, at most 4.
+int channelBits(int bufferSize) { return std::min(bufferSize / 4, 4); }
+
+void setColourAttributes(int bufferSize) {
+    const int bits = channelBits(bufferSize);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, bits);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, bits);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, bits);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, bits);
+    SDL_GL_SetAttribute(SDL_GL_BUFFER_SIZE, bufferSize);
+}
+
+const char* alcErrorName(ALCenum error) {
+    switch (error) {
+    case ALC_INVALID_DEVICE: return "ALC_INVALID_DEVICE";
+    case ALC_INVALID_CONTEXT: return "ALC_INVALID_CONTEXT";
+    case ALC_INVALID_ENUM: return "ALC_INVALID_ENUM";
+    case ALC_INVALID_VALUE: return "ALC_INVALID_VALUE";
+    default: return "";
+    }
+}
+
+// Driver extension lists, one name a line.
+void printExtensions(const char* title, const char* extensions) {
+    std::string list = extensions ? extensions : "";
+    std::replace(list.begin(), list.end(), ' ', '\n');
+    std::replace(list.begin(), list.end(), ',', '\n');
+    std::fprintf(stderr, "%s:\n%s\n\n", title, list.c_str());
+}
+
+const char* text(const unsigned char* s) { return s ? reinterpret_cast<const char*>(s) : ""; }
+const char* text(const char* s) { return s ? s : ""; }
+
+bool hasExtension(const char* extensions, const char* name) {
+    if (!extensions) return false;
+    const std::size_t length = std::strlen(name);
+    for (const char* at = extensions; (at = std::strstr(at, name)); at += length)
+        if ((at == extensions || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0')) return true;
+    return false;
+}
+
+} // namespace
+
+Scene::Scene(bool fullScreen)
+    : mCapabilities{{GL_ALPHA_TEST, false, &mAlphaTestStack}, {GL_BLEND, false, &mBlendStack},
+                    {GL_CULL_FACE, false, &mCullFaceStack},   {GL_DEPTH_TEST, false, &mDepthTestStack},
+                    {GL_FOG, false, &mFogStack},              {GL_LIGHTING, false, &mLightingStack},
+                    {GL_TEXTURE_2D, false, &mTexture2DStack}, {GL_NORMALIZE, false, &mNormalizeStack}},
+      mShadeModel(GL_SMOOTH) {
+    gTransform = SharedPointer<Transform>(new Transform);
+    gQuadric = SharedPointer<Quadric>(new Quadric);
+    gVFS = SharedPointer<VFS>(new VFS);
+    gVarManager = SharedPointer<VarManager>(new VarManager("Engine.cfg"));
+    var("SDL_FULLSCREEN").set(fullScreen ? 1 : 0);
+    if (var("VFS_LOAD_FROM_ARCHIVE").isOn()) gVFS->open(var("VFS_ARCHIVE").getValue());
+
+    initSDLContext();
+    initALContext();
+    initGLContext();
+
+    gTime = SharedPointer<Time>(new Time);
+    gEventManager = SharedPointer<EventManager>(new EventManager);
+    gCamera = SharedPointer<Camera>(new Camera(Point(0, 0, 6), Point(0, 0, 0), Vector(0, 1, 0)));
+}
+
+Scene::~Scene() {
+    gCamera.free();
+    gEventManager.free();
+    gTime.free();
+    endAL();
+    SDL_Quit();
+    gVarManager.free();
+    gVFS.free();
+    gQuadric.free();
+    gTransform.free();
+}
+
+void Scene::initSDLContext() {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_CDROM) < 0) {
+        BG_ERROR(FixedString("Scene::initSDLContext() : Error during SDL initialisation - ") + SDL_GetError());
+        SDL_Quit();
+        std::exit(1);
+    }
+    const int bpp = var("SDL_GL_BUFFER_SIZE").toInt();
+    setColourAttributes(bpp);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, var("SDL_GL_DOUBLEBUFFER").toInt());
+    const struct {
+        SDL_GLattr attribute;
+        const char* key;
+    } attributes[] = {{SDL_GL_DEPTH_SIZE, "SDL_GL_DEPTH_SIZE"},
+                      {SDL_GL_STENCIL_SIZE, "SDL_GL_STENCIL_SIZE"},
+                      {SDL_GL_ACCUM_RED_SIZE, "SDL_GL_ACCUM_RED_SIZE"},
+                      {SDL_GL_ACCUM_GREEN_SIZE, "SDL_GL_ACCUM_GREEN_SIZE"},
+                      {SDL_GL_ACCUM_BLUE_SIZE, "SDL_GL_ACCUM_BLUE_SIZE"},
+                      {SDL_GL_ACCUM_ALPHA_SIZE, "SDL_GL_ACCUM_ALPHA_SIZE"},
+                      {SDL_GL_MULTISAMPLEBUFFERS, "SDL_GL_MULTISAMPLEBUFFERS"},
+                      {SDL_GL_MULTISAMPLESAMPLES, "SDL_GL_MULTISAMPLESAMPLES"}};
+    for (const auto& a : attributes) SDL_GL_SetAttribute(a.attribute, var(a.key).toInt());
+
+    Uint32 flags = SDL_OPENGL;
+    if (var("SDL_FULLSCREEN").isOn()) flags |= SDL_FULLSCREEN;
+    SDL_WM_SetCaption("Brawlgear - real-time 3D engine", "Brawlgear");
+    if (var("SDL_SHOW_CURSOR").toInt() == 0) SDL_ShowCursor(SDL_DISABLE);
+
+    int width = var("SDL_SCREEN_WIDTH").toInt();
+    int height = var("SDL_SCREEN_HEIGHT").toInt();
+    platform::centreNextWindow();
+
+    // SDL answers 0 when no depth suits the mode; the configured depth is
+    // then kept (and left for SDL_SetVideoMode to settle).
+    int depth = bpp;
+    if (width > 0 && height > 0) {
+        const int closest = SDL_VideoModeOK(width, height, bpp, flags);
+        if (closest > 0) depth = closest;
+    }
+    var("SDL_GL_BUFFER_SIZE").set(depth);
+    if (depth != bpp) setColourAttributes(depth);
+
+    if (width > 0 && height > 0 && SDL_SetVideoMode(width, height, depth, flags)) return;
+
+    BG_ERROR(FixedString("Scene::initSDLContext() : Error during setting video mode - ") + SDL_GetError());
+    width = std::min(width, 800);
+    height = std::min(height, 600);
+    var("SDL_SCREEN_WIDTH").set(width);
+    var("SDL_SCREEN_HEIGHT").set(height);
+    gVarManager->end();
+    SDL_Quit();
+    std::exit(1);
+}
+
+void Scene::initALContext() {
+    // The by-name entries are taken only when the driver answers with that
+    // very name; the default device is taken as it comes.
+    const struct {
+        const char* name;
+        const char* open;
+        bool byName;
+    } devices[] = {{"Generic Software", "Generic Software", true},
+                   {"Generic Hardware", "Generic Hardware", true},
+                   {"NULL", nullptr, false},
+                   {"", "", true}};
+    mDevice = nullptr;
+    for (int i = 0; i < 4 && !mDevice; ++i) {
+        BG_INFO(FixedString("I try to use: ") + devices[i].name);
+        ALCdevice* device = alcOpenDevice(devices[i].open);
+        if (!device) continue;
+        const char* specifier = alcGetString(device, ALC_DEVICE_SPECIFIER);
+        // The last entry only ends the search.
+        if (i < 3 && (!devices[i].byName || std::strcmp(text(specifier), devices[i].name) == 0))
+            mDevice = device;
+        else
+            alcCloseDevice(device);
+    }
+    if (!mDevice) {
+        BG_ERROR(FixedString("Scene::initALContext() : Unable to open an OpenAL device: ") +
+                 alcErrorName(alcGetError(nullptr)));
+        std::exit(1);
+    }
+    const char* specifier = text(alcGetString(mDevice, ALC_DEVICE_SPECIFIER));
+    BG_INFO(FixedString("AL valid device: ") + specifier);
+
+    mContext = alcCreateContext(mDevice, nullptr);
+    if (!mContext) {
+        BG_ERROR(FixedString("Scene::initALContext(): Unable to create an OpenAL context: ") +
+                 alcErrorName(alcGetError(mDevice)));
+        alcCloseDevice(mDevice);
+        std::exit(1);
+    }
+    alcGetError(mDevice);
+    alcMakeContextCurrent(mContext);
+    const ALCenum current = alcGetError(mDevice);
+    if (current != ALC_NO_ERROR) {
+        BG_ERROR(FixedString("Scene::initALContext(): Unable to setting OpenAL context as current: ") +
+                 alcErrorName(current));
+        alcDestroyContext(mContext);
+        alcCloseDevice(mDevice);
+        std::exit(1);
+    }
+    errorAL("");
+    alcGetError(mDevice);
+
+    alListenerf(AL_GAIN, var("AL_MASTER_GAIN").toFloat());
+    alDopplerFactor(var("AL_DOPPLER_FACTOR").toFloat());
+    alDopplerVelocity(var("AL_DOPPLER_VELOCITY").toFloat());
+    const int model = enumerant("AL_DISTANCE_MODEL", DISTANCE_MODELS, -1, "Scene::initALContext()");
+    if (model >= 0) alDistanceModel(model);
+
+    std::fprintf(stderr, "ALC Device: %s\nAL Vendor: %s\nAL Version: %s\nAL Renderer: %s\n", specifier,
+                 text(alGetString(AL_VENDOR)), text(alGetString(AL_VERSION)), text(alGetString(AL_RENDERER)));
+    printExtensions("AL Extensions", alGetString(AL_EXTENSIONS));
+}
+
+void Scene::resetStates() {
+    for (Capability& c : mCapabilities) c.current = false;
+    mDepthMask = true;
+    mShadeModel = GL_SMOOTH;
+    GLint source = GL_ONE, destination = GL_ZERO;
+    glGetIntegerv(GL_BLEND_SRC, &source);
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    mBlendFunc = {source, destination};
+}
+
+void Scene::initGLContext() {
+    const char* where = "Scene::initGLContext()";
+    resetStates();
+
+    const int face = enumerant("GL_POLYGON_FACE", POLYGON_FACES, GL_FRONT_AND_BACK, where);
+    const int mode = enumerant("GL_POLYGON_MODE", POLYGON_MODES, GL_FILL, where);
+    glPolygonMode(face, mode);
+    const int hint = enumerant("GL_PERSPECTIVE_CORRECTION_HINT", HINTS, -1, where);
+    if (hint >= 0) glHint(GL_PERSPECTIVE_CORRECTION_HINT, hint);
+
+    if (var("GL_DEPTH_TEST").isOn()) {
+        set(GL_DEPTH_TEST, true);
+        const int function = enumerant("GL_DEPTH_FUNC", COMPARISONS, -1, where);
+        if (function >= 0) glDepthFunc(function);
+    }
+    if (var("GL_CULL_FACE").isOn()) {
+        set(GL_CULL_FACE, true);
+        const int cull = enumerant("GL_CULL_FACE_MODE", CULL_FACES, -1, where);
+        if (cull >= 0) glCullFace(cull);
+    }
+    if (var("GL_ALPHA_TEST").isOn()) {
+        set(GL_ALPHA_TEST, true);
+        const int function = enumerant("GL_ALPHA_TEST_FUNC", COMPARISONS, -1, where);
+        if (function >= 0) glAlphaFunc(function, var("GL_ALPHA_TEST_REF").toFloat());
+    }
+    if (var("GL_BLEND").isOn()) {
+        set(GL_BLEND, true);
+        const int source = enumerant("GL_BLEND_SRC", BLEND_SOURCES, GL_SRC_ALPHA, where);
+        const int destination = enumerant("GL_BLEND_DST", BLEND_DESTINATIONS, GL_ONE_MINUS_SRC_ALPHA, where);
+        setBlendFunc(source, destination);
+    }
+    if (var("GL_LIGHTING").isOn()) {
+        set(GL_LIGHTING, true);
+        const GLfloat ambient[] = {var("GL_LIGHT_MODEL_AMBIENT_R").toFloat(), var("GL_LIGHT_MODEL_AMBIENT_G").toFloat(),
+                                   var("GL_LIGHT_MODEL_AMBIENT_B").toFloat(), var("GL_LIGHT_MODEL_AMBIENT_A").toFloat()};
+        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    }
+    glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
+
+    const GLfloat fog[] = {var("GL_FOG_COLOR_R").toFloat(), var("GL_FOG_COLOR_G").toFloat(),
+                           var("GL_FOG_COLOR_B").toFloat(), var("GL_FOG_COLOR_A").toFloat()};
+    if (var("GL_FOG").isOn()) {
+        set(GL_FOG, true);
+        const int fogMode = enumerant("GL_FOG_MODE", FOG_MODES, -1, where);
+        if (fogMode >= 0) glFogi(GL_FOG_MODE, fogMode);
+        const int fogHint = enumerant("GL_FOG_HINT", HINTS, -1, where);
+        if (fogHint >= 0) glHint(GL_FOG_HINT, fogHint);
+        glFogf(GL_FOG_DENSITY, var("GL_FOG_DENSITY").toFloat());
+        glFogf(GL_FOG_START, var("GL_FOG_START").toFloat());
+        glFogf(GL_FOG_END, var("GL_FOG_END").toFloat());
+        glFogfv(GL_FOG_COLOR, fog);
+    }
+    glClearColor(fog[0], fog[1], fog[2], fog[3]);
+    glClearDepth(1.0);
+
+    mOrthoWidth = var("GL_ORTHO_RESOLUTION_X").toInt();
+    mOrthoHeight = var("GL_ORTHO_RESOLUTION_Y").toInt();
+    mNear = std::atof(var("ZNEAR").getValue());
+    mFar = std::atof(var("ZFAR").getValue());
+    setPerspective(std::atof(var("FOV").getValue()), var("SDL_SCREEN_WIDTH").toInt(),
+                   var("SDL_SCREEN_HEIGHT").toInt(), mNear, mFar);
+
+    std::fprintf(stderr, "\nGL Vendor: %s\nGL Version: %s\nGL Renderer: %s\n", text(glGetString(GL_VENDOR)),
+                 text(glGetString(GL_VERSION)), text(glGetString(GL_RENDERER)));
+
+    const char* extensions = text(glGetString(GL_EXTENSIONS));
+    mMultiTexture = false;
+    if (hasExtension(extensions, "GL_ARB_multitexture")) {
+        gMultiTexCoord2fARB = reinterpret_cast<MultiTexCoord2fFunction>(SDL_GL_GetProcAddress("glMultiTexCoord2fARB"));
+        if (!gMultiTexCoord2fARB) assertionFailed(__FILE__, __LINE__, "glMultiTexCoord2fARB!= 0");
+        gActiveTextureARB = reinterpret_cast<ActiveTextureFunction>(SDL_GL_GetProcAddress("glActiveTextureARB"));
+        if (!gActiveTextureARB) assertionFailed(__FILE__, __LINE__, "glActiveTextureARB!= 0");
+        mMultiTexture = true;
+    }
+    gSwapInterval = platform::findSwapInterval();
+    if (gSwapInterval) gSwapInterval(var("GL_SWAP_CONTROL").isOn() ? 1 : 0);
+
+    if (var("GL_TEXTURE_2D").isOn()) set(GL_TEXTURE_2D, true);
+    printExtensions("GL Extensions", extensions);
+}
+
+bool Scene::errorSDL(const char* message) {
+    if (message && *message) std::fprintf(stderr, "Scene::errorSDL( %s ) \n", message);
+    const char* pending = SDL_GetError();
+    if (!pending || !*pending) return false;
+    std::fprintf(stderr, "%s\n", pending);
+    return true;
+}
+
+bool Scene::errorGL(const char* message) {
+    if (message && *message) std::fprintf(stderr, "Scene::errorGL( %s ) \n", message);
+    bool any = false;
+    // Bounded: without a context some drivers keep answering an error.
+    for (int i = 0; i < 64; ++i) {
+        const GLenum error = glGetError();
+        if (error == GL_NO_ERROR) break;
+        any = true;
+        switch (error) {
+        case GL_INVALID_ENUM: std::fputs("GL_INVALID_ENUM\n", stderr); break;
+        case GL_INVALID_VALUE: std::fputs("GL_INVALID_VALUE\n", stderr); break;
+        case GL_INVALID_OPERATION: std::fputs("GL_INVALID_OPERATION\n", stderr); break;
+        case GL_STACK_OVERFLOW: std::fputs("GL_STACK_OVERFLOW\n", stderr); break;
+        case GL_STACK_UNDERFLOW: std::fputs("GL_STACK_UNDERFLOW\n", stderr); break;
+        case GL_OUT_OF_MEMORY: std::fputs("GL_OUT_OF_MEMORY\n", stderr); break;
+        default: std::fputs("Error Unknown!\n", stderr);
+        }
+    }
+    return any;
+}
+
+bool Scene::errorAL(const char* message) {
+    if (message && *message) std::fprintf(stderr, "Scene::errorAL( %s ) \n", message);
+    bool any = false;
+    for (int i = 0; i < 64 && mContext; ++i) {
+        const ALenum error = alGetError();
+        if (error == AL_NO_ERROR) break;
+        any = true;
+        switch (error) {
+        case AL_INVALID_NAME: std::fputs("AL_INVALID_NAME\n", stderr); break;
+        case AL_INVALID_ENUM: std::fputs("AL_INVALID_ENUM\n", stderr); break;
+        case AL_INVALID_VALUE: std::fputs("AL_INVALID_VALUE\n", stderr); break;
+        case AL_INVALID_OPERATION: std::fputs("AL_INVALID_OPERATION\n", stderr); break;
+        case AL_OUT_OF_MEMORY: std::fputs("AL_OUT_OF_MEMORY\n", stderr); break;
+        default: std::fputs("Error Unknown!\n", stderr);
+        }
+    }
+    return any;
+}
+
+bool Scene::error(const char* message) {
+    if (message && *message) std::fprintf(stderr, "Scene::error( %s ) \n", message);
+    return errorSDL("") || errorGL("") || errorAL("");
+}
+
+void Scene::setPerspective(double fov, int width, int height, double zNear, double zFar) {
+    glViewport(0, 0, width, height);
+    gTransform->matrixMode(GL_PROJECTION);
+    gTransform->loadIdentity();
+    // A zero height would make the aspect infinite.
+    gluPerspective(fov, height > 0 ? double(width) / double(height) : 1.0, zNear, zFar);
+    gTransform->matrixMode(GL_MODELVIEW);
+    gTransform->loadIdentity();
+}
+
+void Scene::glBegin2D() {
+    gTransform->matrixMode(GL_MODELVIEW);
+    gTransform->pushMatrix();
+    gTransform->loadIdentity();
+    gTransform->matrixMode(GL_PROJECTION);
+    gTransform->pushMatrix();
+    gTransform->loadIdentity();
+    set(GL_DEPTH_TEST, false);
+    set(GL_LIGHTING, false);
+    set(GL_FOG, false);
+    const double half = (mFar - mNear) / 2;
+    glOrtho(0, mOrthoWidth, 0, mOrthoHeight, -half, half);
+    gTransform->matrixMode(GL_MODELVIEW);
+}
+
+void Scene::glEnd2D() {
+    restore(GL_DEPTH_TEST);
+    restore(GL_LIGHTING);
+    restore(GL_FOG);
+    gTransform->matrixMode(GL_PROJECTION);
+    gTransform->popMatrix();
+    gTransform->matrixMode(GL_MODELVIEW);
+    gTransform->popMatrix();
+}
+
+void Scene::update() {
+    gTime->update();
+    gEventManager->update();
+}
+
+void Scene::display() { SDL_GL_SwapBuffers(); }
+
+void Scene::clearBuffers() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+
+void Scene::setBackgroundColor(float red, float green, float blue, float alpha) {
+    glClearColor(red, green, blue, alpha);
+}
+
+void Scene::prepareEnvironmentUnit() {
+    gActiveTextureARB(GL_TEXTURE1_ARB);
+    glEnable(GL_TEXTURE_2D);
+    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+    glDisable(GL_TEXTURE_2D);
+    gActiveTextureARB(GL_TEXTURE0_ARB);
+}
+
+void Scene::endSDL() { SDL_Quit(); }
+
+// The handles are cleared, so a later endAL or the teardown never closes
+// them twice.
+void Scene::endAL() {
+    if (mContext) {
+        alcMakeContextCurrent(nullptr);
+        alcDestroyContext(mContext);
+        mContext = nullptr;
+    }
+    if (mDevice) {
+        alcCloseDevice(mDevice);
+        mDevice = nullptr;
+    }
+}
+
+void Scene::restartSDL() {
+    initSDLContext();
+    initGLContext();
+}
+
+void Scene::restartAL() { initALContext(); }
+
+Scene::Capability* Scene::getStateAndStack(int cap) {
+    for (Capability& c : mCapabilities)
+        if (c.cap == cap) return &c;
+    BG_WARNING("Scene::getStateAndStack( cap, pState, pStack ) : invalid cap");
+    return nullptr;
+}
+
+bool* Scene::getState(int cap) {
+    for (Capability& c : mCapabilities)
+        if (c.cap == cap) return &c.current;
+    BG_WARNING("Scene::getState( cap ) : invalid cap");
+    return nullptr;
+}
+
+void Scene::applyCapability(int cap, bool on) {
+    if (on)
+        glEnable(cap);
+    else
+        glDisable(cap);
+}
+
+void Scene::set(int cap, bool value) {
+    Capability* c = getStateAndStack(cap);
+    if (!c) return;
+    c->saved->push(c->current);
+    if (value != c->current) {
+        c->current = value;
+        applyCapability(cap, value);
+    }
+}
+
+bool Scene::isEnabled(int cap) {
+    const bool* state = getState(cap);
+    return state && *state;
+}
+
+void Scene::restore(int cap) {
+    Capability* c = getStateAndStack(cap);
+    if (!c) return;
+    if (c->saved->size() == 0) {
+        BG_WARNING("Scene::restore( cap ) : Stack empty");
+        return;
+    }
+    const bool value = c->saved->pop();
+    if (value != c->current) {
+        c->current = value;
+        applyCapability(cap, value);
+    }
+}
+
+void Scene::setBlendFunc(int source, int destination) {
+    mBlendFuncStack.push(mBlendFunc);
+    const BlendFunc wanted{source, destination};
+    if (wanted != mBlendFunc) {
+        mBlendFunc = wanted;
+        glBlendFunc(source, destination);
+    }
+}
+
+void Scene::restoreBlendFunc() {
+    if (mBlendFuncStack.size() == 0) {
+        BG_WARNING("Scene::restoreBlendFunc() : Stack empty");
+        return;
+    }
+    const BlendFunc saved = mBlendFuncStack.pop();
+    if (saved != mBlendFunc) {
+        mBlendFunc = saved;
+        glBlendFunc(saved.source, saved.destination);
+    }
+}
+
+void Scene::setDepthMask(bool value) {
+    mDepthMaskStack.push(mDepthMask);
+    if (value != mDepthMask) {
+        mDepthMask = value;
+        glDepthMask(value ? GL_TRUE : GL_FALSE);
+    }
+}
+
+void Scene::restoreDepthMask() {
+    if (mDepthMaskStack.size() == 0) {
+        BG_WARNING("Scene::restoreDepthMask() : Stack empty");
+        return;
+    }
+    const bool saved = mDepthMaskStack.pop();
+    if (saved != mDepthMask) {
+        mDepthMask = saved;
+        glDepthMask(saved ? GL_TRUE : GL_FALSE);
+    }
+}
+
+void Scene::setShadeModel(int mode) {
+    mShadeModelStack.push(mShadeModel);
+    if (mode != mShadeModel) {
+        mShadeModel = mode;
+        glShadeModel(mode);
+    }
+}
+
+void Scene::restoreShadeModel() {
+    if (mShadeModelStack.size() == 0) {
+        BG_WARNING("Scene::restoreShadeModel() : Stack empty");
+        return;
+    }
+    const int saved = mShadeModelStack.pop();
+    if (saved != mShadeModel) {
+        mShadeModel = saved;
+        glShadeModel(saved);
+    }
+}
+
+} // namespace bg

@@ -1,0 +1,70 @@
+#include "input/EventManager.h"
+
+#include "config/Var.h"
+
+#include <SDL.h>
+#include <algorithm>
+#include <cmath>
+
+namespace bg {
+
+SharedPointer<EventManager> gEventManager;
+
+EventManager::EventManager() {
+    mWidth = gVarManager->get("SDL_SCREEN_WIDTH").toInt();
+    mHeight = gVarManager->get("SDL_SCREEN_HEIGHT").toInt();
+    mCentreY = mHeight / 2 - 1;
+    mCentreX = mWidth / 2 - 1;
+    mMouseSpeed = gVarManager->get("INPUT_MOUSE_SPEED").toFloat();
+    mMouseX = mCentreX;
+    mMouseY = mCentreY;
+    SDL_WarpMouse(static_cast<Uint16>(std::max(mCentreX, 0)), static_cast<Uint16>(std::max(mCentreY, 0)));
+    mKeys = SDL_GetKeyState(&mKeyCount);
+}
+
+int EventManager::scaledDelta(int offset, float speed) {
+    return static_cast<int>(std::floor(static_cast<float>(offset) * speed + 0.5f));
+}
+
+void EventManager::button(int which, bool pressed) {
+    if (which != SDL_BUTTON_LEFT && which != SDL_BUTTON_RIGHT) return;
+    bool& down = which == SDL_BUTTON_LEFT ? mLeftDown : mRightDown;
+    bool& click = which == SDL_BUTTON_LEFT ? mLeftClick : mRightClick;
+    if (pressed) {
+        down = true;
+    } else if (down) {
+        down = false;
+        click = true;
+    }
+}
+
+void EventManager::move(int x, int y) {
+    mDeltaX = scaledDelta(x - mCentreX, mMouseSpeed);
+    mDeltaY = scaledDelta(mCentreY - y, mMouseSpeed);
+    mMouseX = std::max(0, std::min(mMouseX + mDeltaX, mWidth - 1));
+    mMouseY = std::max(0, std::min(mMouseY + mDeltaY, mHeight - 1));
+}
+
+void EventManager::update() {
+    mLeftClick = mRightClick = false;
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
+            button(event.button.button, event.type == SDL_MOUSEBUTTONDOWN);
+    }
+    int x = 0, y = 0;
+    SDL_GetMouseState(&x, &y);
+    SDL_WarpMouse(static_cast<Uint16>(std::max(mCentreX, 0)), static_cast<Uint16>(std::max(mCentreY, 0)));
+    move(x, y);
+}
+
+void EventManager::reset() {
+    mMouseX = mCentreX;
+    mMouseY = mCentreY;
+    mDeltaX = mDeltaY = 0;
+    mLeftClick = mRightClick = mLeftDown = mRightDown = false;
+}
+
+bool EventManager::isKeyPressed(int key) const { return key >= 0 && key < mKeyCount && mKeys && mKeys[key] != 0; }
+
+} // namespace bg

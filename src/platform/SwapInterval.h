@@ -1,0 +1,15 @@
+#ifndef BRAWLGEAR_PLATFORM_SWAPINTERVAL_H
+#define BRAWLGEAR_PLATFORM_SWAPINTERVAL_H
+
+namespace bg::platform {
+
+using SwapIntervalFunction = void (*)(int interval);
+
+// The swap-interval setter for the current OpenGL context, through whichever
+// GLX swap-control extension the display offers (EXT, MESA or SGI), or null
+// when it offers none. Needs a current context.
+SwapIntervalFunction findSwapInterval();
+
+} // namespace bg::platform
+
+#endif
