@@ -1,5 +1,9 @@
 -- Helpers shared by the demo's scripts, loaded with loadModule.
 
-function degrees(radians)
-    return radians * 180 / math.pi
+function degrees(r)
+    return r * 180 / math.pi
+end
+
+function radians(d)
+    return d * math.pi / 180
 end

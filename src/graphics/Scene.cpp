@@ -197,8 +197,10 @@ void Scene::initSDLContext() {
     if (width > 0 && height > 0 && SDL_SetVideoMode(width, height, depth, flags)) return;
 
     BG_ERROR(FixedString("Scene::initSDLContext() : Error during setting video mode - ") + SDL_GetError());
-    width = std::min(width, 800);
-    height = std::min(height, 600);
+    // The next start tries a mode no larger than 800 x 600; a size of 0 or
+    // less could never be set, so it becomes that mode too.
+    width = width > 0 ? std::min(width, 800) : 800;
+    height = height > 0 ? std::min(height, 600) : 600;
     var("SDL_SCREEN_WIDTH").set(width);
     var("SDL_SCREEN_HEIGHT").set(height);
     gVarManager->end();
