@@ -1,0 +1,232 @@
+// The scene, render state, transform and camera with a real OpenGL context.
+
+#include "graphics/Camera.h"
+#include "graphics/Primitives.h"
+#include "graphics/Transform.h"
+#include "support/Expect.h"
+#include "support/SceneFixture.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cmath>
+
+using bg::gCamera;
+using bg::gTransform;
+using bg::Matrix;
+using bg::Point;
+using bg::Vector;
+using bgtest::report;
+
+namespace {
+
+// A forked child would share the parent's X connection and close it on
+// exit: fatal paths run in a fresh process of their own.
+class Scene : public bgtest::SceneTest {
+protected:
+    void SetUp() override { testing::GTEST_FLAG(death_test_style) = "threadsafe"; }
+};
+
+void expectNear(const float* a, const float* b, float tolerance = 1e-5f) {
+    for (int i = 0; i < 16; ++i) EXPECT_NEAR(a[i], b[i], tolerance) << "element " << i;
+}
+
+Matrix readModelView() {
+    Matrix m;
+    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
+    return m;
+}
+
+TEST_F(Scene, ClearsInTheFogColourWhetherFogIsOnOrNot) {
+    for (const char* fog : {"0", "1"}) {
+        build({{"GL_FOG", fog}, {"GL_FOG_COLOR_R", "1.0"}, {"GL_FOG_COLOR_G", "0.5"}, {"GL_FOG_COLOR_B", "0.25"}});
+        scene().clearBuffers();
+        unsigned char pixel[4] = {};
+        glReadPixels(400, 300, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+        EXPECT_NEAR(pixel[0], 255, 1) << "fog " << fog;
+        EXPECT_NEAR(pixel[1], 128, 1);
+        EXPECT_NEAR(pixel[2], 64, 1);
+        EXPECT_EQ(scene().isEnabled(GL_FOG), fog[0] == '1');
+        EXPECT_EQ(glIsEnabled(GL_FOG), fog[0] == '1');
+        bg::gScene.free();
+    }
+}
+
+TEST_F(Scene, InvalidEnumerantNamesAreReportedAndDefaultsKept) {
+    const std::string err = build({{"GL_POLYGON_MODE", "GL_WIRE"},
+                                   {"GL_CULL_FACE_MODE", "GL_FRONT_AND_BACK"},
+                                   {"GL_BLEND", "1"},
+                                   {"GL_BLEND_SRC", "x"},
+                                   {"GL_BLEND_DST", "y"},
+                                   {"AL_DISTANCE_MODEL", "AL_LINEAR"}});
+    for (const char* key : {"GL_POLYGON_MODE", "GL_CULL_FACE_MODE", "GL_BLEND_SRC", "GL_BLEND_DST"})
+        EXPECT_NE(err.find(std::string("ERROR : Scene::initGLContext() : Invalid ") + key + " value!\n"),
+                  std::string::npos)
+            << key;
+    EXPECT_NE(err.find("ERROR : Scene::initALContext() : Invalid AL_DISTANCE_MODEL value!\n"), std::string::npos);
+    GLint mode[2] = {}, source = 0, destination = 0, cull = 0;
+    glGetIntegerv(GL_POLYGON_MODE, mode);
+    glGetIntegerv(GL_BLEND_SRC, &source);
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    glGetIntegerv(GL_CULL_FACE_MODE, &cull);
+    EXPECT_EQ(mode[0], GL_FILL);
+    EXPECT_EQ(source, GL_SRC_ALPHA);
+    EXPECT_EQ(destination, GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_EQ(cull, GL_BACK); // OpenGL's own default: nothing was set
+}
+
+TEST_F(Scene, RenderStateIsSavedAndRestoredInPairs) {
+    build({{"GL_BLEND", "0"}});
+    scene().set(GL_BLEND, true);
+    scene().set(GL_BLEND, true);
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    scene().restore(GL_BLEND);
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    scene().restore(GL_BLEND);
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+
+    testing::internal::CaptureStderr();
+    scene().restore(GL_BLEND);
+    scene().set(GL_LINE_SMOOTH, true);
+    EXPECT_FALSE(scene().isEnabled(GL_LINE_SMOOTH));
+    scene().restoreDepthMask();
+    EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
+                                report("Scene:#: WARNING : Scene::restore( cap ) : Stack empty\n"
+                                       "Scene:#: WARNING : Scene::getStateAndStack( cap, pState, pStack ) : invalid cap\n"
+                                       "Scene:#: WARNING : Scene::getState( cap ) : invalid cap\n"
+                                       "Scene:#: WARNING : Scene::restoreDepthMask() : Stack empty\n")));
+    EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
+
+    scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    GLint destination = 0;
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    EXPECT_EQ(destination, GL_ONE);
+    scene().restoreBlendFunc();
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    EXPECT_EQ(destination, GL_ZERO);
+
+    scene().setDepthMask(false);
+    GLboolean mask = GL_TRUE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &mask);
+    EXPECT_EQ(mask, GL_FALSE);
+    scene().restoreDepthMask();
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &mask);
+    EXPECT_EQ(mask, GL_TRUE);
+}
+
+TEST_F(Scene, TheHundredAndFirstUnmatchedSetIsFatal) {
+    build({{"GL_DEPTH_TEST", "1"}});
+    // initGLContext's own set of the depth test holds one entry already.
+    for (int i = 0; i < 99; ++i) scene().set(GL_DEPTH_TEST, true);
+    bg::Scene* s = &scene();
+    EXPECT_EXIT(s->set(GL_DEPTH_TEST, false), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:Utils:#:DepthTest: mSize < mCapacity\n"));
+    for (int i = 0; i < 100; ++i) s->setShadeModel(GL_SMOOTH);
+    EXPECT_EXIT(s->setShadeModel(GL_FLAT), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:Utils:#:ShadeModel: mSize < mCapacity\n"));
+}
+
+TEST_F(Scene, MathRotationsMatchOpenGL) {
+    build();
+    const Vector angles(25, -40, 110);
+    gTransform->loadIdentity();
+    glRotatef(angles.z, 0, 0, 1);
+    glRotatef(angles.y, 0, 1, 0);
+    glRotatef(angles.x, 1, 0, 0);
+    Matrix euler;
+    euler.rotation(angles);
+    expectNear(readModelView().data(), euler.data());
+
+    gTransform->loadIdentity();
+    glRotatef(63, 1, -2, 0.5f);
+    Matrix axis;
+    axis.rotation(63, Vector(1, -2, 0.5f));
+    expectNear(readModelView().data(), axis.data());
+}
+
+TEST_F(Scene, CameraToWorldUndoesTheView) {
+    build();
+    gTransform->loadIdentity();
+    gTransform->lookAt(3, 4, 5, -1, 0.5, 2, 0, 1, 0.2);
+    const Matrix product = gTransform->getCameraToWorld() * readModelView();
+    expectNear(product.data(), Matrix().data());
+
+    gCamera->lookAt();
+    expectNear(gTransform->getWorldMatrix().data(), Matrix().data());
+    gTransform->translate(1, 2, 3);
+    const Matrix& world = gTransform->getWorldMatrix();
+    EXPECT_NEAR(world[12], 1, 1e-5f);
+    EXPECT_NEAR(world[13], 2, 1e-5f);
+    EXPECT_NEAR(world[14], 3, 1e-5f);
+}
+
+TEST_F(Scene, TheDefaultCameraLooksDownMinusZ) {
+    build();
+    EXPECT_EQ(gCamera->getLook(), Vector(0, 0, -1));
+    EXPECT_EQ(gCamera->getUp(), Vector(0, 1, 0));
+    EXPECT_EQ(gCamera->getRight(), Vector(1, 0, 0));
+    gCamera->setCenter(Point(0, 0, 2));
+    EXPECT_EQ(gCamera->getLook(), Vector(0, 0, -4)); // not normalised until normalize
+    gCamera->setUp(Vector(0, 0, 1));
+    bg::Camera* camera = gCamera.get();
+    EXPECT_EXIT(camera->normalize(), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:Camera:#: sin(RAD(angleBetween( mUp, mLook ))) > ZERO\n"));
+}
+
+TEST_F(Scene, FrustumPlanesOfAKnownPerspective) {
+    build();
+    scene().setPerspective(90, 100, 100, 1, 100);
+    gCamera->lookAt();
+    const float r = std::sqrt(0.5f);
+    // Normals point out of the volume; the eye is at z = 6 looking down -z.
+    const float expected[6][4] = {{-r, 0, r, -6 * r}, {r, 0, r, -6 * r}, {0, r, r, -6 * r},
+                                  {0, -r, r, -6 * r}, {0, 0, -1, -94},   {0, 0, 1, -5}};
+    for (int i = 0; i < 6; ++i) {
+        const bg::Plane& plane = gCamera->getFrustumPlane(i);
+        EXPECT_NEAR(plane.a, expected[i][0], 1e-4f) << "plane " << i;
+        EXPECT_NEAR(plane.b, expected[i][1], 1e-4f) << "plane " << i;
+        EXPECT_NEAR(plane.c, expected[i][2], 1e-4f) << "plane " << i;
+        EXPECT_NEAR(plane.d, expected[i][3], 1e-3f) << "plane " << i;
+    }
+}
+
+TEST_F(Scene, SpheresAreTestedAgainstTheFrustum) {
+    build({{"FOV", "45"}, {"ZNEAR", "1"}});
+    gCamera->lookAt();
+    float distance = -1;
+    EXPECT_TRUE(gCamera->isSphereVisible(Point(0, 0, -4), 1, distance)); // 10 in front of the eye
+    EXPECT_NEAR(distance, 9, 1e-3f);
+    EXPECT_FALSE(gCamera->isSphereVisible(Point(0, 0, 16), 1, distance)); // behind
+    EXPECT_TRUE(gCamera->isSphereVisible(Point(0, 0, 5.2f), 1, distance)); // across the near plane
+    EXPECT_EQ(distance, 0.0f);
+
+    bg::BoundingSphere sphere;
+    sphere.initialRadius = 1;
+    gTransform->scale(1, 3, 1);
+    bg::applyTransformations(sphere);
+    EXPECT_NEAR(sphere.radius, 3, 1e-5f);
+}
+
+TEST_F(Scene, TheOverlayUsesHalfTheDepthRangeEachWay) {
+    build({{"ZNEAR", "1"}, {"ZFAR", "1000"}, {"GL_LIGHTING", "1"}});
+    scene().glBegin2D();
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    Matrix projection;
+    glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
+    // glOrtho's z scale is -2 / (far - near) and its offset -(far + near) / (far - near).
+    EXPECT_NEAR(projection[10], -2.0f / 999.0f, 1e-7f);
+    EXPECT_NEAR(projection[14], 0, 1e-6f);
+    scene().glEnd2D();
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+}
+
+TEST_F(Scene, ErrorReportersDrainWhatIsPending) {
+    build();
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(scene().errorGL(""));
+    glEnable(0x1234);
+    EXPECT_TRUE(scene().errorGL("after a bad enable"));
+    EXPECT_FALSE(scene().errorGL(""));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Scene::errorGL( after a bad enable ) \nGL_INVALID_ENUM\n");
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+#include "config/Var.h"
+#include "input/EventManager.h"
+#include "input/Time.h"
+#include "support/Support.h"
+
+#include <SDL.h>
+#include <chrono>
+#include <gtest/gtest.h>
+
+using bg::EventManager;
+using bg::Time;
+
+namespace {
+
+TEST(EventManager, RoundsScaledMotionHalvesUpwards) {
+    EXPECT_EQ(EventManager::scaledDelta(3, 2), 6);
+    EXPECT_EQ(EventManager::scaledDelta(1, 0.5f), 1);
+    EXPECT_EQ(EventManager::scaledDelta(-1, 0.5f), 0);
+    EXPECT_EQ(EventManager::scaledDelta(-3, 0.5f), -1);
+    EXPECT_EQ(EventManager::scaledDelta(-1, 1), -1);
+}
+
+class EventManagerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        scratch.write("Engine.cfg", "SDL_SCREEN_WIDTH = 800\nSDL_SCREEN_HEIGHT = 600\nINPUT_MOUSE_SPEED = 2\n");
+        bg::gVarManager = bg::SharedPointer<bg::VarManager>(new bg::VarManager((scratch / "Engine.cfg").c_str()));
+        events = std::make_unique<EventManager>();
+    }
+    void TearDown() override {
+        events.reset();
+        bg::gVarManager.free();
+    }
+    bgtest::ScratchDir scratch;
+    std::unique_ptr<EventManager> events;
+};
+
+TEST_F(EventManagerTest, MovesThePointerWithinTheScreen) {
+    EXPECT_EQ(events->getMouseX(), 399);
+    EXPECT_EQ(events->getMouseY(), 299);
+    EXPECT_EQ(events->getDeltaX(), 0);
+    events->move(399 + 3, 299 - 2); // right and up, at speed 2
+    EXPECT_EQ(events->getDeltaX(), 6);
+    EXPECT_EQ(events->getDeltaY(), 4);
+    EXPECT_EQ(events->getMouseX(), 405);
+    EXPECT_EQ(events->getMouseY(), 303);
+    events->move(399 + 5000, 299 + 5000);
+    EXPECT_EQ(events->getMouseX(), 799);
+    EXPECT_EQ(events->getMouseY(), 0);
+    EXPECT_EQ(events->getDeltaX(), 10000); // deltas are not limited
+    events->reset();
+    EXPECT_EQ(events->getMouseX(), 399);
+    EXPECT_EQ(events->getDeltaY(), 0);
+}
+
+TEST_F(EventManagerTest, ButtonsAreDownFromPressToReleaseAndClickOnRelease) {
+    events->button(SDL_BUTTON_LEFT, true);
+    EXPECT_TRUE(events->leftDown());
+    EXPECT_FALSE(events->leftClick());
+    events->button(SDL_BUTTON_LEFT, false);
+    EXPECT_FALSE(events->leftDown());
+    EXPECT_TRUE(events->leftClick());
+    events->button(SDL_BUTTON_RIGHT, false); // a release without a press
+    EXPECT_FALSE(events->rightClick());
+    events->button(SDL_BUTTON_MIDDLE, true);
+    EXPECT_FALSE(events->rightDown() || events->leftDown());
+    EXPECT_FALSE(events->isKeyPressed(-1));
+    EXPECT_FALSE(events->isKeyPressed(100000));
+}
+
+TEST(Time, FramePeriodFollowsTheRefreshRate) {
+    EXPECT_EQ(Time::framePeriod(0), 16u);
+    EXPECT_EQ(Time::framePeriod(60), 16u);
+    EXPECT_EQ(Time::framePeriod(75), 13u);
+    EXPECT_EQ(Time::framePeriod(85), 11u);
+    EXPECT_EQ(Time::framePeriod(100), 10u);
+    EXPECT_EQ(Time::framePeriod(5000), 1u);
+}
+
+TEST(Time, CapsTheFrameRateAndKeepsStatistics) {
+    ASSERT_EQ(SDL_Init(SDL_INIT_TIMER), 0);
+    Time time;
+    EXPECT_EQ(time.getFPSMin(), 4294967295u);
+    EXPECT_EQ(time.getFPSMax(), 0u);
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 60; ++i) time.update();
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(elapsed, std::chrono::milliseconds(60 * time.getMinFrameLength()));
+    EXPECT_GE(time.getDt(), time.getMinFrameLength() / 1000.0f);
+    EXPECT_LE(time.getFPSMax(), 1000 / time.getMinFrameLength());
+    EXPECT_GT(time.getFPSMid(), 0u);
+    time.restart();
+    EXPECT_EQ(time.getFPSMin(), 4294967295u);
+    SDL_Quit();
+}
+
+} // namespace
