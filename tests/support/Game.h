@@ -31,9 +31,13 @@ protected:
     RunResult runGame(const std::vector<std::string>& args = {"-windowed"}) {
         std::vector<std::string> argv{BRAWLGEAR_EXE};
         argv.insert(argv.end(), args.begin(), args.end());
-        RunResult result = run(argv, scratch / "game");
-        result.script = scriptOutput(result.err);
-        return result;
+        return run(argv, scratch / "game");
+    }
+    // Packs the game and starts the engine in the background.
+    Spawned launch(const std::string& cfg = BASIC_CFG) {
+        EXPECT_EQ(pack().exitCode, 0);
+        scratch.write("game/Engine.cfg", cfg);
+        return spawn({BRAWLGEAR_EXE, "-windowed"}, scratch / "game");
     }
     std::string savedCfg() const { return scratch.read("game/Engine.cfg"); }
 

@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <algorithm>
+#include <chrono>
 #include <iterator>
+#include <thread>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -67,15 +69,17 @@ void writeZip(const std::string& path, const ZipEntries& entries) {
     zipClose(zip, nullptr);
 }
 
-RunResult run(const std::vector<std::string>& argv, const std::string& cwd,
+Spawned spawn(const std::vector<std::string>& argv, const std::string& cwd,
               const std::vector<std::string>& environment) {
+    Spawned program;
     char outName[] = "/tmp/brawlgear-out-XXXXXX";
     char errName[] = "/tmp/brawlgear-err-XXXXXX";
     const int outFd = mkstemp(outName);
     const int errFd = mkstemp(errName);
-    RunResult result;
-    const pid_t pid = fork();
-    if (pid == 0) {
+    program.outPath = outName;
+    program.errPath = errName;
+    program.pid = fork();
+    if (program.pid == 0) {
         if (chdir(cwd.c_str()) != 0) _exit(127);
         const int nullFd = open("/dev/null", O_RDONLY);
         dup2(nullFd, 0);
@@ -88,16 +92,39 @@ RunResult run(const std::vector<std::string>& argv, const std::string& cwd,
         execv(args[0], args.data());
         _exit(127);
     }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
     close(outFd);
     close(errFd);
-    result.out = readFile(outName);
-    result.err = readFile(errName);
-    unlink(outName);
-    unlink(errName);
+    return program;
+}
+
+bool waitForError(const Spawned& program, const std::string& text, double seconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (readFile(program.errPath).find(text) != std::string::npos) return true;
+        if (waitpid(program.pid, nullptr, WNOHANG) == program.pid) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+RunResult finish(Spawned& program) {
+    RunResult result;
+    int status = 0;
+    if (program.pid > 0 && waitpid(program.pid, &status, 0) == program.pid && WIFEXITED(status))
+        result.exitCode = WEXITSTATUS(status);
+    program.pid = -1;
+    result.out = readFile(program.outPath);
+    result.err = readFile(program.errPath);
+    unlink(program.outPath.c_str());
+    unlink(program.errPath.c_str());
+    result.script = scriptOutput(result.err);
     return result;
+}
+
+RunResult run(const std::vector<std::string>& argv, const std::string& cwd,
+              const std::vector<std::string>& environment) {
+    Spawned program = spawn(argv, cwd, environment);
+    return finish(program);
 }
 
 std::string cfgWith(const std::vector<std::pair<std::string, std::string>>& values) {

@@ -49,6 +49,18 @@ struct RunResult {
 RunResult run(const std::vector<std::string>& argv, const std::string& cwd,
               const std::vector<std::string>& environment = {});
 
+// The same, started in the background.
+struct Spawned {
+    int pid = -1;
+    std::string outPath, errPath;
+};
+Spawned spawn(const std::vector<std::string>& argv, const std::string& cwd,
+              const std::vector<std::string>& environment = {});
+// Waits (up to `seconds`) until the program has written `text` to standard error.
+bool waitForError(const Spawned& program, const std::string& text, double seconds);
+// Waits for the program to end and collects what it wrote.
+RunResult finish(Spawned& program);
+
 // Every key the engine reads, for an 800 x 600 window.
 inline const char* const BASIC_CFG =
     "SDL_FULLSCREEN = 1\n"
