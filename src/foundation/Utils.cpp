@@ -71,4 +71,12 @@ void FixedString::truncate(int length) {
     }
 }
 
+bool hasWord(const char* list, const char* word) {
+    if (!list || !word || !*word) return false;
+    const std::size_t length = std::strlen(word);
+    for (const char* at = list; (at = std::strstr(at, word)); at += length)
+        if ((at == list || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0')) return true;
+    return false;
+}
+
 } // namespace bg

@@ -49,6 +49,9 @@ private:
     int mLength = 0;
 };
 
+// Whether a blank-separated list (an extension string) holds `word` whole.
+bool hasWord(const char* list, const char* word);
+
 inline FixedString operator+(FixedString left, const char* right) { return left += right; }
 inline FixedString operator+(FixedString left, const FixedString& right) { return left += right.c_str(); }
 inline FixedString operator+(FixedString left, char right) { return left += right; }

@@ -109,14 +109,6 @@ void printExtensions(const char* title, const char* extensions) {
 const char* text(const unsigned char* s) { return s ? reinterpret_cast<const char*>(s) : ""; }
 const char* text(const char* s) { return s ? s : ""; }
 
-bool hasExtension(const char* extensions, const char* name) {
-    if (!extensions) return false;
-    const std::size_t length = std::strlen(name);
-    for (const char* at = extensions; (at = std::strstr(at, name)); at += length)
-        if ((at == extensions || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0')) return true;
-    return false;
-}
-
 } // namespace
 
 Scene::Scene(bool fullScreen)
@@ -347,7 +339,7 @@ void Scene::initGLContext() {
 
     const char* extensions = text(glGetString(GL_EXTENSIONS));
     mMultiTexture = false;
-    if (hasExtension(extensions, "GL_ARB_multitexture")) {
+    if (hasWord(extensions, "GL_ARB_multitexture")) {
         gMultiTexCoord2fARB = reinterpret_cast<MultiTexCoord2fFunction>(SDL_GL_GetProcAddress("glMultiTexCoord2fARB"));
         if (!gMultiTexCoord2fARB) assertionFailed(__FILE__, __LINE__, "glMultiTexCoord2fARB!= 0");
         gActiveTextureARB = reinterpret_cast<ActiveTextureFunction>(SDL_GL_GetProcAddress("glActiveTextureARB"));

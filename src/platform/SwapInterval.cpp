@@ -1,7 +1,8 @@
 #include "platform/SwapInterval.h"
 
+#include "foundation/Utils.h"
+
 #include <GL/glx.h>
-#include <cstring>
 
 namespace bg::platform {
 
@@ -14,14 +15,6 @@ using SgiFunction = int (*)(int);
 ExtFunction gExt = nullptr;
 MesaFunction gMesa = nullptr;
 SgiFunction gSgi = nullptr;
-
-// The extension string lists whole names separated by blanks.
-bool offers(const char* extensions, const char* name) {
-    const std::size_t length = std::strlen(name);
-    for (const char* at = extensions; (at = std::strstr(at, name)); at += length)
-        if ((at == extensions || at[-1] == ' ') && (at[length] == ' ' || at[length] == '\0')) return true;
-    return false;
-}
 
 void viaExt(int interval) { gExt(glXGetCurrentDisplay(), glXGetCurrentDrawable(), interval); }
 void viaMesa(int interval) { gMesa(interval < 0 ? 0u : static_cast<unsigned>(interval)); }
@@ -41,11 +34,11 @@ SwapIntervalFunction findSwapInterval() {
     if (!display) return nullptr;
     const char* extensions = glXQueryExtensionsString(display, DefaultScreen(display));
     if (!extensions) return nullptr;
-    if (offers(extensions, "GLX_EXT_swap_control") && (gExt = lookUp<ExtFunction>("glXSwapIntervalEXT")))
+    if (hasWord(extensions, "GLX_EXT_swap_control") && (gExt = lookUp<ExtFunction>("glXSwapIntervalEXT")))
         return viaExt;
-    if (offers(extensions, "GLX_MESA_swap_control") && (gMesa = lookUp<MesaFunction>("glXSwapIntervalMESA")))
+    if (hasWord(extensions, "GLX_MESA_swap_control") && (gMesa = lookUp<MesaFunction>("glXSwapIntervalMESA")))
         return viaMesa;
-    if (offers(extensions, "GLX_SGI_swap_control") && (gSgi = lookUp<SgiFunction>("glXSwapIntervalSGI")))
+    if (hasWord(extensions, "GLX_SGI_swap_control") && (gSgi = lookUp<SgiFunction>("glXSwapIntervalSGI")))
         return viaSgi;
     return nullptr;
 }

@@ -13,52 +13,6 @@ PointBinding* PointBinding::construct(lua_State* L) {
     return new PointBinding(new Point(point));
 }
 
-int PointBinding::getX(lua_State* L) {
-    expectArgs(L, 0, ":getX");
-    lua_pushnumber(L, object().x);
-    return 1;
-}
-
-int PointBinding::getY(lua_State* L) {
-    expectArgs(L, 0, ":getY");
-    lua_pushnumber(L, object().y);
-    return 1;
-}
-
-int PointBinding::getZ(lua_State* L) {
-    expectArgs(L, 0, ":getZ");
-    lua_pushnumber(L, object().z);
-    return 1;
-}
-
-int PointBinding::get(lua_State* L) {
-    expectArgs(L, 0, ":get");
-    return pushXYZ(L, object());
-}
-
-int PointBinding::setX(lua_State* L) {
-    expectArgs(L, 1, ":setX");
-    object().x = argFloat(L, 1);
-    return 0;
-}
-
-int PointBinding::setY(lua_State* L) {
-    expectArgs(L, 1, ":setY");
-    object().y = argFloat(L, 1);
-    return 0;
-}
-
-int PointBinding::setZ(lua_State* L) {
-    expectArgs(L, 1, ":setZ");
-    object().z = argFloat(L, 1);
-    return 0;
-}
-
-int PointBinding::set(lua_State* L) {
-    object() = argsObjectOrXYZ<PointBinding, PointBinding, Point>(L, ":set");
-    return 0;
-}
-
 int PointBinding::add(lua_State* L) { return pushXYZ(L, object() + argOperand<PointBinding>(L, ":add", false)); }
 int PointBinding::sub(lua_State* L) { return pushXYZ(L, object() - argOperand<PointBinding>(L, ":sub", false)); }
 int PointBinding::mul(lua_State* L) { return pushXYZ(L, object() * argOperand<PointBinding>(L, ":mul", false)); }

@@ -2,27 +2,19 @@
 #define BRAWLGEAR_SCRIPT_POINTBINDING_H
 
 #include "math/Math.h"
-#include "script/Binding.h"
+#include "script/CoordinateBinding.h"
 
 namespace bg {
 
 // "Point": a position. Arithmetic methods return three numbers and leave
 // the point as it is.
-class PointBinding : public ValueBinding<PointBinding, Point> {
+class PointBinding : public CoordinateBinding<PointBinding, Point> {
 public:
-    using ValueBinding::ValueBinding;
+    using CoordinateBinding::CoordinateBinding;
     static constexpr const char* className = "Point";
     static const Method<PointBinding> methods[];
     static PointBinding* construct(lua_State* L);
 
-    int getX(lua_State* L);
-    int getY(lua_State* L);
-    int getZ(lua_State* L);
-    int get(lua_State* L);
-    int setX(lua_State* L);
-    int setY(lua_State* L);
-    int setZ(lua_State* L);
-    int set(lua_State* L);
     int add(lua_State* L);
     int sub(lua_State* L);
     int mul(lua_State* L);

@@ -18,52 +18,6 @@ VectorBinding* VectorBinding::construct(lua_State* L) {
     return new VectorBinding(new Vector(vector));
 }
 
-int VectorBinding::getX(lua_State* L) {
-    expectArgs(L, 0, ":getX");
-    lua_pushnumber(L, object().x);
-    return 1;
-}
-
-int VectorBinding::getY(lua_State* L) {
-    expectArgs(L, 0, ":getY");
-    lua_pushnumber(L, object().y);
-    return 1;
-}
-
-int VectorBinding::getZ(lua_State* L) {
-    expectArgs(L, 0, ":getZ");
-    lua_pushnumber(L, object().z);
-    return 1;
-}
-
-int VectorBinding::get(lua_State* L) {
-    expectArgs(L, 0, ":get");
-    return pushXYZ(L, object());
-}
-
-int VectorBinding::setX(lua_State* L) {
-    expectArgs(L, 1, ":setX");
-    object().x = argFloat(L, 1);
-    return 0;
-}
-
-int VectorBinding::setY(lua_State* L) {
-    expectArgs(L, 1, ":setY");
-    object().y = argFloat(L, 1);
-    return 0;
-}
-
-int VectorBinding::setZ(lua_State* L) {
-    expectArgs(L, 1, ":setZ");
-    object().z = argFloat(L, 1);
-    return 0;
-}
-
-int VectorBinding::set(lua_State* L) {
-    object() = argsObjectOrXYZ<VectorBinding, VectorBinding, Vector>(L, ":set");
-    return 0;
-}
-
 int VectorBinding::dotProduct(lua_State* L) {
     lua_pushnumber(L, object().dot(argsObjectOrXYZ<VectorBinding, VectorBinding, Vector>(L, ":dotProduct")));
     return 1;

@@ -2,27 +2,19 @@
 #define BRAWLGEAR_SCRIPT_VECTORBINDING_H
 
 #include "math/Math.h"
-#include "script/Binding.h"
+#include "script/CoordinateBinding.h"
 
 namespace bg {
 
 // "Vector": a direction or displacement. Arithmetic methods return three
 // numbers and leave the vector as it is.
-class VectorBinding : public ValueBinding<VectorBinding, Vector> {
+class VectorBinding : public CoordinateBinding<VectorBinding, Vector> {
 public:
-    using ValueBinding::ValueBinding;
+    using CoordinateBinding::CoordinateBinding;
     static constexpr const char* className = "Vector";
     static const Method<VectorBinding> methods[];
     static VectorBinding* construct(lua_State* L);
 
-    int getX(lua_State* L);
-    int getY(lua_State* L);
-    int getZ(lua_State* L);
-    int get(lua_State* L);
-    int setX(lua_State* L);
-    int setY(lua_State* L);
-    int setZ(lua_State* L);
-    int set(lua_State* L);
     int dotProduct(lua_State* L);
     int crossProduct(lua_State* L);
     int normalize(lua_State* L);
