@@ -16,7 +16,7 @@ trace("Brawlgear demo: " .. config:getNumber("SDL_SCREEN_WIDTH") .. " x "
 
 local sphere = BoundingSphere(0, 0, 0, 2)
 local axes = { Vector(3, 0, 0), Vector(0, 3, 0), Vector(0, 0, 3) }
-local yaw, pitch, distance = 0, 0, 8
+local yaw, pitch, distance = 30, 20, 8
 
 local frame = 0
 time:restart()
@@ -26,7 +26,7 @@ while not input:isKeyPressed(SDLK_ESCAPE) and (frames <= 0 or frame < frames) do
 
     -- Mouse look, and the arrow keys for turning and zooming.
     local dx, dy = input:getMouseDeltaS()
-    yaw = yaw + dx * 0.3
+    yaw = yaw + dx * 0.3 + 10 * dt -- a slow turn of its own
     pitch = clamp(pitch + dy * 0.3, -80, 80)
     if input:isKeyPressed(SDLK_LEFT) then yaw = yaw - 90 * dt end
     if input:isKeyPressed(SDLK_RIGHT) then yaw = yaw + 90 * dt end
