@@ -5,6 +5,8 @@
 //   build/bench/binding_bench [calls [case]]
 
 #include "script/Binding.h"
+#include "script/Interpreter.h"
+#include "script/MatrixBinding.h"
 
 #include <chrono>
 #include <cstdio>
@@ -17,40 +19,29 @@ struct Vec3 {
     float x = 1, y = 2, z = 3;
 };
 
-class BenchPointBinding : public bg::ValueBinding<BenchPointBinding, Vec3> {
+struct BenchPoint {
+    float x = 1, y = 2, z = 3;
+    float getX() const { return x; }
+    float getY() const { return y; }
+    float getZ() const { return z; }
+};
+
+class BenchPointBinding : public bg::ValueBinding<BenchPointBinding, BenchPoint> {
 public:
     using ValueBinding::ValueBinding;
     static constexpr const char* className = "BenchPoint";
     static const bg::Method<BenchPointBinding> methods[];
-    static BenchPointBinding* construct(lua_State*) { return new BenchPointBinding(new Vec3); }
-
-    int getX(lua_State* L) {
-        expectArgs(L, 0, ":getX");
-        lua_pushnumber(L, object().x);
-        return 1;
-    }
-    int get(lua_State* L) {
-        expectArgs(L, 0, ":get");
-        lua_pushnumber(L, object().x);
-        lua_pushnumber(L, object().y);
-        lua_pushnumber(L, object().z);
-        return 3;
-    }
+    static BenchPoint* construct(lua_State* L) { return bg::make<BenchPoint>(L); }
 };
 
 const bg::Method<BenchPointBinding> BenchPointBinding::methods[] = {
-    {"getX", &BenchPointBinding::getX}, {"get", &BenchPointBinding::get}, {nullptr, nullptr}};
+    {"getX", &BenchPointBinding::call<&BenchPoint::getX>},
+    {"get", &BenchPointBinding::get<&BenchPoint::getX, &BenchPoint::getY, &BenchPoint::getZ>},
+    {nullptr, nullptr}};
 
 int floorFunction(lua_State* L) {
     lua_pushnumber(L, 1);
     return 1;
-}
-
-// The same method, checked the plain way: a registry lookup by class name.
-int lookupGetX(lua_State* L) {
-    BenchPointBinding* self = *static_cast<BenchPointBinding**>(luaL_checkudata(L, 1, "BenchPoint"));
-    lua_remove(L, 1);
-    return self->getX(L);
 }
 
 double nanosecondsPerCall(lua_State* L, const char* setup, const char* body, long calls) {
@@ -75,11 +66,11 @@ double nanosecondsPerCall(lua_State* L, const char* setup, const char* body, lon
 int main(int argc, char** argv) {
     const long calls = argc > 1 ? std::atol(argv[1]) : 10000000L;
     const int only = argc > 2 ? std::atoi(argv[2]) : -1; // one case alone, for profilers
-    lua_State* L = luaL_newstate();
-    luaL_openlibs(L);
+    lua_State* L = bg::newInterpreter();
+    bg::openStandardLibraries(L);
     bg::ScriptBinding<BenchPointBinding>::registerClass(L);
+    bg::ScriptBinding<bg::MatrixBinding>::registerClass(L);
     lua_register(L, "floor", floorFunction);
-    lua_register(L, "lookupGetX", lookupGetX);
 
     const struct {
         const char* name;
@@ -90,8 +81,7 @@ int main(int argc, char** argv) {
         {"method, no argument, one number", "local p = BenchPoint()", "local x = p:getX()"},
         {"method, three numbers", "local p = BenchPoint()", "local x, y, z = p:get()"},
         {"create and collect a value object", "local new = BenchPoint", "local p = new()"},
-        {"(registry-lookup self check, for comparison)", "local p, g = BenchPoint(), lookupGetX",
-         "local x = g(p)"},
+        {"Matrix element, get(row, col)", "local m = Matrix()", "local x = m:get(1, 2)"},
         {"(bare userdata method: lookup, no check)",
          "local p = newproxy(true)\ngetmetatable(p).__index = {getX = floor}", "local x = p:getX()"},
     };

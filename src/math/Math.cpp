@@ -91,20 +91,25 @@ int clampIndex(int index) {
 }
 
 // Row first, then column, so both out of range give two warnings.
+void cellWarning(const char* where, const char* what) {
+    BG_WARNING(FixedString(where) + " : array out of bounds, " + what);
+}
+
+// The message is built only when there is something to warn about: element
+// access is hot.
 int clampCell(int row, int col, const char* where) {
-    const FixedString prefix = FixedString(where) + " : array out of bounds, ";
     if (row < 0) {
-        BG_WARNING(prefix + "row < 0");
+        cellWarning(where, "row < 0");
         row = 0;
     } else if (row > 3) {
-        BG_WARNING(prefix + "row > 3");
+        cellWarning(where, "row > 3");
         row = 3;
     }
     if (col < 0) {
-        BG_WARNING(prefix + "column < 0");
+        cellWarning(where, "column < 0");
         col = 0;
     } else if (col > 3) {
-        BG_WARNING(prefix + "column > 3");
+        cellWarning(where, "column > 3");
         col = 3;
     }
     return col * 4 + row;

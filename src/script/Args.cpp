@@ -1,20 +1,71 @@
 #include "script/Args.h"
 
-#include <cmath>
+#include "script/Interpreter.h"
+
 #include <climits>
+#include <cmath>
+#include <cstring>
 
 namespace bg {
 
-void argCountError(lua_State* L, const char* className, const char* method) {
-    luaL_error(L, "%s %s : Invalid number of parameters", className, method);
+namespace {
+
+const CallEntry* runningEntry(lua_State* L) {
+    return static_cast<const CallEntry*>(lua_touserdata(L, lua_upvalueindex(1)));
+}
+
+} // namespace
+
+const char* scriptClassName(lua_State* L, int index) {
+    if (lua_type(L, index) != LUA_TUSERDATA || lua_objlen(L, index) != sizeof(ScriptObject)) return nullptr;
+    const ScriptObject* object = static_cast<const ScriptObject*>(lua_touserdata(L, index));
+    return object->tag ? object->tag->className : nullptr;
+}
+
+void wrongArgs(lua_State* L) {
+    const CallEntry* entry = runningEntry(L);
+    if (!entry) luaL_error(L, "Invalid number of parameters");
+    if (entry->countName)
+        luaL_error(L, "%s %s : Invalid number of parameters", entry->tag->className, entry->countName);
+    luaL_error(L, "%s :%s : Invalid number of parameters", entry->tag->className, entry->name);
     __builtin_unreachable();
 }
 
-int argInt(lua_State* L, int index) {
-    const double value = std::trunc(luaL_checknumber(L, index));
+// Positions are counted as the interpreter counts them: a method called
+// with a colon does not count self, a method called with a dot does, and a
+// constructor never counts the class table.
+void argError(lua_State* L, int n, const char* message) {
+    const CallEntry* entry = runningEntry(L);
+    const char* name = entry ? entry->name : "?";
+    int position = n;
+    if (entry && entry->isMethod) {
+        lua_Debug call;
+        const bool colon = lua_getstack(L, 0, &call) && lua_getinfo(L, "n", &call) && call.namewhat &&
+                           std::strcmp(call.namewhat, "method") == 0;
+        if (!colon) ++position;
+    }
+    if (position == 0) luaL_error(L, "calling '%s' on bad self (%s)", name, message);
+    luaL_error(L, "bad argument #%d to '%s' (%s)", position, name, message);
+    __builtin_unreachable();
+}
+
+void argTypeError(lua_State* L, int n, const char* expected) {
+    const char* got = scriptClassName(L, n + 1);
+    if (!got) got = luaL_typename(L, n + 1);
+    argError(L, n, lua_pushfstring(L, "%s expected, got %s", expected, got));
+}
+
+int argInt(lua_State* L, int n) {
+    const double value = std::trunc(argNumber(L, n));
     // Out of range (or not a number at all) would be undefined to convert.
     if (!(value >= INT_MIN && value <= INT_MAX)) return value > 0 ? INT_MAX : INT_MIN;
     return static_cast<int>(value);
+}
+
+const char* argString(lua_State* L, int n) {
+    const char* text = lua_tostring(L, n + 1);
+    if (!text) argTypeError(L, n, "string");
+    return text;
 }
 
 } // namespace bg

@@ -4,27 +4,35 @@
 // How an engine class becomes a script class.
 //
 // A binding class B (FileBinding, VFSBinding, ...) derives from
-// ValueBinding (it owns a new engine object per script object) or from
-// SingletonBinding (it stands for one engine singleton and never frees it),
-// and provides:
-//   static constexpr const char* className;     the script-visible name
-//   static const Method<B> methods[];           ended by {nullptr, nullptr}
-//   static B* construct(lua_State* L);          reads the constructor
-//                                               arguments, then allocates
-//   static void registerGlobals(lua_State* L);  optional: accessors, constants
-// ScriptBinding<B> then registers the class, creates, dispatches, prints and
-// collects its script objects. A script object is a userdata of one pointer
-// to its heap-allocated binding object.
+// ValueBinding (each script object owns one engine object) or from
+// SingletonBinding (its objects stand for one engine singleton and never
+// free it), and provides:
+//   static constexpr const char* className;   the script-visible name
+//   static const Method<B> methods[];         ended by {nullptr, nullptr}
+//   static T* construct(lua_State* L);        value classes: reads the
+//                                             arguments, then makes the object
+//   static constexpr const char* accessorName; singleton classes: getVFS, ...
+// and optionally `constants` (global numbers) and `accessors` (global
+// functions) registered just before the class.
 //
-// The interpreter raises errors with a long jump, which skips C++
-// destructors: a binding reads and checks all its arguments before it
-// creates anything that owns memory.
+// A script object is a userdata of two pointers: the class tag and the
+// engine object (a singleton's is read from its slot on every call, so a
+// released singleton is never reached). Every entry point checks the tag,
+// which only the engine can write, and that the object is still alive
+// before it trusts either: a finaliser called by hand, a resurrected object
+// or an object of another class gets a script error, never a crash.
+//
+// The methods are member functions of B, which is made on the C stack for
+// each call and holds nothing but the engine object's address. Self stays
+// at stack index 1; the argument helpers of Args.h count from after it.
 
 #include "script/Args.h"
 
 #include <cstdio>
 #include <lua.hpp>
-#include <memory>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
 #include "foundation/Pointer.h"
 
@@ -46,13 +54,17 @@ template <std::size_t N> void registerConstants(lua_State* L, const Constant (&c
 
 template <class B> struct Method {
     const char* name;
-    int (B::*function)(lua_State* L); // arguments at 1..n, self removed; returns the result count
+    int (B::*function)(lua_State* L); // self at 1, argument n at n + 1; returns the result count
+    const char* countName = nullptr;  // the count message's method text, where it is not ":" + name
 };
 
 template <class B> class ScriptBinding {
 public:
+    using Object = typename B::Object;
+
     static void registerClass(lua_State* L) {
-        B::registerGlobals(L);
+        B::registerAccessors(L);
+        B::registerConstants(L);
 
         lua_newtable(L); // the method table M
         const int methods = lua_gettop(L);
@@ -66,159 +78,152 @@ public:
         lua_setfield(L, metatable, "__metatable");
         lua_pushvalue(L, methods);
         lua_setfield(L, metatable, "__index");
-        lua_pushcfunction(L, toString);
+        pushEntryClosure(L, {&tag, "__tostring", nullptr, true}, toString, 0);
         lua_setfield(L, metatable, "__tostring");
-        lua_pushcfunction(L, collect);
+        pushEntryClosure(L, {&tag, "__gc", nullptr, true}, collect, 0);
         lua_setfield(L, metatable, "__gc");
 
         lua_newtable(L); // MT, whose __call is the same function as M.new
-        lua_pushcfunction(L, create);
+        lua_pushvalue(L, metatable);
+        pushEntryClosure(L, {&tag, B::className, ":new", false}, create, 1);
         lua_pushvalue(L, -1);
         lua_setfield(L, methods, "new");
         lua_setfield(L, -2, "__call");
         lua_setmetatable(L, methods);
 
-        // Each method is the one dispatcher closed over its list entry and
-        // the identity of the object metatable, so a call checks self with a
-        // pointer comparison instead of a registry lookup by name. (Tables
-        // never move, and the registry keeps this one alive.)
-        const void* identity = lua_topointer(L, metatable);
         for (const Method<B>* method = B::methods; method->name; ++method) {
             auto* entry = static_cast<DispatchEntry*>(lua_newuserdata(L, sizeof(DispatchEntry)));
-            *entry = DispatchEntry{method, identity};
+            *entry = DispatchEntry{{&tag, method->name, method->countName, true}, method->function};
             lua_pushcclosure(L, dispatch, 1);
             lua_setfield(L, methods, method->name);
         }
         lua_pop(L, 2);
     }
 
-    // The binding object of the script object at `index`, which must be of
-    // exactly this class; otherwise the interpreter's type error.
-    static B* check(lua_State* L, int index) {
-        return *static_cast<B**>(luaL_checkudata(L, index, B::className));
+    // The engine object of argument n (stack index n + 1), which must be a
+    // live script object of exactly this class; otherwise a script error.
+    static Object& get(lua_State* L, int n) {
+        ScriptObject* object = static_cast<ScriptObject*>(lua_touserdata(L, n + 1));
+        if (!isMine(L, n + 1, object)) argTypeError(L, n, B::className);
+        void* engineObject = B::live(object);
+        if (!engineObject) deadError(L);
+        return *static_cast<Object*>(engineObject);
     }
 
-    // Pushes a new script object that takes `binding` over.
-    static void push(lua_State* L, B* binding) {
-        *static_cast<B**>(lua_newuserdata(L, sizeof(B*))) = binding;
-        luaL_getmetatable(L, B::className);
-        lua_setmetatable(L, -2);
+    // Pushes a new script object owning a new engine object made from
+    // `args`. The userdata comes first, so a failure at either step leaks
+    // nothing.
+    template <class... A> static void pushNew(lua_State* L, A&&... args) {
+        ScriptObject* object = pushEmpty(L);
+        object->object = make<Object>(L, std::forward<A>(args)...);
     }
 
-    // new and __call: both pass the method table first, which is dropped.
-    static int create(lua_State* L) {
-        if (lua_gettop(L) > 0) lua_remove(L, 1);
-        push(L, B::construct(L));
-        return 1;
-    }
-
-    // The global accessor of a singleton class, named B::accessorName
-    // (getVFS, ...).
+    // The global accessor of a singleton class (getVFS, ...).
     static int accessor(lua_State* L) {
         if (lua_gettop(L) != 0) return luaL_error(L, "%s : Invalid number of parameters", B::accessorName);
-        push(L, B::construct(L));
+        pushEmpty(L);
         return 1;
     }
 
 private:
     struct DispatchEntry {
-        const Method<B>* method;
-        const void* metatable;
+        CallEntry head; // first: the argument helpers read it as a CallEntry
+        int (B::*function)(lua_State* L);
     };
+
+    static inline const ClassTag tag{B::className};
+
+    static void pushEntryClosure(lua_State* L, const CallEntry& entry, lua_CFunction function, int extra) {
+        *static_cast<CallEntry*>(lua_newuserdata(L, sizeof(CallEntry))) = entry;
+        if (extra > 0) lua_insert(L, -1 - extra);
+        lua_pushcclosure(L, function, 1 + extra);
+    }
+
+    static bool isMine(lua_State* L, int index, const ScriptObject* object) {
+        return object && lua_objlen(L, index) == sizeof(ScriptObject) && object->tag == &tag;
+    }
+
+    [[noreturn]] static void deadError(lua_State* L) {
+        luaL_error(L, "%s : the object has been collected or released", B::className);
+        __builtin_unreachable();
+    }
+
+    static ScriptObject* pushEmpty(lua_State* L) {
+        auto* object = static_cast<ScriptObject*>(lua_newuserdata(L, sizeof(ScriptObject)));
+        *object = ScriptObject{&tag, nullptr};
+        luaL_getmetatable(L, B::className);
+        lua_setmetatable(L, -2);
+        return object;
+    }
+
+    // new and __call. Both pass the method table first; it stays at index
+    // 1, where the new userdata goes, so the arguments keep their places.
+    static int create(lua_State* L) {
+        if (lua_gettop(L) == 0) lua_settop(L, 1);
+        auto* object = static_cast<ScriptObject*>(lua_newuserdata(L, sizeof(ScriptObject)));
+        *object = ScriptObject{&tag, nullptr};
+        lua_replace(L, 1);
+        object->object = B::construct(L);
+        lua_settop(L, 1);
+        lua_pushvalue(L, lua_upvalueindex(2));
+        lua_setmetatable(L, 1);
+        return 1;
+    }
 
     static int dispatch(lua_State* L) {
         const auto* entry = static_cast<const DispatchEntry*>(lua_touserdata(L, lua_upvalueindex(1)));
-        // A wrong self takes the plain check, which raises the usual error.
-        if (!lua_getmetatable(L, 1)) check(L, 1);
-        if (lua_topointer(L, -1) != entry->metatable) check(L, 1);
-        lua_settop(L, -2);
-        B* self = *static_cast<B**>(lua_touserdata(L, 1));
-        lua_remove(L, 1);
-        return (self->*(entry->method->function))(L);
+        ScriptObject* object = static_cast<ScriptObject*>(lua_touserdata(L, 1));
+        if (!isMine(L, 1, object)) argTypeError(L, 0, B::className);
+        void* engineObject = B::live(object);
+        if (!engineObject) deadError(L);
+        B self(engineObject);
+        return (self.*(entry->function))(L);
     }
 
     static int collect(lua_State* L) {
-        B** slot = static_cast<B**>(lua_touserdata(L, 1));
-        if (slot) {
-            delete *slot;
-            *slot = nullptr;
-        }
+        ScriptObject* object = static_cast<ScriptObject*>(lua_touserdata(L, 1));
+        if (!isMine(L, 1, object)) argTypeError(L, 0, B::className);
+        B::release(object);
         return 0;
     }
 
     static int toString(lua_State* L) {
+        ScriptObject* object = static_cast<ScriptObject*>(lua_touserdata(L, 1));
+        if (!isMine(L, 1, object)) argTypeError(L, 0, B::className);
+        if (!B::live(object)) deadError(L);
+        // The script object's own address: two objects for one singleton
+        // print differently.
         char address[32];
-        std::snprintf(address, sizeof address, "%p", static_cast<void*>(*static_cast<B**>(lua_touserdata(L, 1))));
+        std::snprintf(address, sizeof address, "%p", static_cast<void*>(object));
         lua_pushfstring(L, "%s (%s)", B::className, address);
         return 1;
     }
 };
 
-// What every binding class shares: the argument-count checks and, unless
-// the class has some, no globals of its own.
-template <class B> class BindingBase {
-public:
-    static void registerGlobals(lua_State*) {}
+// Script values with components: an object of their class, or that many
+// numbers. Specialised beside each binding class (Point, Vector, ...).
+template <class V> struct ScriptValue;
 
-    // "Class :method : Invalid number of parameters" unless there are
-    // `count` arguments.
-    static void expectArgs(lua_State* L, int count, const char* method) {
-        if (lua_gettop(L) != count) argCountError(L, B::className, method);
-    }
-    [[noreturn]] static void wrongArgs(lua_State* L, const char* method) { argCountError(L, B::className, method); }
-};
-
-// A script class whose objects each own one engine object of type T.
-template <class B, class T> class ValueBinding : public BindingBase<B> {
-public:
-    explicit ValueBinding(T* object) : mObject(object) {}
-    T& object() const { return *mObject; }
-
-private:
-    std::unique_ptr<T> mObject;
-};
-
-// A script class whose objects stand for the engine singleton held in
-// `slot`. Any number of script objects may share it; none frees it.
-template <class B, class T, SharedPointer<T>& slot> class SingletonBinding : public BindingBase<B> {
-public:
-    SingletonBinding() : mObject(slot.get()) {}
-    static B* construct(lua_State*) { return new B; }
-    // The accessor (getVFS, ...) is the singleton class's global.
-    static void registerGlobals(lua_State* L) { lua_register(L, B::accessorName, ScriptBinding<B>::accessor); }
-
-    // The singleton; fatal, as any use of a null singleton is, once the
-    // engine has released it.
-    T& object() const {
-        if (!mObject) return *slot;
-        return *mObject;
-    }
-
-private:
-    T* mObject;
-};
-
-// The recurring "an object of class B, or x, y, z" form, from `index` to
-// the last argument: one argument must be such an object, whose value is
-// copied into `out`; otherwise three numbers are read. Returns the number of
-// arguments used.
-template <class B, class V> int argObjectOrXYZ(lua_State* L, int index, V& out) {
-    if (lua_gettop(L) == index) {
-        out = ScriptBinding<B>::check(L, index)->object();
+// "An object of V's class or its numbers" at argument n: reads into `out`
+// and returns how many arguments it took. One argument must be the object.
+template <class V> int argValueAt(lua_State* L, int n, V& out) {
+    using Traits = ScriptValue<V>;
+    if (argCount(L) == n) {
+        out = ScriptBinding<typename Traits::Binding>::get(L, n);
         return 1;
     }
-    out = V(argFloat(L, index), argFloat(L, index + 1), argFloat(L, index + 2));
-    return 3;
+    out = Traits::read(L, n);
+    return Traits::count;
 }
 
-// The same form as all of a method's arguments: exactly one object or three
-// numbers, else the argument-count error of class Self.
-template <class Self, class B, class V> V argsObjectOrXYZ(lua_State* L, const char* method) {
-    const int count = lua_gettop(L);
-    if (count != 1 && count != 3) Self::wrongArgs(L, method);
-    V value;
-    argObjectOrXYZ<B>(L, 1, value);
-    return value;
+// The same as all of a method's arguments: exactly one object or all its
+// numbers, else the count error.
+template <class V> V argValue(lua_State* L) {
+    using Traits = ScriptValue<V>;
+    const int count = argCount(L);
+    if (count == 1) return ScriptBinding<typename Traits::Binding>::get(L, 1);
+    if (count != Traits::count) wrongArgs(L);
+    return Traits::read(L, 1);
 }
 
 // Pushes x, y and z of a point or vector; three results.
@@ -228,6 +233,124 @@ template <class V> int pushXYZ(lua_State* L, const V& v) {
     lua_pushnumber(L, v.z);
     return 3;
 }
+
+// Generic methods: a member function of the engine class, called with its
+// arguments read by their types and its result pushed by its type. Numbers
+// (int truncated), booleans, strings and ScriptValue types (as the only
+// parameter: the object or its numbers) go in; nothing, numbers, booleans,
+// strings and ScriptValue types (their numbers) come out.
+namespace detail {
+
+template <class P> using Bare = std::remove_cv_t<std::remove_reference_t<P>>;
+template <class V> constexpr bool isPlain = std::is_arithmetic_v<V> || std::is_enum_v<V> || std::is_same_v<V, const char*>;
+
+template <class F> struct Member;
+template <class T, class R, class... P> struct Member<R (T::*)(P...)> {
+    using Result = R;
+    using Params = std::tuple<Bare<P>...>;
+};
+template <class T, class R, class... P> struct Member<R (T::*)(P...) const> : Member<R (T::*)(P...)> {};
+
+template <class V> V readArg(lua_State* L, int n) {
+    if constexpr (std::is_same_v<V, bool>)
+        return argBool(L, n);
+    else if constexpr (std::is_integral_v<V> || std::is_enum_v<V>)
+        return static_cast<V>(argInt(L, n));
+    else if constexpr (std::is_floating_point_v<V>)
+        return static_cast<V>(argNumber(L, n));
+    else if constexpr (std::is_same_v<V, const char*>)
+        return argString(L, n);
+    else
+        return argValue<V>(L);
+}
+
+template <class R> int pushResult(lua_State* L, const R& value) {
+    if constexpr (std::is_same_v<R, bool>) {
+        lua_pushboolean(L, value);
+        return 1;
+    } else if constexpr (std::is_arithmetic_v<R> || std::is_enum_v<R>) {
+        lua_pushnumber(L, static_cast<lua_Number>(value));
+        return 1;
+    } else if constexpr (std::is_same_v<R, const char*>) {
+        lua_pushstring(L, value);
+        return 1;
+    } else {
+        return ScriptValue<R>::push(L, value);
+    }
+}
+
+template <class Params, std::size_t... I> Params readArgs(lua_State* L, std::index_sequence<I...>) {
+    constexpr std::size_t count = sizeof...(I);
+    // A lone value of components has its own count rule (argValue).
+    if constexpr (count != 1 || isPlain<std::tuple_element_t<0, std::tuple<std::tuple_element_t<I, Params>..., int>>>)
+        if (argCount(L) != static_cast<int>(count)) wrongArgs(L);
+    // Braces read the arguments in order, so the first bad one is blamed.
+    return Params{readArg<std::tuple_element_t<I, Params>>(L, static_cast<int>(I) + 1)...};
+}
+
+template <class T, class F> int invoke(lua_State* L, T& object, F function) {
+    using Params = typename Member<F>::Params;
+    using Result = typename Member<F>::Result;
+    Params args = readArgs<Params>(L, std::make_index_sequence<std::tuple_size_v<Params>>());
+    auto apply = [&](auto&... a) { return (object.*function)(a...); };
+    if constexpr (std::is_void_v<Result>) {
+        std::apply(apply, args);
+        return 0;
+    } else {
+        return pushResult(L, std::apply(apply, args));
+    }
+}
+
+} // namespace detail
+
+// What the two kinds of binding share: the engine object of the call, the
+// generic methods, and no globals unless a class registers some.
+template <class T> class BindingOf {
+public:
+    using Object = T;
+    explicit BindingOf(void* object) : mObject(static_cast<T*>(object)) {}
+    T& object() const { return *mObject; }
+
+    // A method that is the engine class's member function of the same
+    // meaning: {"getDt", &TimeBinding::call<&Time::getDt>}.
+    template <auto function> int call(lua_State* L) { return detail::invoke(L, *mObject, function); }
+    // A method with no arguments answering several getters' results:
+    // {"getScreenSize", &B::get<&T::getScreenWidth, &T::getScreenHeight>}.
+    template <auto... getters> int get(lua_State* L) {
+        expectArgs(L, 0);
+        int results = 0;
+        ((results += detail::pushResult(L, (mObject->*getters)())), ...);
+        return results;
+    }
+
+    static void registerAccessors(lua_State*) {}
+    static void registerConstants(lua_State*) {}
+
+private:
+    T* mObject;
+};
+
+// A script class whose objects each own one engine object of type T.
+template <class B, class T> class ValueBinding : public BindingOf<T> {
+public:
+    using BindingOf<T>::BindingOf;
+    static void* live(ScriptObject* object) { return object->object; }
+    static void release(ScriptObject* object) {
+        delete static_cast<T*>(object->object);
+        object->object = nullptr;
+    }
+};
+
+// A script class whose objects stand for the engine singleton held in
+// `slot`. Any number of script objects may share it; none frees it.
+template <class B, class T, SharedPointer<T>& slot> class SingletonBinding : public BindingOf<T> {
+public:
+    using BindingOf<T>::BindingOf;
+    static void* live(ScriptObject*) { return slot.get(); }
+    static void release(ScriptObject*) {}
+    static T* construct(lua_State*) { return slot.get(); }
+    static void registerAccessors(lua_State* L) { lua_register(L, B::accessorName, ScriptBinding<B>::accessor); }
+};
 
 } // namespace bg
 

@@ -7,23 +7,23 @@ namespace bg {
 
 namespace {
 
-Point argPointAt(lua_State* L, int index) { return ScriptBinding<PointBinding>::check(L, index)->object(); }
+Point argPointAt(lua_State* L, int index) { return ScriptBinding<PointBinding>::get(L, index); }
 
 // Eight numbers from `first` on.
 BoundingSphere argEight(lua_State* L, int first) {
     BoundingSphere sphere;
-    sphere.initialPosition = Point(argFloat(L, first), argFloat(L, first + 1), argFloat(L, first + 2));
+    sphere.initialPosition = Point{argFloat(L, first), argFloat(L, first + 1), argFloat(L, first + 2)};
     sphere.initialRadius = argFloat(L, first + 3);
-    sphere.position = Point(argFloat(L, first + 4), argFloat(L, first + 5), argFloat(L, first + 6));
+    sphere.position = Point{argFloat(L, first + 4), argFloat(L, first + 5), argFloat(L, first + 6)};
     sphere.radius = argFloat(L, first + 7);
     return sphere;
 }
 
 // A BoundingSphere or eight numbers, from `first` to the last argument.
-BoundingSphere argSphere(lua_State* L, int first, const char* method) {
-    const int count = lua_gettop(L) - first + 1;
-    if (count == 1) return ScriptBinding<BoundingSphereBinding>::check(L, first)->object();
-    if (count != 8) BoundingSphereBinding::wrongArgs(L, method);
+BoundingSphere argSphere(lua_State* L, int first) {
+    const int count = argCount(L) - first + 1;
+    if (count == 1) return ScriptBinding<BoundingSphereBinding>::get(L, first);
+    if (count != 8) wrongArgs(L);
     return argEight(L, first);
 }
 
@@ -44,80 +44,80 @@ int pushEight(lua_State* L, const BoundingSphere& sphere) {
 
 } // namespace
 
-BoundingSphereBinding* BoundingSphereBinding::construct(lua_State* L) {
+BoundingSphere* BoundingSphereBinding::construct(lua_State* L) {
     BoundingSphere sphere;
-    switch (lua_gettop(L)) {
+    switch (argCount(L)) {
     case 0: break;
     case 1: sphere = both(argPointAt(L, 1), 0); break;
     case 2: sphere = both(argPointAt(L, 1), argFloat(L, 2)); break;
-    case 3: sphere = both(Point(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3)), 0); break;
+    case 3: sphere = both(Point{argFloat(L, 1), argFloat(L, 2), argFloat(L, 3)}, 0); break;
     case 4:
-        if (lua_isuserdata(L, 1)) {
+        if (argIsObject(L, 1)) {
             sphere.initialPosition = argPointAt(L, 1);
             sphere.initialRadius = argFloat(L, 2);
             sphere.position = argPointAt(L, 3);
             sphere.radius = argFloat(L, 4);
         } else {
-            sphere = both(Point(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3)), argFloat(L, 4));
+            sphere = both(Point{argFloat(L, 1), argFloat(L, 2), argFloat(L, 3)}, argFloat(L, 4));
         }
         break;
     case 8: sphere = argEight(L, 1); break;
-    default: wrongArgs(L, ":new");
+    default: wrongArgs(L);
     }
-    return new BoundingSphereBinding(new BoundingSphere(sphere));
+    return make<BoundingSphere>(L, sphere);
 }
 
 int BoundingSphereBinding::get(lua_State* L) {
-    expectArgs(L, 0, ":get");
+    expectArgs(L, 0);
     return pushEight(L, object());
 }
 
 int BoundingSphereBinding::getInitialPosition(lua_State* L) {
-    expectArgs(L, 0, ":getInitialPosition");
+    expectArgs(L, 0);
     return pushXYZ(L, object().initialPosition);
 }
 
 int BoundingSphereBinding::setInitialPosition(lua_State* L) {
-    object().initialPosition = argsObjectOrXYZ<BoundingSphereBinding, PointBinding, Point>(L, ":setInitialPosition");
+    object().initialPosition = argValue<Point>(L);
     return 0;
 }
 
 int BoundingSphereBinding::getInitialRadius(lua_State* L) {
-    expectArgs(L, 0, ":getInitialRadius");
+    expectArgs(L, 0);
     lua_pushnumber(L, object().initialRadius);
     return 1;
 }
 
 int BoundingSphereBinding::setInitialRadius(lua_State* L) {
-    expectArgs(L, 1, ":setInitialRadius");
+    expectArgs(L, 1);
     object().initialRadius = argFloat(L, 1);
     return 0;
 }
 
 int BoundingSphereBinding::getPosition(lua_State* L) {
-    expectArgs(L, 0, ":getPosition");
+    expectArgs(L, 0);
     return pushXYZ(L, object().position);
 }
 
 int BoundingSphereBinding::setPosition(lua_State* L) {
-    object().position = argsObjectOrXYZ<BoundingSphereBinding, PointBinding, Point>(L, ":setPosition");
+    object().position = argValue<Point>(L);
     return 0;
 }
 
 int BoundingSphereBinding::getRadius(lua_State* L) {
-    expectArgs(L, 0, ":getRadius");
+    expectArgs(L, 0);
     lua_pushnumber(L, object().radius);
     return 1;
 }
 
 int BoundingSphereBinding::setRadius(lua_State* L) {
-    expectArgs(L, 1, ":setRadius");
+    expectArgs(L, 1);
     object().radius = argFloat(L, 1);
     return 0;
 }
 
 int BoundingSphereBinding::add(lua_State* L) {
-    const BoundingSphere sum = object() + argSphere(L, 1, ":add");
+    const BoundingSphere sum = object() + argSphere(L, 1);
     pushXYZ(L, sum.position);
     lua_pushnumber(L, sum.radius);
     return 4;
@@ -125,16 +125,16 @@ int BoundingSphereBinding::add(lua_State* L) {
 
 // Two Points or six numbers: the ray's origin, then a point it passes.
 int BoundingSphereBinding::rayIntersect(lua_State* L) {
-    const int count = lua_gettop(L);
+    const int count = argCount(L);
     Point origin, through;
     if (count == 2) {
         origin = argPointAt(L, 1);
         through = argPointAt(L, 2);
     } else if (count == 6) {
-        origin = Point(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3));
-        through = Point(argFloat(L, 4), argFloat(L, 5), argFloat(L, 6));
+        origin = Point{argFloat(L, 1), argFloat(L, 2), argFloat(L, 3)};
+        through = Point{argFloat(L, 4), argFloat(L, 5), argFloat(L, 6)};
     } else {
-        wrongArgs(L, ":rayIntersect");
+        wrongArgs(L);
     }
     Point hit;
     lua_pushboolean(L, object().rayIntersect(origin, through, hit));
@@ -142,29 +142,29 @@ int BoundingSphereBinding::rayIntersect(lua_State* L) {
 }
 
 int BoundingSphereBinding::sphereIntersect(lua_State* L) {
-    lua_pushboolean(L, object().sphereIntersect(argSphere(L, 1, ":sphereIntersect")));
+    lua_pushboolean(L, object().sphereIntersect(argSphere(L, 1)));
     return 1;
 }
 
 // k, then the other sphere, which is read into a copy: the results are that
 // copy after the push.
 int BoundingSphereBinding::collisionResponse(lua_State* L) {
-    if (lua_gettop(L) < 2) wrongArgs(L, ":collisionResponse");
+    if (argCount(L) < 2) wrongArgs(L);
     const float k = argFloat(L, 1);
-    BoundingSphere other = argSphere(L, 2, ":collisionResponse");
+    BoundingSphere other = argSphere(L, 2);
     luaL_checkstack(L, 9, "BoundingSphere:collisionResponse");
     lua_pushboolean(L, object().collisionResponse(other, k));
     return 1 + pushEight(L, other);
 }
 
 int BoundingSphereBinding::applyTransformations(lua_State* L) {
-    expectArgs(L, 0, ":applyTransformations");
+    expectArgs(L, 0);
     bg::applyTransformations(object());
     return 0;
 }
 
 int BoundingSphereBinding::display(lua_State* L) {
-    expectArgs(L, 0, ":display");
+    expectArgs(L, 0);
     bg::display(object());
     return 0;
 }

@@ -13,7 +13,7 @@ public:
     using ValueBinding::ValueBinding;
     static constexpr const char* className = "BoundingSphere";
     static const Method<BoundingSphereBinding> methods[];
-    static BoundingSphereBinding* construct(lua_State* L);
+    static BoundingSphere* construct(lua_State* L);
 
     int get(lua_State* L);
     int getInitialPosition(lua_State* L);

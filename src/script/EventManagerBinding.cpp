@@ -4,8 +4,7 @@
 
 namespace bg {
 
-void EventManagerBinding::registerGlobals(lua_State* L) {
-    SingletonBinding::registerGlobals(L);
+void EventManagerBinding::registerConstants(lua_State* L) {
     // SDL 1.2's key symbols, the international "world" keys left out.
     const Constant keys[] = {
         {"SDLK_UNKNOWN", SDLK_UNKNOWN},
@@ -146,97 +145,23 @@ void EventManagerBinding::registerGlobals(lua_State* L) {
         {"SDLK_EURO", SDLK_EURO},
         {"SDLK_UNDO", SDLK_UNDO}};
     static_assert(sizeof keys / sizeof keys[0] == 137, "one constant a key symbol");
-    registerConstants(L, keys);
+    bg::registerConstants(L, keys);
 }
 
-int EventManagerBinding::update(lua_State* L) {
-    expectArgs(L, 0, ":update");
-    object().update();
-    return 0;
-}
-
-int EventManagerBinding::reset(lua_State* L) {
-    expectArgs(L, 0, ":reset");
-    object().reset();
-    return 0;
-}
-
-int EventManagerBinding::getScreenSize(lua_State* L) {
-    expectArgs(L, 0, ":getScreenSize");
-    lua_pushnumber(L, object().getScreenWidth());
-    lua_pushnumber(L, object().getScreenHeight());
-    return 2;
-}
-
-int EventManagerBinding::getMousePosition(lua_State* L) {
-    expectArgs(L, 0, ":getMousePosition");
-    lua_pushnumber(L, object().getMouseX());
-    lua_pushnumber(L, object().getMouseY());
-    return 2;
-}
-
-int EventManagerBinding::getMouseDeltaS(lua_State* L) {
-    expectArgs(L, 0, ":getMouseDeltaS");
-    lua_pushnumber(L, object().getDeltaX());
-    lua_pushnumber(L, object().getDeltaY());
-    return 2;
-}
-
-int EventManagerBinding::getMouseSpeed(lua_State* L) {
-    expectArgs(L, 0, ":getMouseSpeed");
-    lua_pushnumber(L, object().getMouseSpeed());
-    return 1;
-}
-
-int EventManagerBinding::setMouseSpeed(lua_State* L) {
-    expectArgs(L, 1, ":setMouseSpeed");
-    object().setMouseSpeed(argFloat(L, 1));
-    return 0;
-}
-
-int EventManagerBinding::leftClick(lua_State* L) {
-    expectArgs(L, 0, ":leftClick");
-    lua_pushboolean(L, object().leftClick());
-    return 1;
-}
-
-int EventManagerBinding::rightClick(lua_State* L) {
-    expectArgs(L, 0, ":rightClick");
-    lua_pushboolean(L, object().rightClick());
-    return 1;
-}
-
-int EventManagerBinding::leftDown(lua_State* L) {
-    expectArgs(L, 0, ":leftDown");
-    lua_pushboolean(L, object().leftDown());
-    return 1;
-}
-
-int EventManagerBinding::rightDown(lua_State* L) {
-    expectArgs(L, 0, ":rightDown");
-    lua_pushboolean(L, object().rightDown());
-    return 1;
-}
-
-int EventManagerBinding::isKeyPressed(lua_State* L) {
-    expectArgs(L, 1, ":isKeyPressed");
-    lua_pushboolean(L, object().isKeyPressed(argInt(L, 1)));
-    return 1;
-}
-
+using E = EventManager;
 const Method<EventManagerBinding> EventManagerBinding::methods[] = {
-    {"update", &EventManagerBinding::update},
-    {"reset", &EventManagerBinding::reset},
-    {"getScreenSize", &EventManagerBinding::getScreenSize},
-    {"getMousePosition", &EventManagerBinding::getMousePosition},
-    {"getMouseDeltaS", &EventManagerBinding::getMouseDeltaS},
-    {"getMouseSpeed", &EventManagerBinding::getMouseSpeed},
-    {"setMouseSpeed", &EventManagerBinding::setMouseSpeed},
-    {"leftClick", &EventManagerBinding::leftClick},
-    {"rightClick", &EventManagerBinding::rightClick},
-    {"leftDown", &EventManagerBinding::leftDown},
-    {"rightDown", &EventManagerBinding::rightDown},
-    {"isKeyPressed", &EventManagerBinding::isKeyPressed},
+    {"update", &EventManagerBinding::call<&E::update>},
+    {"reset", &EventManagerBinding::call<&E::reset>},
+    {"getScreenSize", &EventManagerBinding::get<&E::getScreenWidth, &E::getScreenHeight>},
+    {"getMousePosition", &EventManagerBinding::get<&E::getMouseX, &E::getMouseY>},
+    {"getMouseDeltaS", &EventManagerBinding::get<&E::getDeltaX, &E::getDeltaY>},
+    {"getMouseSpeed", &EventManagerBinding::call<&E::getMouseSpeed>},
+    {"setMouseSpeed", &EventManagerBinding::call<&E::setMouseSpeed>},
+    {"leftClick", &EventManagerBinding::call<&E::leftClick>},
+    {"rightClick", &EventManagerBinding::call<&E::rightClick>},
+    {"leftDown", &EventManagerBinding::call<&E::leftDown>},
+    {"rightDown", &EventManagerBinding::call<&E::rightDown>},
+    {"isKeyPressed", &EventManagerBinding::call<&E::isKeyPressed>},
     {nullptr, nullptr}};
 
 } // namespace bg

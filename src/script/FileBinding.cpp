@@ -6,16 +6,19 @@
 
 namespace bg {
 
-FileBinding* FileBinding::construct(lua_State* L) {
-    const int count = lua_gettop(L);
-    if (count != 1 && count != 2) wrongArgs(L, ":new");
+File* FileBinding::construct(lua_State* L) {
+    const int count = argCount(L);
+    if (count != 1 && count != 2) wrongArgs(L);
     const FixedString name = argString(L, 1);
     const bool binary = count == 2 && argBool(L, 2);
-    return new FileBinding(new File(name, binary));
+    return make<File>(L, name, binary);
 }
 
-void FileBinding::registerGlobals(lua_State* L) {
+void FileBinding::registerAccessors(lua_State* L) {
     lua_register(L, VFSBinding::accessorName, ScriptBinding<VFSBinding>::accessor);
+}
+
+void FileBinding::registerConstants(lua_State* L) {
     const Constant constants[] = {{"UNZ_OK", UNZ_OK},
                                   {"UNZ_END_OF_LIST_OF_FILE", UNZ_END_OF_LIST_OF_FILE},
                                   {"UNZ_ERRNO", UNZ_ERRNO},
@@ -24,7 +27,7 @@ void FileBinding::registerGlobals(lua_State* L) {
                                   {"UNZ_BADZIPFILE", UNZ_BADZIPFILE},
                                   {"UNZ_INTERNALERROR", UNZ_INTERNALERROR},
                                   {"UNZ_CRCERROR", UNZ_CRCERROR}};
-    registerConstants(L, constants);
+    bg::registerConstants(L, constants);
 }
 
 const Method<FileBinding> FileBinding::methods[] = {{nullptr, nullptr}};

@@ -13,9 +13,10 @@ public:
     using ValueBinding::ValueBinding;
     static constexpr const char* className = "File";
     static const Method<FileBinding> methods[];
-    static FileBinding* construct(lua_State* L);
-    // getVFS and the unzip result codes are registered with File.
-    static void registerGlobals(lua_State* L);
+    static File* construct(lua_State* L);
+    // getVFS and the unzip result codes are registered with File, before it.
+    static void registerAccessors(lua_State* L);
+    static void registerConstants(lua_State* L);
 };
 
 } // namespace bg

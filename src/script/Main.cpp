@@ -6,34 +6,43 @@
 #include "graphics/Scene.h"
 #include "script/Classes.h"
 #include "script/Globals.h"
+#include "script/Interpreter.h"
 #include "script/Runner.h"
+#include "vfs/VFS.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <lua.hpp>
+#include <sys/stat.h>
 
-namespace bg {
 namespace {
 
-void openStandardLibraries(lua_State* L) {
-    // base (with coroutine), table, io and os, string, math, debug: the
-    // libraries, and the order, scripts were written against.
-    const lua_CFunction libraries[] = {luaopen_base,   luaopen_table, luaopen_io,   luaopen_os,
-                                       luaopen_string, luaopen_math,  luaopen_debug};
-    for (lua_CFunction open : libraries) {
-        lua_pushcfunction(L, open);
-        lua_call(L, 0, 0);
-    }
+const char* const USAGE =
+    "usage: brawlgear [-windowed]\n"
+    "\n"
+    "Runs the game in the working folder: reads Engine.cfg, opens the window\n"
+    "(full screen unless -windowed is given) and runs the stored script\n"
+    "Scripts/Main.o, from the folder or from the archive Engine.cfg names.\n"
+    "Engine.cfg is written back at exit. Make a game folder runnable with\n"
+    "brawlgear-pack.\n";
+
+bool isFile(const char* path) {
+    struct stat info;
+    return ::stat(path, &info) == 0 && S_ISREG(info.st_mode);
 }
 
 } // namespace
-} // namespace bg
 
 int main(int argc, char** argv) {
     using namespace bg;
 
-    lua_State* L = luaL_newstate();
+    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(USAGE, stdout);
+        return 0;
+    }
+
+    lua_State* L = newInterpreter();
     if (!L) BG_FATAL("main() : Unable to create the script interpreter");
     openStandardLibraries(L);
     registerClasses(L);
@@ -45,6 +54,8 @@ int main(int argc, char** argv) {
     if (gScene->hasMultiTexture()) gScene->prepareEnvironmentUnit();
     gScene->clearBuffers();
 
+    if (!gVFS->isArchive() && !isFile("Scripts/Main.o") && isFile("Scripts/Main.lua"))
+        BG_ERROR("main() : Scripts/Main.lua is not packed: make the game runnable with brawlgear-pack");
     runScript(L, "Scripts/Main");
 
     lua_close(L);

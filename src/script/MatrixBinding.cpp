@@ -13,22 +13,14 @@ Matrix argMatrixRows(lua_State* L, int first) {
                   m[15]);
 }
 
-namespace {
-
-Vector argVector(lua_State* L, const char* method) {
-    return argsObjectOrXYZ<MatrixBinding, VectorBinding, Vector>(L, method);
-}
-
-} // namespace
-
-MatrixBinding* MatrixBinding::construct(lua_State* L) {
-    const int count = lua_gettop(L);
-    if (count != 0 && count != 16) wrongArgs(L, ":new");
-    return new MatrixBinding(new Matrix(count == 16 ? argMatrixRows(L, 1) : Matrix()));
+Matrix* MatrixBinding::construct(lua_State* L) {
+    const int count = argCount(L);
+    if (count != 0 && count != 16) wrongArgs(L);
+    return make<Matrix>(L, count == 16 ? argMatrixRows(L, 1) : Matrix());
 }
 
 int MatrixBinding::identity(lua_State* L) {
-    expectArgs(L, 0, ":identity");
+    expectArgs(L, 0);
     object().identity();
     return 0;
 }
@@ -36,111 +28,111 @@ int MatrixBinding::identity(lua_State* L) {
 // Three angles (a Vector or three numbers), or an angle and an axis (a
 // Vector or three numbers).
 int MatrixBinding::rotation(lua_State* L) {
-    const int count = lua_gettop(L);
+    const int count = argCount(L);
     if (count == 2 || count == 4) {
         const float angle = argFloat(L, 1);
         Vector axis;
-        argObjectOrXYZ<VectorBinding>(L, 2, axis);
+        argValueAt(L, 2, axis);
         object().rotation(angle, axis);
     } else {
-        object().rotation(argVector(L, ":rotation"));
+        object().rotation(argValue<Vector>(L));
     }
     return 0;
 }
 
 int MatrixBinding::inverseRotation(lua_State* L) {
-    object().inverseRotation(argVector(L, ":inverseRotation"));
+    object().inverseRotation(argValue<Vector>(L));
     return 0;
 }
 
 int MatrixBinding::translation(lua_State* L) {
-    object().translation(argVector(L, ":traslation")); // the message has always been spelled so
+    object().translation(argValue<Vector>(L));
     return 0;
 }
 
 int MatrixBinding::inverseTranslation(lua_State* L) {
-    object().inverseTranslation(argVector(L, ":inverseTranslation"));
+    object().inverseTranslation(argValue<Vector>(L));
     return 0;
 }
 
 int MatrixBinding::scale(lua_State* L) {
-    object().scale(argVector(L, ":scale"));
+    object().scale(argValue<Vector>(L));
     return 0;
 }
 
 int MatrixBinding::inverseScale(lua_State* L) {
-    object().inverseScale(argVector(L, ":inverseScale"));
+    object().inverseScale(argValue<Vector>(L));
     return 0;
 }
 
 int MatrixBinding::inverse(lua_State* L) {
-    expectArgs(L, 0, ":inverse");
+    expectArgs(L, 0);
     object().inverse();
     return 0;
 }
 
 int MatrixBinding::shear(lua_State* L) {
-    object().shear(argVector(L, ":shear"));
+    object().shear(argValue<Vector>(L));
     return 0;
 }
 
 int MatrixBinding::inverseShear(lua_State* L) {
-    object().inverseShear(argVector(L, ":inverseShear"));
+    object().inverseShear(argValue<Vector>(L));
     return 0;
 }
 
 // A Plane, or a, b, c, d made into a normalised plane first.
 int MatrixBinding::mirror(lua_State* L) {
-    const int count = lua_gettop(L);
-    if (count != 1 && count != 4) wrongArgs(L, ":mirror");
-    const Plane plane = count == 1 ? ScriptBinding<PlaneBinding>::check(L, 1)->object()
-                                   : Plane(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3), argFloat(L, 4));
+    const int count = argCount(L);
+    if (count != 1 && count != 4) wrongArgs(L);
+    const Plane plane = count == 1 ? ScriptBinding<PlaneBinding>::get(L, 1)
+                                   : Plane{argFloat(L, 1), argFloat(L, 2), argFloat(L, 3), argFloat(L, 4)};
     object().mirror(plane.a, plane.b, plane.c, plane.d);
     return 0;
 }
 
 int MatrixBinding::get(lua_State* L) {
-    expectArgs(L, 2, ":get");
+    expectArgs(L, 2);
     const int row = argInt(L, 1), col = argInt(L, 2);
     lua_pushnumber(L, object()(row, col));
     return 1;
 }
 
 int MatrixBinding::set(lua_State* L) {
-    const int count = lua_gettop(L);
+    const int count = argCount(L);
     if (count == 1) {
-        object() = ScriptBinding<MatrixBinding>::check(L, 1)->object();
+        object() = ScriptBinding<MatrixBinding>::get(L, 1);
     } else if (count == 3) {
         const int row = argInt(L, 1), col = argInt(L, 2);
         object()(row, col) = argFloat(L, 3);
     } else {
-        wrongArgs(L, ":set");
+        wrongArgs(L);
     }
     return 0;
 }
 
 // The sixteen elements of this times the argument, in storage order.
 int MatrixBinding::mulMatrix(lua_State* L) {
-    const int count = lua_gettop(L);
-    if (count != 1 && count != 16) wrongArgs(L, ":mulMatrix");
-    const Matrix right = count == 1 ? ScriptBinding<MatrixBinding>::check(L, 1)->object() : argMatrixRows(L, 1);
+    const int count = argCount(L);
+    if (count != 1 && count != 16) wrongArgs(L);
+    const Matrix right = count == 1 ? ScriptBinding<MatrixBinding>::get(L, 1) : argMatrixRows(L, 1);
     const Matrix product = object() * right;
     luaL_checkstack(L, 16, "Matrix:mulMatrix");
     for (int i = 0; i < 16; ++i) lua_pushnumber(L, product.data()[i]);
     return 16;
 }
 
-int MatrixBinding::mulVector(lua_State* L) { return pushXYZ(L, object().mulVector(argVector(L, ":mulVector"))); }
+int MatrixBinding::mulVector(lua_State* L) { return pushXYZ(L, object().mulVector(argValue<Vector>(L))); }
 
 int MatrixBinding::mulPoint(lua_State* L) {
-    return pushXYZ(L, object().mulPoint(argsObjectOrXYZ<MatrixBinding, PointBinding, Point>(L, ":mulPoint")));
+    return pushXYZ(L, object().mulPoint(argValue<Point>(L)));
 }
 
 const Method<MatrixBinding> MatrixBinding::methods[] = {
     {"identity", &MatrixBinding::identity},
     {"rotation", &MatrixBinding::rotation},
     {"inverseRotation", &MatrixBinding::inverseRotation},
-    {"translation", &MatrixBinding::translation},
+    {"translation", &MatrixBinding::translation, ":traslation"}, // the message has always been spelled so
     {"inverseTranslation", &MatrixBinding::inverseTranslation},
     {"scale", &MatrixBinding::scale},
     {"inverseScale", &MatrixBinding::inverseScale},

@@ -12,7 +12,7 @@ public:
     using ValueBinding::ValueBinding;
     static constexpr const char* className = "Matrix";
     static const Method<MatrixBinding> methods[];
-    static MatrixBinding* construct(lua_State* L);
+    static Matrix* construct(lua_State* L);
 
     int identity(lua_State* L);
     int rotation(lua_State* L);

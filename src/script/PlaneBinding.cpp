@@ -7,31 +7,29 @@ namespace bg {
 
 namespace {
 
-Plane argFourNumbers(lua_State* L) { return Plane(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3), argFloat(L, 4)); }
-
-Point argPoint(lua_State* L, const char* method) { return argsObjectOrXYZ<PlaneBinding, PointBinding, Point>(L, method); }
+Plane argFourNumbers(lua_State* L) { return Plane{argFloat(L, 1), argFloat(L, 2), argFloat(L, 3), argFloat(L, 4)}; }
 
 } // namespace
 
-PlaneBinding* PlaneBinding::construct(lua_State* L) {
-    const int count = lua_gettop(L);
-    if (count != 0 && count != 4) wrongArgs(L, ":new");
-    return new PlaneBinding(new Plane(count == 4 ? argFourNumbers(L) : Plane()));
+Plane* PlaneBinding::construct(lua_State* L) {
+    const int count = argCount(L);
+    if (count != 0 && count != 4) wrongArgs(L);
+    return make<Plane>(L, count == 4 ? argFourNumbers(L) : Plane());
 }
 
 int PlaneBinding::set(lua_State* L) {
-    const int count = lua_gettop(L);
+    const int count = argCount(L);
     if (count == 1)
-        object() = ScriptBinding<PlaneBinding>::check(L, 1)->object();
+        object() = ScriptBinding<PlaneBinding>::get(L, 1);
     else if (count == 4)
         object() = argFourNumbers(L);
     else
-        wrongArgs(L, ":set");
+        wrongArgs(L);
     return 0;
 }
 
 int PlaneBinding::get(lua_State* L) {
-    expectArgs(L, 0, ":get");
+    expectArgs(L, 0);
     const Plane& plane = object();
     pushXYZ(L, plane.normal());
     lua_pushnumber(L, plane.d);
@@ -39,42 +37,42 @@ int PlaneBinding::get(lua_State* L) {
 }
 
 int PlaneBinding::setNormal(lua_State* L) {
-    object().setNormal(argsObjectOrXYZ<PlaneBinding, VectorBinding, Vector>(L, ":setNormal"));
+    object().setNormal(argValue<Vector>(L));
     return 0;
 }
 
 int PlaneBinding::getNormal(lua_State* L) {
-    expectArgs(L, 0, ":getNormal");
+    expectArgs(L, 0);
     return pushXYZ(L, object().normal());
 }
 
 int PlaneBinding::setPoint(lua_State* L) {
-    object().setPoint(argPoint(L, ":setPoint"));
+    object().setPoint(argValue<Point>(L));
     return 0;
 }
 
 int PlaneBinding::getPoint(lua_State* L) {
-    expectArgs(L, 0, ":getPoint");
+    expectArgs(L, 0);
     return pushXYZ(L, object().point);
 }
 
 int PlaneBinding::translate(lua_State* L) {
-    object().translate(argsObjectOrXYZ<PlaneBinding, VectorBinding, Vector>(L, ":translate"));
+    object().translate(argValue<Vector>(L));
     return 0;
 }
 
 // Three Points (the third receives the crossing) or six numbers (the
 // crossing is returned after the boolean).
 int PlaneBinding::getIntersection(lua_State* L) {
-    const int count = lua_gettop(L);
+    const int count = argCount(L);
     if (count == 3) {
-        const Point p1 = ScriptBinding<PointBinding>::check(L, 1)->object();
-        const Point p2 = ScriptBinding<PointBinding>::check(L, 2)->object();
-        Point& out = ScriptBinding<PointBinding>::check(L, 3)->object();
+        const Point p1 = ScriptBinding<PointBinding>::get(L, 1);
+        const Point p2 = ScriptBinding<PointBinding>::get(L, 2);
+        Point& out = ScriptBinding<PointBinding>::get(L, 3);
         lua_pushboolean(L, object().getIntersection(p1, p2, out));
         return 1;
     }
-    if (count != 6) wrongArgs(L, ":getIntersection");
+    if (count != 6) wrongArgs(L);
     const Point p1(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3));
     const Point p2(argFloat(L, 4), argFloat(L, 5), argFloat(L, 6));
     Point out;
@@ -83,29 +81,29 @@ int PlaneBinding::getIntersection(lua_State* L) {
 }
 
 int PlaneBinding::classify(lua_State* L) {
-    lua_pushnumber(L, object().classify(argPoint(L, ":classify")));
+    lua_pushnumber(L, object().classify(argValue<Point>(L)));
     return 1;
 }
 
 int PlaneBinding::distance(lua_State* L) {
-    lua_pushnumber(L, object().distance(argPoint(L, ":distance")));
+    lua_pushnumber(L, object().distance(argValue<Point>(L)));
     return 1;
 }
 
 int PlaneBinding::findPoint(lua_State* L) {
-    expectArgs(L, 0, ":findPoint");
+    expectArgs(L, 0);
     object().findPoint();
     return 0;
 }
 
 int PlaneBinding::findD(lua_State* L) {
-    expectArgs(L, 0, ":findD");
+    expectArgs(L, 0);
     object().findD();
     return 0;
 }
 
 int PlaneBinding::normalize(lua_State* L) {
-    expectArgs(L, 0, ":normalize");
+    expectArgs(L, 0);
     object().normalize();
     return 0;
 }

@@ -12,7 +12,7 @@ public:
     using ValueBinding::ValueBinding;
     static constexpr const char* className = "Plane";
     static const Method<PlaneBinding> methods[];
-    static PlaneBinding* construct(lua_State* L);
+    static Plane* construct(lua_State* L);
 
     int set(lua_State* L);
     int get(lua_State* L);

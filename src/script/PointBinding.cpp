@@ -5,21 +5,21 @@
 
 namespace bg {
 
-PointBinding* PointBinding::construct(lua_State* L) {
-    const int count = lua_gettop(L);
-    if (count != 0 && count != 1 && count != 3) wrongArgs(L, ":new");
+Point* PointBinding::construct(lua_State* L) {
+    const int count = argCount(L);
+    if (count != 0 && count != 1 && count != 3) wrongArgs(L);
     Point point;
-    if (count > 0) argObjectOrXYZ<PointBinding>(L, 1, point);
-    return new PointBinding(new Point(point));
+    if (count > 0) argValueAt(L, 1, point);
+    return make<Point>(L, point);
 }
 
-int PointBinding::add(lua_State* L) { return pushXYZ(L, object() + argOperand<PointBinding>(L, ":add", false)); }
-int PointBinding::sub(lua_State* L) { return pushXYZ(L, object() - argOperand<PointBinding>(L, ":sub", false)); }
-int PointBinding::mul(lua_State* L) { return pushXYZ(L, object() * argOperand<PointBinding>(L, ":mul", false)); }
-int PointBinding::div(lua_State* L) { return pushXYZ(L, object() / argOperand<PointBinding>(L, ":div", false)); }
+int PointBinding::add(lua_State* L) { return pushXYZ(L, object() + argOperand(L, false)); }
+int PointBinding::sub(lua_State* L) { return pushXYZ(L, object() - argOperand(L, false)); }
+int PointBinding::mul(lua_State* L) { return pushXYZ(L, object() * argOperand(L, false)); }
+int PointBinding::div(lua_State* L) { return pushXYZ(L, object() / argOperand(L, false)); }
 
 int PointBinding::display(lua_State* L) {
-    expectArgs(L, 0, ":display");
+    expectArgs(L, 0);
     bg::display(object());
     return 0;
 }

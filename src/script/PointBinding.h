@@ -13,7 +13,7 @@ public:
     using CoordinateBinding::CoordinateBinding;
     static constexpr const char* className = "Point";
     static const Method<PointBinding> methods[];
-    static PointBinding* construct(lua_State* L);
+    static Point* construct(lua_State* L);
 
     int add(lua_State* L);
     int sub(lua_State* L);
@@ -21,6 +21,8 @@ public:
     int div(lua_State* L);
     int display(lua_State* L);
 };
+
+template <> struct ScriptValue<Point> : XYZValue<Point, PointBinding> {};
 
 } // namespace bg
 

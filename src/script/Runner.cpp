@@ -21,23 +21,40 @@ const char* statusWord(int status) {
 
 namespace {
 
-// The alert step of a failed chunk: hand the message to a script-defined
-// _ALERT, or else print it with a line feed. The message on top is popped.
-void alert(lua_State* L) {
-    lua_getglobal(L, "_ALERT");
-    if (lua_isfunction(L, -1)) {
-        lua_insert(L, -2);
-        // An _ALERT that fails itself must not bring the host down.
-        if (lua_pcall(L, 1, 0, 0) != 0) {
-            const char* message = lua_tostring(L, -1);
-            std::fprintf(stderr, "%s\n", message ? message : "(error object is not a string)");
-            lua_pop(L, 1);
-        }
-        return;
-    }
-    const char* message = lua_tostring(L, -2);
+struct Chunk {
+    const char* name;
+    const char* data;
+    std::size_t size;
+    int status;
+};
+
+void printMessage(lua_State* L, int index) {
+    const char* message = lua_tostring(L, index);
     std::fprintf(stderr, "%s\n", message ? message : "(error object is not a string)");
-    lua_pop(L, 2);
+}
+
+// Load, protected call, and the alert step of a failed chunk: a
+// script-defined _ALERT gets the message, or else it is printed with a line
+// feed. Itself run protected, with nothing on the C++ side of the long
+// jumps: whatever a script does (a strict-globals __index, an _ALERT that
+// fails, memory running out), the runner returns.
+int runChunk(lua_State* L) {
+    Chunk* chunk = static_cast<Chunk*>(lua_touserdata(L, 1));
+    lua_settop(L, 0);
+    chunk->status = luaL_loadbuffer(L, chunk->data, chunk->size, chunk->name);
+    if (chunk->status == 0) chunk->status = lua_pcall(L, 0, 0, 0);
+    if (chunk->status == 0) return 0;
+
+    // Raw: the globals' own __index must not run here.
+    lua_pushliteral(L, "_ALERT");
+    lua_rawget(L, LUA_GLOBALSINDEX);
+    if (!lua_isfunction(L, -1)) {
+        printMessage(L, -2);
+        return 0;
+    }
+    lua_insert(L, -2);
+    if (lua_pcall(L, 1, 0, 0) != 0) printMessage(L, -1);
+    return 0;
 }
 
 } // namespace
@@ -47,15 +64,18 @@ void runScript(lua_State* L, const FixedString& name) {
     file.load(name + ".o", true);
     file.unscramble();
 
-    const int top = lua_gettop(L);
     // An empty buffer is a valid empty chunk: a missing script runs nothing.
-    int status = luaL_loadbuffer(L, file.getData() ? file.getData() : "", static_cast<size_t>(file.getSize()),
-                                 name.c_str());
-    if (status == 0) status = lua_pcall(L, 0, LUA_MULTRET, 0);
-    if (status != 0) alert(L);
+    Chunk chunk{name.c_str(), file.getData() ? file.getData() : "", static_cast<std::size_t>(file.getSize()), 0};
+    const int top = lua_gettop(L);
+    const int outer = lua_cpcall(L, runChunk, &chunk);
+    if (outer != 0) {
+        // The alert step itself failed (out of memory, most likely).
+        printMessage(L, -1);
+        if (chunk.status == 0) chunk.status = outer;
+    }
     lua_settop(L, top);
 
-    if (const char* word = statusWord(status)) std::fputs(word, stderr);
+    if (const char* word = statusWord(chunk.status)) std::fputs(word, stderr);
 }
 
 } // namespace bg

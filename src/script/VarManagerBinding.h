@@ -9,6 +9,7 @@ namespace bg {
 // "VarManager": the scripts' view of Engine.cfg, reached with getVarManager().
 class VarManagerBinding : public SingletonBinding<VarManagerBinding, VarManager, gVarManager> {
 public:
+    using SingletonBinding::SingletonBinding;
     static constexpr const char* className = "VarManager";
     static constexpr const char* accessorName = "getVarManager";
     static const Method<VarManagerBinding> methods[];
@@ -17,7 +18,6 @@ public:
     int getString(lua_State* L);
     int getBoolean(lua_State* L);
     int setVarValue(lua_State* L);
-    int end(lua_State* L);
 };
 
 } // namespace bg

@@ -5,54 +5,54 @@
 
 namespace bg {
 
-VectorBinding* VectorBinding::construct(lua_State* L) {
-    const int count = lua_gettop(L);
-    if (count != 0 && count != 3 && count != 6) wrongArgs(L, ":new");
+Vector* VectorBinding::construct(lua_State* L) {
+    const int count = argCount(L);
+    if (count != 0 && count != 3 && count != 6) wrongArgs(L);
     Vector vector;
     if (count == 3) {
-        vector = Vector(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3));
+        vector = Vector{argFloat(L, 1), argFloat(L, 2), argFloat(L, 3)};
     } else if (count == 6) {
-        const Point from(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3));
-        vector = Vector(from, Point(argFloat(L, 4), argFloat(L, 5), argFloat(L, 6)));
+        const Point from{argFloat(L, 1), argFloat(L, 2), argFloat(L, 3)};
+        vector = Vector(from, Point{argFloat(L, 4), argFloat(L, 5), argFloat(L, 6)});
     }
-    return new VectorBinding(new Vector(vector));
+    return make<Vector>(L, vector);
 }
 
 int VectorBinding::dotProduct(lua_State* L) {
-    lua_pushnumber(L, object().dot(argsObjectOrXYZ<VectorBinding, VectorBinding, Vector>(L, ":dotProduct")));
+    lua_pushnumber(L, object().dot(argValue<Vector>(L)));
     return 1;
 }
 
 int VectorBinding::crossProduct(lua_State* L) {
-    return pushXYZ(L, object().cross(argsObjectOrXYZ<VectorBinding, VectorBinding, Vector>(L, ":crossProduct")));
+    return pushXYZ(L, object().cross(argValue<Vector>(L)));
 }
 
 int VectorBinding::normalize(lua_State* L) {
-    expectArgs(L, 0, ":normalize");
+    expectArgs(L, 0);
     object().normalize();
     return 0;
 }
 
 int VectorBinding::length(lua_State* L) {
-    expectArgs(L, 0, ":length");
+    expectArgs(L, 0);
     lua_pushnumber(L, object().length());
     return 1;
 }
 
 int VectorBinding::equal(lua_State* L) {
-    lua_pushboolean(L, object() == argsObjectOrXYZ<VectorBinding, VectorBinding, Vector>(L, ":equal"));
+    lua_pushboolean(L, object() == argValue<Vector>(L));
     return 1;
 }
 
 // One number adds to or takes from x alone, but scales all three.
-int VectorBinding::add(lua_State* L) { return pushXYZ(L, object() + argOperand<VectorBinding>(L, ":add", true)); }
-int VectorBinding::sub(lua_State* L) { return pushXYZ(L, object() - argOperand<VectorBinding>(L, ":sub", true)); }
-int VectorBinding::mul(lua_State* L) { return pushXYZ(L, object() * argOperand<VectorBinding>(L, ":mul", false)); }
-int VectorBinding::div(lua_State* L) { return pushXYZ(L, object() / argOperand<VectorBinding>(L, ":div", false)); }
+int VectorBinding::add(lua_State* L) { return pushXYZ(L, object() + argOperand(L, true)); }
+int VectorBinding::sub(lua_State* L) { return pushXYZ(L, object() - argOperand(L, true)); }
+int VectorBinding::mul(lua_State* L) { return pushXYZ(L, object() * argOperand(L, false)); }
+int VectorBinding::div(lua_State* L) { return pushXYZ(L, object() / argOperand(L, false)); }
 
 int VectorBinding::display(lua_State* L) {
     const Point origin =
-        lua_gettop(L) == 0 ? Point() : argsObjectOrXYZ<VectorBinding, PointBinding, Point>(L, ":display");
+        argCount(L) == 0 ? Point() : argValue<Point>(L);
     bg::display(object(), origin);
     return 0;
 }

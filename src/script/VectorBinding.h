@@ -13,7 +13,7 @@ public:
     using CoordinateBinding::CoordinateBinding;
     static constexpr const char* className = "Vector";
     static const Method<VectorBinding> methods[];
-    static VectorBinding* construct(lua_State* L);
+    static Vector* construct(lua_State* L);
 
     int dotProduct(lua_State* L);
     int crossProduct(lua_State* L);
@@ -27,16 +27,17 @@ public:
     int display(lua_State* L);
 };
 
+template <> struct ScriptValue<Vector> : XYZValue<Vector, VectorBinding> {};
+
 // The operand of a Point or Vector arithmetic method: a Vector, three
 // numbers, or one number n, taken as (n, n, n), or as (n, 0, 0) when
 // `numberOnXOnly`.
-template <class Self> Vector argOperand(lua_State* L, const char* method, bool numberOnXOnly) {
-    const int count = lua_gettop(L);
-    if (count == 1 && !lua_isuserdata(L, 1)) {
+inline Vector argOperand(lua_State* L, bool numberOnXOnly) {
+    if (argCount(L) == 1 && !argIsObject(L, 1)) {
         const float n = argFloat(L, 1);
         return numberOnXOnly ? Vector(n, 0, 0) : Vector(n, n, n);
     }
-    return argsObjectOrXYZ<Self, VectorBinding, Vector>(L, method);
+    return argValue<Vector>(L);
 }
 
 } // namespace bg

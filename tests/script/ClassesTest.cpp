@@ -57,9 +57,9 @@ TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
         {"File('a', true, 3)", "File :new : Invalid number of parameters"},
         {"getVFS(nil)", "getVFS : Invalid number of parameters"},
         {"getVarManager(1)", "getVarManager : Invalid number of parameters"},
-        {"getVFS().close(getVarManager())", "bad argument #1 to 'close' (VFS expected, got userdata)"},
+        {"getVFS().close(getVarManager())", "bad argument #1 to 'close' (VFS expected, got VarManager)"},
         {"getVFS().open(7, 'x')", "bad argument #1 to 'open' (VFS expected, got number)"},
-        {"getVarManager():setVarValue('SDL_FULLSCREEN', {})", "bad argument #1 to 'setVarValue' (string expected, got table)"},
+        {"getVarManager():setVarValue('SDL_FULLSCREEN', {})", "bad argument #2 to 'setVarValue' (string expected, got table)"},
     };
     for (const auto& [line, message] : cases) {
         mainScript("\n" + line + "\ntrace('not reached')\n");

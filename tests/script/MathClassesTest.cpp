@@ -71,7 +71,7 @@ TEST_F(MathClasses, PointsAndVectorsComputeWithoutChangingThemselves) {
     EXPECT_EQ(run("Vector(1, 2, 3, 4)"), "t:1: Vector :new : Invalid number of parameters");
     EXPECT_EQ(run("Point():add(1, 2)"), "t:1: Point :add : Invalid number of parameters");
     EXPECT_EQ(run("Vector():dotProduct()"), "t:1: Vector :dotProduct : Invalid number of parameters");
-    EXPECT_EQ(run("Point():add(Point())"), "t:1: calling 'add' on bad self (Vector expected, got userdata)");
+    EXPECT_EQ(run("Point():add(Point())"), "t:1: bad argument #1 to 'add' (Vector expected, got Point)");
     EXPECT_EQ(run("Vector():getX(1)"), "t:1: Vector :getX : Invalid number of parameters");
 }
 
@@ -119,9 +119,9 @@ TEST_F(MathClasses, MatricesTransformAndAnswerInStorageOrder) {
                                 bgtest::report("Math:#: WARNING : Matrix::operator( row, col ) : array out of bounds, row > 3\n"
                                                "Math:#: WARNING : Matrix::operator( row, col ) : array out of bounds, column < 0\n")));
     EXPECT_EQ(run("Matrix():translation(1, 2)"), "t:1: Matrix :traslation : Invalid number of parameters");
-    EXPECT_EQ(run("Matrix():translation(1)"), "t:1: calling 'translation' on bad self (Vector expected, got number)");
+    EXPECT_EQ(run("Matrix():translation(1)"), "t:1: bad argument #1 to 'translation' (Vector expected, got number)");
     EXPECT_EQ(run("Matrix(1, 2, 3)"), "t:1: Matrix :new : Invalid number of parameters");
-    EXPECT_EQ(run("Matrix():mulMatrix(1)"), "t:1: calling 'mulMatrix' on bad self (Matrix expected, got number)");
+    EXPECT_EQ(run("Matrix():mulMatrix(1)"), "t:1: bad argument #1 to 'mulMatrix' (Matrix expected, got number)");
     EXPECT_EQ(run("Matrix():mirror(1, 2)"), "t:1: Matrix :mirror : Invalid number of parameters");
     lua_State* state = L;
     EXPECT_EXIT(bgtest::runChunk(state, "local m = Matrix() m:set(3, 3, 0) m:mulPoint(0, 0, 0)", "=t"),

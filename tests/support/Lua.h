@@ -9,7 +9,8 @@ namespace bgtest {
 // Runs a chunk named "name"; its error message, or "" when it ran.
 inline std::string runChunk(lua_State* L, const std::string& chunk, const char* name) {
     if (luaL_loadbuffer(L, chunk.data(), chunk.size(), name) != 0 || lua_pcall(L, 0, 0, 0) != 0) {
-        std::string message = lua_tostring(L, -1);
+        const char* text = lua_tostring(L, -1);
+        std::string message = text ? text : std::string("(") + luaL_typename(L, -1) + " error object)";
         lua_pop(L, 1);
         return message;
     }
