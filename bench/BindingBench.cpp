@@ -35,8 +35,8 @@ public:
 };
 
 const bg::Method<BenchPointBinding> BenchPointBinding::methods[] = {
-    {"getX", &BenchPointBinding::call<&BenchPoint::getX>},
-    {"get", &BenchPointBinding::get<&BenchPoint::getX, &BenchPoint::getY, &BenchPoint::getZ>},
+    {"getX", call<&BenchPoint::getX>},
+    {"get", get<&BenchPoint::getX, &BenchPoint::getY, &BenchPoint::getZ>},
     {nullptr, nullptr}};
 
 int floorFunction(lua_State* L) {

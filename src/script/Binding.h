@@ -52,10 +52,14 @@ template <std::size_t N> void registerConstants(lua_State* L, const Constant (&c
     }
 }
 
+// One entry of a class's method list. `function` is made by the binding
+// bases: method<&B::member> for a member function of the binding class
+// (self at stack index 1, argument n at n + 1, returns the result count),
+// call<&T::member> and get<&T::a, &T::b> for the generic shapes.
 template <class B> struct Method {
     const char* name;
-    int (B::*function)(lua_State* L); // self at 1, argument n at n + 1; returns the result count
-    const char* countName = nullptr;  // the count message's method text, where it is not ":" + name
+    lua_CFunction function;
+    const char* countName = nullptr; // the count message's method text, where it is not ":" + name
 };
 
 template <class B> class ScriptBinding {
@@ -92,9 +96,7 @@ public:
         lua_setmetatable(L, methods);
 
         for (const Method<B>* method = B::methods; method->name; ++method) {
-            auto* entry = static_cast<DispatchEntry*>(lua_newuserdata(L, sizeof(DispatchEntry)));
-            *entry = DispatchEntry{{&tag, method->name, method->countName, true}, method->function};
-            lua_pushcclosure(L, dispatch, 1);
+            pushEntryClosure(L, {&tag, method->name, method->countName, true}, method->function, 0);
             lua_setfield(L, methods, method->name);
         }
         lua_pop(L, 2);
@@ -118,6 +120,19 @@ public:
         object->object = make<Object>(L, std::forward<A>(args)...);
     }
 
+    // A method: checks self, then calls the member function of B on a B
+    // made for the call. Each method gets a function of its own, so the
+    // call is direct; the method's name (for error messages) is the
+    // closure's upvalue, read only when something is wrong.
+    template <auto function> static int dispatch(lua_State* L) {
+        ScriptObject* object = static_cast<ScriptObject*>(lua_touserdata(L, 1));
+        if (!isMine(L, 1, object)) argTypeError(L, 0, B::className);
+        void* engineObject = B::live(object);
+        if (!engineObject) deadError(L);
+        B self(engineObject);
+        return (self.*function)(L);
+    }
+
     // The global accessor of a singleton class (getVFS, ...).
     static int accessor(lua_State* L) {
         if (lua_gettop(L) != 0) return luaL_error(L, "%s : Invalid number of parameters", B::accessorName);
@@ -126,11 +141,6 @@ public:
     }
 
 private:
-    struct DispatchEntry {
-        CallEntry head; // first: the argument helpers read it as a CallEntry
-        int (B::*function)(lua_State* L);
-    };
-
     static inline const ClassTag tag{B::className};
 
     static void pushEntryClosure(lua_State* L, const CallEntry& entry, lua_CFunction function, int extra) {
@@ -168,16 +178,6 @@ private:
         lua_pushvalue(L, lua_upvalueindex(2));
         lua_setmetatable(L, 1);
         return 1;
-    }
-
-    static int dispatch(lua_State* L) {
-        const auto* entry = static_cast<const DispatchEntry*>(lua_touserdata(L, lua_upvalueindex(1)));
-        ScriptObject* object = static_cast<ScriptObject*>(lua_touserdata(L, 1));
-        if (!isMine(L, 1, object)) argTypeError(L, 0, B::className);
-        void* engineObject = B::live(object);
-        if (!engineObject) deadError(L);
-        B self(engineObject);
-        return (self.*(entry->function))(L);
     }
 
     static int collect(lua_State* L) {
@@ -288,16 +288,27 @@ template <class Params, std::size_t... I> Params readArgs(lua_State* L, std::ind
     return Params{readArg<std::tuple_element_t<I, Params>>(L, static_cast<int>(I) + 1)...};
 }
 
-template <class T, class F> int invoke(lua_State* L, T& object, F function) {
-    using Params = typename Member<F>::Params;
-    using Result = typename Member<F>::Result;
-    Params args = readArgs<Params>(L, std::make_index_sequence<std::tuple_size_v<Params>>());
-    auto apply = [&](auto&... a) { return (object.*function)(a...); };
-    if constexpr (std::is_void_v<Result>) {
-        std::apply(apply, args);
-        return 0;
+template <auto function, class T> int invoke(lua_State* L, T& object) {
+    using Params = typename Member<decltype(function)>::Params;
+    using Result = typename Member<decltype(function)>::Result;
+    if constexpr (std::tuple_size_v<Params> == 0) {
+        // The common getter and command: no tuple, so the call inlines.
+        if (argCount(L) != 0) wrongArgs(L);
+        if constexpr (std::is_void_v<Result>) {
+            (object.*function)();
+            return 0;
+        } else {
+            return pushResult(L, (object.*function)());
+        }
     } else {
-        return pushResult(L, std::apply(apply, args));
+        Params args = readArgs<Params>(L, std::make_index_sequence<std::tuple_size_v<Params>>());
+        auto apply = [&](auto&... a) { return (object.*function)(a...); };
+        if constexpr (std::is_void_v<Result>) {
+            std::apply(apply, args);
+            return 0;
+        } else {
+            return pushResult(L, std::apply(apply, args));
+        }
     }
 }
 
@@ -311,12 +322,8 @@ public:
     explicit BindingOf(void* object) : mObject(static_cast<T*>(object)) {}
     T& object() const { return *mObject; }
 
-    // A method that is the engine class's member function of the same
-    // meaning: {"getDt", &TimeBinding::call<&Time::getDt>}.
-    template <auto function> int call(lua_State* L) { return detail::invoke(L, *mObject, function); }
-    // A method with no arguments answering several getters' results:
-    // {"getScreenSize", &B::get<&T::getScreenWidth, &T::getScreenHeight>}.
-    template <auto... getters> int get(lua_State* L) {
+    template <auto function> int invoke(lua_State* L) { return detail::invoke<function>(L, *mObject); }
+    template <auto... getters> int getAll(lua_State* L) {
         expectArgs(L, 0);
         int results = 0;
         ((results += detail::pushResult(L, (mObject->*getters)())), ...);
@@ -334,6 +341,16 @@ private:
 template <class B, class T> class ValueBinding : public BindingOf<T> {
 public:
     using BindingOf<T>::BindingOf;
+    // The method-list functions: a member function of the binding class;
+    // the engine class's member function of the same meaning
+    // ({"getDt", call<&Time::getDt>}); several getters' results for a method
+    // without arguments ({"getScreenSize", get<&T::getWidth, &T::getHeight>}).
+    template <auto function>
+    static constexpr lua_CFunction method = &ScriptBinding<B>::template dispatch<function>;
+    template <auto function>
+    static constexpr lua_CFunction call = &ScriptBinding<B>::template dispatch<&BindingOf<T>::template invoke<function>>;
+    template <auto... getters>
+    static constexpr lua_CFunction get = &ScriptBinding<B>::template dispatch<&BindingOf<T>::template getAll<getters...>>;
     static void* live(ScriptObject* object) { return object->object; }
     static void release(ScriptObject* object) {
         delete static_cast<T*>(object->object);
@@ -346,6 +363,16 @@ public:
 template <class B, class T, SharedPointer<T>& slot> class SingletonBinding : public BindingOf<T> {
 public:
     using BindingOf<T>::BindingOf;
+    // The method-list functions: a member function of the binding class;
+    // the engine class's member function of the same meaning
+    // ({"getDt", call<&Time::getDt>}); several getters' results for a method
+    // without arguments ({"getScreenSize", get<&T::getWidth, &T::getHeight>}).
+    template <auto function>
+    static constexpr lua_CFunction method = &ScriptBinding<B>::template dispatch<function>;
+    template <auto function>
+    static constexpr lua_CFunction call = &ScriptBinding<B>::template dispatch<&BindingOf<T>::template invoke<function>>;
+    template <auto... getters>
+    static constexpr lua_CFunction get = &ScriptBinding<B>::template dispatch<&BindingOf<T>::template getAll<getters...>>;
     static void* live(ScriptObject*) { return slot.get(); }
     static void release(ScriptObject*) {}
     static T* construct(lua_State*) { return slot.get(); }

@@ -170,21 +170,21 @@ int BoundingSphereBinding::display(lua_State* L) {
 }
 
 const Method<BoundingSphereBinding> BoundingSphereBinding::methods[] = {
-    {"get", &BoundingSphereBinding::get},
-    {"getInitialPosition", &BoundingSphereBinding::getInitialPosition},
-    {"setInitialPosition", &BoundingSphereBinding::setInitialPosition},
-    {"getInitialRadius", &BoundingSphereBinding::getInitialRadius},
-    {"setInitialRadius", &BoundingSphereBinding::setInitialRadius},
-    {"getPosition", &BoundingSphereBinding::getPosition},
-    {"setPosition", &BoundingSphereBinding::setPosition},
-    {"getRadius", &BoundingSphereBinding::getRadius},
-    {"setRadius", &BoundingSphereBinding::setRadius},
-    {"add", &BoundingSphereBinding::add},
-    {"rayIntersect", &BoundingSphereBinding::rayIntersect},
-    {"sphereIntersect", &BoundingSphereBinding::sphereIntersect},
-    {"collisionResponse", &BoundingSphereBinding::collisionResponse},
-    {"applyTransformations", &BoundingSphereBinding::applyTransformations},
-    {"display", &BoundingSphereBinding::display},
+    {"get", method<&BoundingSphereBinding::get>},
+    {"getInitialPosition", method<&BoundingSphereBinding::getInitialPosition>},
+    {"setInitialPosition", method<&BoundingSphereBinding::setInitialPosition>},
+    {"getInitialRadius", method<&BoundingSphereBinding::getInitialRadius>},
+    {"setInitialRadius", method<&BoundingSphereBinding::setInitialRadius>},
+    {"getPosition", method<&BoundingSphereBinding::getPosition>},
+    {"setPosition", method<&BoundingSphereBinding::setPosition>},
+    {"getRadius", method<&BoundingSphereBinding::getRadius>},
+    {"setRadius", method<&BoundingSphereBinding::setRadius>},
+    {"add", method<&BoundingSphereBinding::add>},
+    {"rayIntersect", method<&BoundingSphereBinding::rayIntersect>},
+    {"sphereIntersect", method<&BoundingSphereBinding::sphereIntersect>},
+    {"collisionResponse", method<&BoundingSphereBinding::collisionResponse>},
+    {"applyTransformations", method<&BoundingSphereBinding::applyTransformations>},
+    {"display", method<&BoundingSphereBinding::display>},
     {nullptr, nullptr}};
 
 } // namespace bg

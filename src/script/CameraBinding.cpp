@@ -7,17 +7,17 @@ namespace bg {
 
 // The setters take a Point or Vector, or its three numbers.
 const Method<CameraBinding> CameraBinding::methods[] = {
-    {"lookAt", &CameraBinding::call<&Camera::lookAt>},
-    {"setEye", &CameraBinding::call<&Camera::setEye>},
-    {"getEye", &CameraBinding::call<&Camera::getEye>},
-    {"setCenter", &CameraBinding::call<&Camera::setCenter>},
-    {"getCenter", &CameraBinding::call<&Camera::getCenter>},
-    {"setUp", &CameraBinding::call<&Camera::setUp>},
-    {"getUp", &CameraBinding::call<&Camera::getUp>},
-    {"setLook", &CameraBinding::call<&Camera::setLook>},
-    {"getLook", &CameraBinding::call<&Camera::getLook>},
-    {"getRight", &CameraBinding::call<&Camera::getRight>},
-    {"normalize", &CameraBinding::call<&Camera::normalize>},
+    {"lookAt", call<&Camera::lookAt>},
+    {"setEye", call<&Camera::setEye>},
+    {"getEye", call<&Camera::getEye>},
+    {"setCenter", call<&Camera::setCenter>},
+    {"getCenter", call<&Camera::getCenter>},
+    {"setUp", call<&Camera::setUp>},
+    {"getUp", call<&Camera::getUp>},
+    {"setLook", call<&Camera::setLook>},
+    {"getLook", call<&Camera::getLook>},
+    {"getRight", call<&Camera::getRight>},
+    {"normalize", call<&Camera::normalize>},
     {nullptr, nullptr}};
 
 } // namespace bg

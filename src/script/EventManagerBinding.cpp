@@ -150,18 +150,18 @@ void EventManagerBinding::registerConstants(lua_State* L) {
 
 using E = EventManager;
 const Method<EventManagerBinding> EventManagerBinding::methods[] = {
-    {"update", &EventManagerBinding::call<&E::update>},
-    {"reset", &EventManagerBinding::call<&E::reset>},
-    {"getScreenSize", &EventManagerBinding::get<&E::getScreenWidth, &E::getScreenHeight>},
-    {"getMousePosition", &EventManagerBinding::get<&E::getMouseX, &E::getMouseY>},
-    {"getMouseDeltaS", &EventManagerBinding::get<&E::getDeltaX, &E::getDeltaY>},
-    {"getMouseSpeed", &EventManagerBinding::call<&E::getMouseSpeed>},
-    {"setMouseSpeed", &EventManagerBinding::call<&E::setMouseSpeed>},
-    {"leftClick", &EventManagerBinding::call<&E::leftClick>},
-    {"rightClick", &EventManagerBinding::call<&E::rightClick>},
-    {"leftDown", &EventManagerBinding::call<&E::leftDown>},
-    {"rightDown", &EventManagerBinding::call<&E::rightDown>},
-    {"isKeyPressed", &EventManagerBinding::call<&E::isKeyPressed>},
+    {"update", call<&E::update>},
+    {"reset", call<&E::reset>},
+    {"getScreenSize", get<&E::getScreenWidth, &E::getScreenHeight>},
+    {"getMousePosition", get<&E::getMouseX, &E::getMouseY>},
+    {"getMouseDeltaS", get<&E::getDeltaX, &E::getDeltaY>},
+    {"getMouseSpeed", call<&E::getMouseSpeed>},
+    {"setMouseSpeed", call<&E::setMouseSpeed>},
+    {"leftClick", call<&E::leftClick>},
+    {"rightClick", call<&E::rightClick>},
+    {"leftDown", call<&E::leftDown>},
+    {"rightDown", call<&E::rightDown>},
+    {"isKeyPressed", call<&E::isKeyPressed>},
     {nullptr, nullptr}};
 
 } // namespace bg

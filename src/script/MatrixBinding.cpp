@@ -129,22 +129,22 @@ int MatrixBinding::mulPoint(lua_State* L) {
 }
 
 const Method<MatrixBinding> MatrixBinding::methods[] = {
-    {"identity", &MatrixBinding::identity},
-    {"rotation", &MatrixBinding::rotation},
-    {"inverseRotation", &MatrixBinding::inverseRotation},
-    {"translation", &MatrixBinding::translation, ":traslation"}, // the message has always been spelled so
-    {"inverseTranslation", &MatrixBinding::inverseTranslation},
-    {"scale", &MatrixBinding::scale},
-    {"inverseScale", &MatrixBinding::inverseScale},
-    {"inverse", &MatrixBinding::inverse},
-    {"shear", &MatrixBinding::shear},
-    {"inverseShear", &MatrixBinding::inverseShear},
-    {"mirror", &MatrixBinding::mirror},
-    {"get", &MatrixBinding::get},
-    {"set", &MatrixBinding::set},
-    {"mulMatrix", &MatrixBinding::mulMatrix},
-    {"mulVector", &MatrixBinding::mulVector},
-    {"mulPoint", &MatrixBinding::mulPoint},
+    {"identity", method<&MatrixBinding::identity>},
+    {"rotation", method<&MatrixBinding::rotation>},
+    {"inverseRotation", method<&MatrixBinding::inverseRotation>},
+    {"translation", method<&MatrixBinding::translation>, ":traslation"}, // the message has always been spelled so
+    {"inverseTranslation", method<&MatrixBinding::inverseTranslation>},
+    {"scale", method<&MatrixBinding::scale>},
+    {"inverseScale", method<&MatrixBinding::inverseScale>},
+    {"inverse", method<&MatrixBinding::inverse>},
+    {"shear", method<&MatrixBinding::shear>},
+    {"inverseShear", method<&MatrixBinding::inverseShear>},
+    {"mirror", method<&MatrixBinding::mirror>},
+    {"get", method<&MatrixBinding::get>},
+    {"set", method<&MatrixBinding::set>},
+    {"mulMatrix", method<&MatrixBinding::mulMatrix>},
+    {"mulVector", method<&MatrixBinding::mulVector>},
+    {"mulPoint", method<&MatrixBinding::mulPoint>},
     {nullptr, nullptr}};
 
 } // namespace bg

@@ -109,19 +109,19 @@ int PlaneBinding::normalize(lua_State* L) {
 }
 
 const Method<PlaneBinding> PlaneBinding::methods[] = {
-    {"set", &PlaneBinding::set},
-    {"get", &PlaneBinding::get},
-    {"setNormal", &PlaneBinding::setNormal},
-    {"getNormal", &PlaneBinding::getNormal},
-    {"setPoint", &PlaneBinding::setPoint},
-    {"getPoint", &PlaneBinding::getPoint},
-    {"translate", &PlaneBinding::translate},
-    {"getIntersection", &PlaneBinding::getIntersection},
-    {"classify", &PlaneBinding::classify},
-    {"distance", &PlaneBinding::distance},
-    {"findPoint", &PlaneBinding::findPoint},
-    {"findD", &PlaneBinding::findD},
-    {"normalize", &PlaneBinding::normalize},
+    {"set", method<&PlaneBinding::set>},
+    {"get", method<&PlaneBinding::get>},
+    {"setNormal", method<&PlaneBinding::setNormal>},
+    {"getNormal", method<&PlaneBinding::getNormal>},
+    {"setPoint", method<&PlaneBinding::setPoint>},
+    {"getPoint", method<&PlaneBinding::getPoint>},
+    {"translate", method<&PlaneBinding::translate>},
+    {"getIntersection", method<&PlaneBinding::getIntersection>},
+    {"classify", method<&PlaneBinding::classify>},
+    {"distance", method<&PlaneBinding::distance>},
+    {"findPoint", method<&PlaneBinding::findPoint>},
+    {"findD", method<&PlaneBinding::findD>},
+    {"normalize", method<&PlaneBinding::normalize>},
     {nullptr, nullptr}};
 
 } // namespace bg

@@ -25,10 +25,10 @@ int PointBinding::display(lua_State* L) {
 }
 
 const Method<PointBinding> PointBinding::methods[] = {
-    {"getX", &PointBinding::getX}, {"getY", &PointBinding::getY}, {"getZ", &PointBinding::getZ},
-    {"get", &PointBinding::get},   {"setX", &PointBinding::setX}, {"setY", &PointBinding::setY},
-    {"setZ", &PointBinding::setZ}, {"set", &PointBinding::set},   {"add", &PointBinding::add},
-    {"sub", &PointBinding::sub},   {"mul", &PointBinding::mul},   {"div", &PointBinding::div},
-    {"display", &PointBinding::display}, {nullptr, nullptr}};
+    {"getX", method<&PointBinding::getX>}, {"getY", method<&PointBinding::getY>}, {"getZ", method<&PointBinding::getZ>},
+    {"get", method<&PointBinding::get>},   {"setX", method<&PointBinding::setX>}, {"setY", method<&PointBinding::setY>},
+    {"setZ", method<&PointBinding::setZ>}, {"set", method<&PointBinding::set>},   {"add", method<&PointBinding::add>},
+    {"sub", method<&PointBinding::sub>},   {"mul", method<&PointBinding::mul>},   {"div", method<&PointBinding::div>},
+    {"display", method<&PointBinding::display>}, {nullptr, nullptr}};
 
 } // namespace bg

@@ -3,12 +3,12 @@
 namespace bg {
 
 const Method<TimeBinding> TimeBinding::methods[] = {
-    {"restart", &TimeBinding::call<&Time::restart>},
-    {"update", &TimeBinding::call<&Time::update>},
-    {"getFPSMax", &TimeBinding::call<&Time::getFPSMax>},
-    {"getFPSMid", &TimeBinding::call<&Time::getFPSMid>},
-    {"getFPSMin", &TimeBinding::call<&Time::getFPSMin>},
-    {"getDt", &TimeBinding::call<&Time::getDt>},
+    {"restart", call<&Time::restart>},
+    {"update", call<&Time::update>},
+    {"getFPSMax", call<&Time::getFPSMax>},
+    {"getFPSMid", call<&Time::getFPSMid>},
+    {"getFPSMin", call<&Time::getFPSMin>},
+    {"getDt", call<&Time::getDt>},
     {nullptr, nullptr}};
 
 } // namespace bg

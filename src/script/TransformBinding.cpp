@@ -22,14 +22,14 @@ int TransformBinding::mulMatrix(lua_State* L) {
 }
 
 const Method<TransformBinding> TransformBinding::methods[] = {
-    {"rotate", &TransformBinding::call<&Transform::rotate>},
-    {"scale", &TransformBinding::call<&Transform::scale>},
-    {"translate", &TransformBinding::call<&Transform::translate>},
-    {"mulMatrix", &TransformBinding::mulMatrix},
-    {"pushMatrix", &TransformBinding::call<&Transform::pushMatrix>},
-    {"popMatrix", &TransformBinding::call<&Transform::popMatrix>},
-    {"loadIdentity", &TransformBinding::call<&Transform::loadIdentity>},
-    {"matrixMode", &TransformBinding::call<&Transform::matrixMode>},
+    {"rotate", call<&Transform::rotate>},
+    {"scale", call<&Transform::scale>},
+    {"translate", call<&Transform::translate>},
+    {"mulMatrix", method<&TransformBinding::mulMatrix>},
+    {"pushMatrix", call<&Transform::pushMatrix>},
+    {"popMatrix", call<&Transform::popMatrix>},
+    {"loadIdentity", call<&Transform::loadIdentity>},
+    {"matrixMode", call<&Transform::matrixMode>},
     {nullptr, nullptr}};
 
 } // namespace bg

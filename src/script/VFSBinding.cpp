@@ -3,11 +3,11 @@
 namespace bg {
 
 const Method<VFSBinding> VFSBinding::methods[] = {
-    {"open", &VFSBinding::call<&VFS::open>},
-    {"close", &VFSBinding::call<&VFS::close>},
-    {"setDirectory", &VFSBinding::call<&VFS::setDirectory>},
-    {"getDirectory", &VFSBinding::call<&VFS::getDirectory>},
-    {"loadOggsSize", &VFSBinding::call<&VFS::loadOggsSize>},
+    {"open", call<&VFS::open>},
+    {"close", call<&VFS::close>},
+    {"setDirectory", call<&VFS::setDirectory>},
+    {"getDirectory", call<&VFS::getDirectory>},
+    {"loadOggsSize", call<&VFS::loadOggsSize>},
     {nullptr, nullptr}};
 
 } // namespace bg

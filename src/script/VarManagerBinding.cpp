@@ -62,11 +62,11 @@ int VarManagerBinding::setVarValue(lua_State* L) {
 }
 
 const Method<VarManagerBinding> VarManagerBinding::methods[] = {
-    {"getNumber", &VarManagerBinding::getNumber},
-    {"getString", &VarManagerBinding::getString},
-    {"getBoolean", &VarManagerBinding::getBoolean},
-    {"setVarValue", &VarManagerBinding::setVarValue},
-    {"end", &VarManagerBinding::call<&VarManager::end>},
+    {"getNumber", method<&VarManagerBinding::getNumber>},
+    {"getString", method<&VarManagerBinding::getString>},
+    {"getBoolean", method<&VarManagerBinding::getBoolean>},
+    {"setVarValue", method<&VarManagerBinding::setVarValue>},
+    {"end", call<&VarManager::end>},
     {nullptr, nullptr}};
 
 } // namespace bg

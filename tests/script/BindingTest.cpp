@@ -71,13 +71,13 @@ public:
 };
 
 const bg::Method<TestPointBinding> TestPointBinding::methods[] = {
-    {"sum", &TestPointBinding::sum},
-    {"scaled", &TestPointBinding::scaled},
-    {"copy", &TestPointBinding::copy, ":cpy"},
-    {"getX", &TestPointBinding::call<&Counted::getX>},
-    {"setX", &TestPointBinding::call<&Counted::setX>},
-    {"move", &TestPointBinding::call<&Counted::move>},
-    {"get", &TestPointBinding::get<&Counted::getX, &Counted::getX>},
+    {"sum", method<&TestPointBinding::sum>},
+    {"scaled", method<&TestPointBinding::scaled>},
+    {"copy", method<&TestPointBinding::copy>, ":cpy"},
+    {"getX", call<&Counted::getX>},
+    {"setX", call<&Counted::setX>},
+    {"move", call<&Counted::move>},
+    {"get", get<&Counted::getX, &Counted::getX>},
     {nullptr, nullptr}};
 
 bg::SharedPointer<Counted> gTestSingleton;
@@ -91,7 +91,7 @@ public:
 };
 
 const bg::Method<TestSingletonBinding> TestSingletonBinding::methods[] = {
-    {"getX", &TestSingletonBinding::call<&Counted::getX>}, {nullptr, nullptr}};
+    {"getX", call<&Counted::getX>}, {nullptr, nullptr}};
 
 class Binding : public testing::Test {
 protected:
