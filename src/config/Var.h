@@ -41,15 +41,16 @@ public:
     VarManager(const VarManager&) = delete;
     VarManager& operator=(const VarManager&) = delete;
 
-    // Fatal ("Var Table" assertion) when the name is not defined.
-    Var& get(const char* name) { return mVars.get(name); }
+    // Fatal ("Var Table" assertion, after an error line naming the
+    // variable) when the name is not defined.
+    Var& get(const char* name);
     bool has(const char* name) const { return mVars.find(name) >= 0; }
     int size() const { return mVars.size(); }
     const FixedString& getFileName() const { return mFileName; }
 
-    // Writes every variable back, sorted by name. The new contents go to a
-    // temporary file beside the old one, which is replaced only once the
-    // whole file is safely on disk.
+    // Writes every variable back, sorted by name: to a temporary file
+    // beside the old one, which then replaces it, when the folder allows;
+    // else over the old file in place; nothing when the file is read-only.
     void end();
 
 private:

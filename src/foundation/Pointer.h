@@ -9,6 +9,7 @@
 #include "foundation/Report.h"
 #include "foundation/Utils.h"
 
+#include <new>
 #include <utility>
 
 namespace bg {
@@ -25,8 +26,12 @@ namespace detail {
 template <class T, bool IsArray> class SharedBlockOwner {
 public:
     SharedBlockOwner() = default;
+    // Without memory for the count the object is freed and the pointer
+    // stays null: callers check, nothing throws.
     explicit SharedBlockOwner(T* object) {
-        if (object) mBlock = new Block{object, 1};
+        if (!object) return;
+        mBlock = new (std::nothrow) Block{object, 1};
+        if (!mBlock) destroy(object);
     }
     SharedBlockOwner(const SharedBlockOwner& other) : mBlock(other.mBlock) {
         if (mBlock) ++mBlock->count;
@@ -53,12 +58,16 @@ protected:
         if (!mBlock) return true;
         Block* block = std::exchange(mBlock, nullptr);
         if (--block->count > 0) return false;
-        if constexpr (IsArray)
-            delete[] block->object;
-        else
-            delete block->object;
+        destroy(block->object);
         delete block;
         return true;
+    }
+
+    static void destroy(T* object) {
+        if constexpr (IsArray)
+            delete[] object;
+        else
+            delete object;
     }
 
 private:

@@ -122,6 +122,14 @@ Scene::Scene(bool fullScreen)
     gVFS = SharedPointer<VFS>(new VFS);
     gVarManager = SharedPointer<VarManager>(new VarManager("Engine.cfg"));
     var("SDL_FULLSCREEN").set(fullScreen ? 1 : 0);
+    // Optional: the largest archive entry the game may load, in MiB.
+    if (gVarManager->has("VFS_MAX_ENTRY_SIZE")) {
+        const int mib = var("VFS_MAX_ENTRY_SIZE").toInt();
+        if (mib > 0 && mib < 2048)
+            gVFS->setMaxEntrySize(static_cast<unsigned long>(mib) << 20);
+        else
+            BG_ERROR("Scene::Scene() : Invalid VFS_MAX_ENTRY_SIZE value! (1 to 2047 MiB)");
+    }
     if (var("VFS_LOAD_FROM_ARCHIVE").isOn()) gVFS->open(var("VFS_ARCHIVE").getValue());
 
     initSDLContext();

@@ -20,6 +20,14 @@ constexpr unsigned long MAX_FILE_SIZE = INT_MAX - 1;
 // Archive entries are read in pieces of growing size, so a header that
 // claims more than the entry holds cannot make us allocate it up front.
 constexpr int FIRST_READ_SIZE = 1 << 20;
+// Deflate never packs better than about 1032 to 1; an entry that claims
+// more is damaged or hostile. The slack covers tiny entries, whose headers
+// weigh more than their data.
+constexpr unsigned long MAX_DEFLATE_RATIO = 1100;
+constexpr unsigned long RATIO_SLACK = 4096;
+
+// Buffers for file contents: size + 1 bytes, or null when memory is short.
+char* allocateBuffer(int size) { return new (std::nothrow) char[static_cast<std::size_t>(size) + 1]; }
 } // namespace
 
 VFS::~VFS() { close(); }
@@ -138,14 +146,16 @@ bool File::load(const FixedString& name, bool binary) {
     return gVFS->isArchive() ? loadFromArchive(path) : loadFromDisk(path);
 }
 
-void File::adopt(char* buffer, int size) {
+bool File::adopt(char* buffer, int size) {
+    mData = SharedArray<char>(buffer);
+    if (mData.isNull()) return false; // freed already
     if (!mBinary) {
         buffer[size] = '\0';
         ++size;
         mTextReader.reset(buffer);
     }
     mSize = size;
-    mData = SharedArray<char>(buffer);
+    return true;
 }
 
 bool File::loadFromArchive(const FixedString& path) {
@@ -164,19 +174,33 @@ bool File::loadFromArchive(const FixedString& path) {
         BG_ERROR(where + "Invalid file size.");
         return false;
     }
+    if (info.uncompressed_size > gVFS->getMaxEntrySize()) {
+        BG_ERROR(where + "Entry larger than the limit of " + static_cast<int>(gVFS->getMaxEntrySize() >> 20) +
+                 " MiB (VFS_MAX_ENTRY_SIZE).");
+        return false;
+    }
+    if (info.compression_method != 0 &&
+        info.uncompressed_size > MAX_DEFLATE_RATIO * info.compressed_size + RATIO_SLACK) {
+        BG_ERROR(where + "Compression ratio too high: damaged archive.");
+        return false;
+    }
     const int size = static_cast<int>(info.uncompressed_size);
     if (unzOpenCurrentFile(zip) != UNZ_OK) {
         BG_ERROR(where + "unzOpenCurrentFile failed!");
         return false;
     }
     int capacity = std::min(size, FIRST_READ_SIZE);
-    std::unique_ptr<char[]> buffer(new char[static_cast<std::size_t>(capacity) + 1]);
+    std::unique_ptr<char[]> buffer(allocateBuffer(capacity));
     int got = 0;
     int result = 0;
-    while (got < size) {
+    while (buffer && got < size) {
         if (got == capacity) {
             capacity = static_cast<int>(std::min<long>(size, 2L * capacity));
-            std::unique_ptr<char[]> larger(new char[static_cast<std::size_t>(capacity) + 1]);
+            std::unique_ptr<char[]> larger(allocateBuffer(capacity));
+            if (!larger) {
+                buffer.reset();
+                break;
+            }
             std::memcpy(larger.get(), buffer.get(), static_cast<std::size_t>(got));
             buffer = std::move(larger);
         }
@@ -187,11 +211,18 @@ bool File::loadFromArchive(const FixedString& path) {
     // Closing checks the CRC once the whole entry was read: a mismatch is
     // damaged data, which we refuse like a failed read.
     const int closed = unzCloseCurrentFile(zip);
+    if (!buffer) {
+        BG_ERROR(where + "Not enough memory.");
+        return false;
+    }
     if (result < 0 || got != size || closed != UNZ_OK) {
         BG_ERROR(where + "unzReadCurrentFile failed!");
         return false;
     }
-    adopt(buffer.release(), size);
+    if (!adopt(buffer.release(), size)) {
+        BG_ERROR(where + "Not enough memory.");
+        return false;
+    }
     BG_INFO(where + mSize + " bytes - loaded!");
     return true;
 }
@@ -214,7 +245,12 @@ bool File::loadFromDisk(const FixedString& path) {
         return false;
     }
     const int size = static_cast<int>(info.st_size);
-    std::unique_ptr<char[]> buffer(new char[static_cast<std::size_t>(size) + 1]);
+    std::unique_ptr<char[]> buffer(allocateBuffer(size));
+    if (!buffer) {
+        std::fclose(file);
+        BG_ERROR(where + "Not enough memory.");
+        return false;
+    }
     // The file may have shrunk since it was measured: keep what was read.
     const int got = static_cast<int>(std::fread(buffer.get(), 1, static_cast<std::size_t>(size), file));
     std::fclose(file);
@@ -222,7 +258,10 @@ bool File::loadFromDisk(const FixedString& path) {
         BG_ERROR(where + "Invalid file size.");
         return false;
     }
-    adopt(buffer.release(), got);
+    if (!adopt(buffer.release(), got)) {
+        BG_ERROR(where + "Not enough memory.");
+        return false;
+    }
     return true;
 }
 

@@ -44,6 +44,13 @@ public:
     // The decoded size listed for a sound, or 0.
     int lookupOggSize(const char* name) const;
 
+    // Archive entries larger than this are refused (a zip bomb would
+    // otherwise take all memory). Engine.cfg may set it in MiB with the
+    // optional key VFS_MAX_ENTRY_SIZE.
+    static constexpr unsigned long DEFAULT_MAX_ENTRY_SIZE = 256ul << 20;
+    void setMaxEntrySize(unsigned long bytes) { mMaxEntrySize = bytes; }
+    unsigned long getMaxEntrySize() const { return mMaxEntrySize; }
+
     bool isArchive() const { return mArchive; }
     void* getArchiveHandle() const { return mHandle; }
     FixedString fullPath(const FixedString& name) const { return mDirectory + name; }
@@ -52,6 +59,7 @@ private:
     bool mArchive = false;
     void* mHandle = nullptr; // unzFile
     FixedString mDirectory;
+    unsigned long mMaxEntrySize = DEFAULT_MAX_ENTRY_SIZE;
     Table<OggsInfo> mOggsInfo{"OggsInfo Table", OGGS_INFO_CAPACITY};
 };
 
@@ -100,7 +108,7 @@ public:
 private:
     bool loadFromArchive(const FixedString& path);
     bool loadFromDisk(const FixedString& path);
-    void adopt(char* buffer, int size);
+    bool adopt(char* buffer, int size);
 
     FixedString mName;
     SharedArray<char> mData;

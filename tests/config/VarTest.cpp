@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,18 +105,96 @@ TEST_F(VarTest, MoreThan151VariablesIsFatal) {
                 report("ASSERTION FAILED:Utils:#:Var Table: j != mCapacity\n"));
 }
 
-TEST_F(VarTest, AFailedSaveLeavesTheOldFileWhole) {
+TEST_F(VarTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy) {
     scratch.write("Engine.cfg", "B = 2\nA = 1\n");
     VarManager vars(cfg().c_str());
     vars.get("A").set("changed");
-    // Something in the way of the new file: even root cannot write it.
-    ASSERT_EQ(mkdir((cfg() + ".tmp" + std::to_string(getpid())).c_str(), 0755), 0);
+    // Something in the way of the new file that cannot be removed.
+    ASSERT_EQ(mkdir((cfg() + ".tmp").c_str(), 0755), 0);
     testing::internal::CaptureStderr();
     vars.end();
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(bgtest::matches(err, report("Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() + "\n")))
+    EXPECT_TRUE(bgtest::matches(err, report("Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() +
+                                            " (File exists)\n")))
         << err;
     EXPECT_EQ(scratch.read("Engine.cfg"), "B = 2\nA = 1\n");
+    rmdir((cfg() + ".tmp").c_str());
+
+    // A write that fails half way (here: past the file size limit, above
+    // what the report itself needs) names the cause and leaves the old
+    // file as it was.
+    std::string big;
+    for (int i = 0; i < 20; ++i) big += "V" + std::to_string(i) + " = " + std::string(100, 'v') + "\n";
+    scratch.write("Engine.cfg", big);
+    VarManager many(cfg().c_str());
+    scratch.write("Engine.cfg", "B = 2\n");
+    const auto saveWithSmallFileLimit = [&many] {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit;
+        limit.rlim_cur = limit.rlim_max = 1024;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        many.end();
+        std::exit(0);
+    };
+    EXPECT_EXIT(saveWithSmallFileLimit(), testing::ExitedWithCode(0),
+                report("Var:#: ERROR : VarManager::end() : Unable to write file " + cfg() +
+                       " (File too large); the old file is unchanged\n"));
+    EXPECT_EQ(scratch.read("Engine.cfg"), "B = 2\n");
+}
+
+// Whatever the permissions, the file is either whole and new, or whole and
+// old, and a file made read-only is left alone.
+TEST_F(VarTest, SavingRespectsWhatTheFolderAndTheFileAllow) {
+    scratch.write("Engine.cfg", "A = 1\n");
+    VarManager vars(cfg().c_str());
+    vars.get("A").set(2);
+
+    chmod(cfg().c_str(), 0444);
+    testing::internal::CaptureStderr();
+    vars.end();
+    EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
+                                report("Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() + "\n")));
+    EXPECT_EQ(scratch.read("Engine.cfg"), "A = 1\n");
+
+    // A read-only folder with a writable file: rewritten in place.
+    chmod(cfg().c_str(), 0644);
+    chmod(scratch.path().c_str(), 0555);
+    vars.end();
+    chmod(scratch.path().c_str(), 0755);
+    EXPECT_EQ(scratch.read("Engine.cfg"), "A = 2\n");
+
+    // A stale temporary file from a killed run, and a link planted at the
+    // temporary name: removed, never followed.
+    scratch.write("victim", "keep\n");
+    ASSERT_EQ(symlink((scratch / "victim").c_str(), (cfg() + ".tmp").c_str()), 0);
+    vars.get("A").set(3);
+    vars.end();
+    EXPECT_EQ(scratch.read("victim"), "keep\n");
+    EXPECT_EQ(scratch.read("Engine.cfg"), "A = 3\n");
+    EXPECT_FALSE(scratch.exists("Engine.cfg.tmp"));
+}
+
+// A FIFO would block a plain open for ever.
+TEST_F(VarTest, AFileThatIsNotRegularIsNeitherReadNorWritten) {
+    ASSERT_EQ(mkfifo(cfg().c_str(), 0644), 0);
+    testing::internal::CaptureStderr();
+    VarManager vars(cfg().c_str());
+    vars.end();
+    EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
+                                report("Var:#: ERROR : VarManager( " + cfg() + " ) : Unable to open the file \n" +
+                                       "Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() +
+                                       " (not a regular file)\n")));
+    struct stat info;
+    ASSERT_EQ(lstat(cfg().c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST_F(VarTest, AMissingVariableIsNamedBeforeTheFatalAssertion) {
+    scratch.write("Engine.cfg", "A = 1\n");
+    VarManager vars(cfg().c_str());
+    EXPECT_EXIT(vars.get("WIDTH"), testing::ExitedWithCode(1),
+                report("Var:#: ERROR : VarManager::get( WIDTH ) : " + cfg() + " has no variable WIDTH\n"
+                       "ASSERTION FAILED:Utils:#:Var Table: i >= 0\n"));
 }
 
 TEST_F(VarTest, SavingReplacesTheFileAtomicallyAndKeepsLinksAndModes) {

@@ -75,7 +75,10 @@ TEST_F(Classes, AVariableTheFileLacksIsFatal) {
     mainScript("getVarManager():getString('NO_SUCH_KEY')\n");
     const RunResult result = play();
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(bgtest::matches(result.script, report("ASSERTION FAILED:Utils:#:Var Table: i >= 0\n"))) << result.script;
+    EXPECT_TRUE(bgtest::matches(result.script, report("Var:#: ERROR : VarManager::get( NO_SUCH_KEY ) : Engine.cfg has "
+                                                      "no variable NO_SUCH_KEY\n"
+                                                      "ASSERTION FAILED:Utils:#:Var Table: i >= 0\n")))
+        << result.script;
 }
 
 TEST_F(Classes, VFSOpensAndClosesArchivesFromScripts) {

@@ -124,7 +124,10 @@ TEST_F(Runner, MissingOrBrokenConfigurationIsFatal) {
     mainScript("trace('never runs')\n");
     RunResult result = play("VFS_LOAD_FROM_ARCHIVE = 0\n");
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(bgtest::matches(result.script, report("ASSERTION FAILED:Utils:#:Var Table: i >= 0\n"))) << result.script;
+    EXPECT_TRUE(bgtest::matches(result.script,
+                                report("Var:#: ERROR : VarManager::get( SDL_FULLSCREEN ) : Engine.cfg has no variable "
+                                       "SDL_FULLSCREEN\nASSERTION FAILED:Utils:#:Var Table: i >= 0\n")))
+        << result.script;
     EXPECT_EQ(savedCfg(), "VFS_LOAD_FROM_ARCHIVE = 0\n");
 
     scratch.write("game/Engine.cfg", "");
@@ -132,6 +135,8 @@ TEST_F(Runner, MissingOrBrokenConfigurationIsFatal) {
     result = runGame();
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(bgtest::matches(result.script, report("Var:#: ERROR : VarManager( Engine.cfg ) : Unable to open the file \n"
+                                                   "Var:#: ERROR : VarManager::get( SDL_FULLSCREEN ) : Engine.cfg has no "
+                                                   "variable SDL_FULLSCREEN\n"
                                                    "ASSERTION FAILED:Utils:#:Var Table: i >= 0\n")))
         << result.script;
 
