@@ -100,23 +100,23 @@ private:
 template <class T> class Stack {
 public:
     Stack(const char* name, int capacity);
-    ~Stack() { clear(); delete[] mData; }
+    ~Stack() { delete[] mData; }
     Stack(const Stack&) = delete;
     Stack& operator=(const Stack&) = delete;
 
     void push(const T& value);
-    // The caller checks size() first; popping an empty stack is its bug.
+    // The caller checks size() first; popping an empty stack is fatal.
     T pop();
     int size() const { return mSize; }
     int capacity() const { return mCapacity; }
     const char* name() const { return mName.c_str(); }
-    void clear();
+    void clear() { mSize = 0; }
 
 private:
     int mCapacity;
     int mSize = 0;
     FixedString mName;
-    T** mData = nullptr;
+    T* mData = nullptr; // saved values are stored in place: a push allocates nothing
 };
 
 // ---------------------------------------------------------------------------
@@ -218,28 +218,17 @@ template <class T> int Table<T>::next(int i) const {
 
 template <class T> Stack<T>::Stack(const char* name, int capacity) : mCapacity(capacity), mName(name) {
     BG_CONTAINER_ASSERT(mName.c_str(), mCapacity > 0);
-    mData = new T*[mCapacity]();
+    mData = new T[mCapacity]();
 }
 
 template <class T> void Stack<T>::push(const T& value) {
     BG_CONTAINER_ASSERT(mName.c_str(), mSize < mCapacity);
-    mData[mSize++] = new T(value);
+    mData[mSize++] = value;
 }
 
 template <class T> T Stack<T>::pop() {
-    T* top = mData[--mSize];
-    mData[mSize] = nullptr;
-    T value = *top;
-    delete top;
-    return value;
-}
-
-template <class T> void Stack<T>::clear() {
-    for (int i = 0; i < mCapacity; ++i) {
-        delete mData[i];
-        mData[i] = nullptr;
-    }
-    mSize = 0;
+    BG_CONTAINER_ASSERT(mName.c_str(), mSize > 0);
+    return mData[--mSize];
 }
 
 } // namespace bg

@@ -65,12 +65,17 @@ float angleBetween(const Vector& v1, const Vector& v2) {
 }
 
 int nextPowerOfTwo(int n) {
-    long power = 1;
+    // 2^31 is not an int: above 2^30 the answer is the largest power there is.
+    if (n > (1 << 30)) {
+        BG_WARNING("nextPowerOfTwo( n ) : n > 2^30, 2^30 returned");
+        return 1 << 30;
+    }
+    int power = 1;
     while (power < n) power *= 2;
-    return static_cast<int>(power);
+    return power;
 }
 
-bool isPowerOfTwo(int n) { return n >= 1 && nextPowerOfTwo(n) == n; }
+bool isPowerOfTwo(int n) { return n >= 1 && (n & (n - 1)) == 0; }
 
 Matrix::Matrix(float m00, float m01, float m02, float m03, float m10, float m11, float m12, float m13, float m20,
                float m21, float m22, float m23, float m30, float m31, float m32, float m33)
@@ -293,6 +298,9 @@ void BoundingSphere::applyTransformations(const Matrix& world) {
 }
 
 bool BoundingSphere::rayIntersect(const Point& origin, const Point& through, Point& out) const {
+    // A ray with an infinite or undefined coordinate hits nothing.
+    for (float c : {origin.x, origin.y, origin.z, through.x, through.y, through.z})
+        if (!std::isfinite(c)) return false;
     Vector v(origin, through);
     const float V_length = v.length();
     BG_ASSERT(V_length > 0);

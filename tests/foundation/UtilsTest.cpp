@@ -138,6 +138,7 @@ TEST(Stack, HoldsCopiesUpToItsCapacity) {
     EXPECT_EQ(stack.size(), 98);
     stack.clear();
     EXPECT_EQ(stack.size(), 0);
+    EXPECT_EXIT(stack.pop(), testing::ExitedWithCode(1), report("ASSERTION FAILED:Utils:#:Blend: mSize > 0\n"));
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <climits>
+#include <cmath>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -63,6 +66,9 @@ TEST(PowerOfTwo, CountsByDoubling) {
     EXPECT_EQ(bg::nextPowerOfTwo(5), 8);
     EXPECT_EQ(bg::nextPowerOfTwo(-3), 1);
     EXPECT_EQ(bg::nextPowerOfTwo(512), 512);
+    EXPECT_EQ(bg::nextPowerOfTwo((1 << 30) + 1), 1 << 30); // never negative, with a warning
+    EXPECT_EQ(bg::nextPowerOfTwo(INT_MAX), 1 << 30);
+    EXPECT_TRUE(bg::isPowerOfTwo(1 << 30));
 }
 
 TEST(Matrix, RowByRowConstructionAndClampedAccess) {
@@ -196,6 +202,11 @@ TEST(BoundingSphere, TestsRaysAndOtherSpheres) {
     EXPECT_FALSE(unit.rayIntersect(Point(0, 2, -5), Point(0, 2, 5), hit));   // passes by
     EXPECT_EXIT(unit.rayIntersect(Point(1, 1, 1), Point(1, 1, 1), hit), testing::ExitedWithCode(1),
                 report("ASSERTION FAILED:Math:#: V_length > 0\n"));
+    // A ray with a coordinate that is not finite misses, even through the centre.
+    const float inf = std::numeric_limits<float>::infinity(), nan = std::nanf("");
+    EXPECT_FALSE(unit.rayIntersect(Point(0, 0, -inf), Point(0, 0, 5), hit));
+    EXPECT_FALSE(unit.rayIntersect(Point(0, 0, -5), Point(nan, 0, 5), hit));
+    EXPECT_FALSE(unit.rayIntersect(Point(inf, inf, inf), Point(inf, inf, inf), hit));
 
     bg::BoundingSphere other = unit;
     other.position = Point(2, 0, 0);
