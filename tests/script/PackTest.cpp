@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <cstdio>
+#include <unistd.h>
 #include <unzip.h>
 
 using bgtest::GameTest;
@@ -71,6 +73,70 @@ TEST_F(Pack, AnOutputInsideTheSourceIsNotPackedIntoItself) {
     ASSERT_EQ(bgtest::run({BRAWLGEAR_PACK_EXE, scratch / "src", scratch / "src/out"}, scratch.path()).exitCode, 0);
     EXPECT_TRUE(scratch.exists("src/out/Scripts/Main.o"));
     EXPECT_FALSE(scratch.exists("src/out/out"));
+}
+
+TEST_F(Pack, FilesStoredUnderOneNameAreRefusedAndNothingIsWritten) {
+    mainScript("trace('new')\n");
+    source("Scripts/Main.o", "stale compiled script");
+    RunResult result = pack();
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("would both be stored as Scripts/Main.o"), std::string::npos) << result.err;
+    EXPECT_FALSE(scratch.exists("game"));
+
+    // Names that differ only in case are one name to the engine's archive
+    // lookup, and two names in a folder.
+    std::remove((scratch / "src/Scripts/Main.o").c_str());
+    source("Data/Level.txt", "1");
+    source("Data/level.txt", "2");
+    result = pack("game.zip");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("would both be stored as Data/"), std::string::npos) << result.err;
+    EXPECT_FALSE(scratch.exists("game.zip"));
+    EXPECT_EQ(pack().exitCode, 0);
+
+    // 4 GiB does not fit the engine's file sizes (a sparse file: no disk).
+    std::remove((scratch / "src/Data/Level.txt").c_str());
+    std::FILE* big = std::fopen((scratch / "src/Data/big.bin").c_str(), "wb");
+    ASSERT_NE(big, nullptr);
+    ASSERT_EQ(ftruncate(fileno(big), static_cast<off_t>(4) << 30), 0);
+    std::fclose(big);
+    result = pack("other");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("big.bin is 4 GiB or larger"), std::string::npos) << result.err;
+    EXPECT_FALSE(scratch.exists("other"));
+}
+
+TEST_F(Pack, RepackingRemovesOnlyWhatTheGameNoLongerHas) {
+    mainScript("loadModule('Scripts/Old')\n");
+    source("Scripts/Old.lua", "trace('old')\n");
+    ASSERT_EQ(pack().exitCode, 0);
+    scratch.write("game/Saves/slot1.txt", "the player's own");
+    std::remove((scratch / "src/Scripts/Old.lua").c_str());
+    mainScript("trace('main')\n");
+    const RunResult result = pack();
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "brawlgear-pack: 1 files (1 scripts) packed into " + scratch / "game" + "\n");
+    EXPECT_FALSE(scratch.exists("game/Scripts/Old.o"));
+    EXPECT_TRUE(scratch.exists("game/Scripts/Main.o"));
+    EXPECT_EQ(scratch.read("game/Saves/slot1.txt"), "the player's own");
+}
+
+TEST_F(Pack, AnArchiveGetsItsEngineCfgBesideItAndDatedEntries) {
+    mainScript("trace('from the archive')\n");
+    source("Engine.cfg", bgtest::cfgWith({{"VFS_LOAD_FROM_ARCHIVE", "1"}, {"VFS_ARCHIVE", "game.zip"}}));
+    ASSERT_EQ(pack("out/game.zip").exitCode, 0);
+    EXPECT_EQ(scratch.read("out/Engine.cfg"), scratch.read("src/Engine.cfg"));
+    unzFile zip = unzOpen((scratch / "out/game.zip").c_str());
+    ASSERT_NE(zip, nullptr);
+    ASSERT_EQ(unzLocateFile(zip, "Scripts/Main.o", 1), UNZ_OK);
+    unz_file_info info;
+    ASSERT_EQ(unzGetCurrentFileInfo(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0), UNZ_OK);
+    EXPECT_GE(info.tmu_date.tm_year, 2020u);
+    EXPECT_GE(info.tmu_date.tm_mday, 1u);
+    unzClose(zip);
+    const RunResult result = bgtest::run({BRAWLGEAR_EXE, "-windowed"}, scratch / "out");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.script, "INFO : File::load( Scripts/Main.o ) : 26 bytes - loaded!\nfrom the archive\n");
 }
 
 } // namespace

@@ -5,7 +5,13 @@
 
 #include "vfs/VFS.h"
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
+#include <cstdint>
+#include <ctime>
+#include <map>
+#include <set>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +21,7 @@
 #include <string>
 #include <system_error>
 #include <vector>
+#include <sys/stat.h>
 #include <zip.h>
 
 namespace fs = std::filesystem;
@@ -33,15 +40,29 @@ const char* const USAGE =
     "  - Files and folders whose names start with '.' are left out.\n"
     "\n"
     "OUTPUT is a folder (created if needed; files already in it are\n"
-    "overwritten) or, when it ends in \".zip\", a zip archive to name in\n"
-    "Engine.cfg as VFS_ARCHIVE (with VFS_LOAD_FROM_ARCHIVE = 1).\n"
+    "overwritten, and files an earlier pack wrote there that the game no\n"
+    "longer has are removed) or, when it ends in \".zip\", a zip archive to\n"
+    "name in Engine.cfg as VFS_ARCHIVE (with VFS_LOAD_FROM_ARCHIVE = 1); the\n"
+    "game's Engine.cfg is then also written beside the archive, where the\n"
+    "engine reads it.\n"
     "\n"
-    "A script with a syntax error is reported as FILE:LINE: message; the\n"
-    "packer then writes nothing and exits with status 1.\n";
+    "Nothing is written, and the packer exits with status 1, when a script\n"
+    "has a syntax error (reported as FILE:LINE: message), when two files\n"
+    "would be stored under one name (X.lua and a stale X.o; in an archive\n"
+    "also names that differ only in letter case, which the engine cannot\n"
+    "tell apart), or when a file is 4 GiB or larger.\n";
+
+// What a folder pack wrote, one path a line: the next pack into the same
+// folder removes those the game no longer has, and nothing else.
+const char* const MANIFEST = ".brawlgear-pack";
+constexpr std::uintmax_t MAX_FILE_SIZE = (std::uintmax_t(4) << 30) - 1;
 
 struct Entry {
     std::string path; // relative, '/'-separated
+    std::string source;
     std::string bytes;
+    std::time_t modified = 0;
+    bool script = false;
 };
 
 bool endsWith(const std::string& text, const std::string& suffix) {
@@ -88,6 +109,15 @@ bool collect(const fs::path& source, const fs::path& output, std::vector<Entry>&
         if (!it->is_regular_file()) continue;
         Entry entry;
         entry.path = path.lexically_relative(source).generic_string();
+        entry.source = path.string();
+        if (it->file_size(error) > MAX_FILE_SIZE || error) {
+            std::fprintf(stderr, "brawlgear-pack: %s is 4 GiB or larger: the engine cannot load it\n", path.c_str());
+            ok = false;
+            error.clear();
+            continue;
+        }
+        struct stat info;
+        if (::stat(path.c_str(), &info) == 0) entry.modified = info.st_mtime;
         if (!readFile(path, entry.bytes)) {
             std::fprintf(stderr, "brawlgear-pack: cannot read %s\n", path.c_str());
             ok = false;
@@ -96,6 +126,7 @@ bool collect(const fs::path& source, const fs::path& output, std::vector<Entry>&
         if (endsWith(entry.path, ".lua")) {
             if (!checkScript(L, entry)) ok = false;
             entry.path.replace(entry.path.size() - 4, 4, ".o");
+            entry.script = true;
             if (entry.bytes.size() > static_cast<std::size_t>(INT_MAX)) {
                 std::fprintf(stderr, "brawlgear-pack: %s is too large\n", path.c_str());
                 ok = false;
@@ -113,18 +144,62 @@ bool collect(const fs::path& source, const fs::path& output, std::vector<Entry>&
     return ok;
 }
 
-bool writeFolder(const fs::path& output, const std::vector<Entry>& entries) {
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// Two files stored under one name would silently overwrite each other; in an
+// archive the engine looks names up without regard to case.
+bool checkDuplicates(const std::vector<Entry>& entries, bool archive) {
+    std::map<std::string, const Entry*> seen;
+    bool ok = true;
     for (const Entry& entry : entries) {
-        const fs::path target = output / entry.path;
+        const std::string key = archive ? lower(entry.path) : entry.path;
+        const auto [it, added] = seen.emplace(key, &entry);
+        if (added) continue;
+        std::fprintf(stderr, "brawlgear-pack: %s and %s would both be stored as %s\n", it->second->source.c_str(),
+                     entry.source.c_str(), entry.path.c_str());
+        ok = false;
+    }
+    return ok;
+}
+
+bool writeBytes(const fs::path& target, const std::string& bytes) {
+    std::error_code error;
+    fs::create_directories(target.parent_path(), error);
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (error || !out) {
+        std::fprintf(stderr, "brawlgear-pack: cannot write %s\n", target.c_str());
+        return false;
+    }
+    return true;
+}
+
+// Removes what the last pack into `output` wrote and this one does not.
+void removeStale(const fs::path& output, const std::vector<Entry>& entries) {
+    std::ifstream manifest(output / MANIFEST);
+    std::set<std::string> current;
+    for (const Entry& entry : entries) current.insert(entry.path);
+    std::string line;
+    while (std::getline(manifest, line)) {
+        // Only plain relative paths below the output folder.
+        const fs::path relative = fs::path(line).lexically_normal();
+        if (line.empty() || relative.is_absolute() || *relative.begin() == ".." || current.count(line)) continue;
         std::error_code error;
-        fs::create_directories(target.parent_path(), error);
-        std::ofstream out(target, std::ios::binary | std::ios::trunc);
-        out.write(entry.bytes.data(), static_cast<std::streamsize>(entry.bytes.size()));
-        out.close();
-        if (error || !out) {
-            std::fprintf(stderr, "brawlgear-pack: cannot write %s\n", target.c_str());
-            return false;
-        }
+        if (fs::is_regular_file(fs::symlink_status(output / relative, error))) fs::remove(output / relative, error);
+    }
+}
+
+bool writeFolder(const fs::path& output, const std::vector<Entry>& entries) {
+    removeStale(output, entries);
+    std::string manifest;
+    for (const Entry& entry : entries) manifest += entry.path + "\n";
+    if (!writeBytes(output / MANIFEST, manifest)) return false;
+    for (const Entry& entry : entries) {
+        if (!writeBytes(output / entry.path, entry.bytes)) return false;
     }
     return true;
 }
@@ -133,6 +208,8 @@ bool writeFolder(const fs::path& output, const std::vector<Entry>& entries) {
 // complete, so a failed pack never leaves a half-written archive.
 bool writeArchive(const fs::path& output, const std::vector<Entry>& entries) {
     const std::string temporary = output.string() + ".part";
+    std::error_code error;
+    if (output.has_parent_path()) fs::create_directories(output.parent_path(), error);
     zipFile zip = zipOpen(temporary.c_str(), APPEND_STATUS_CREATE);
     if (!zip) {
         std::fprintf(stderr, "brawlgear-pack: cannot create %s\n", output.c_str());
@@ -142,6 +219,17 @@ bool writeArchive(const fs::path& output, const std::vector<Entry>& entries) {
     for (const Entry& entry : entries) {
         zip_fileinfo info;
         std::memset(&info, 0, sizeof info);
+        // The entry's date is its file's: a zero date is no valid date.
+        std::tm local;
+        const std::time_t when = entry.modified > 0 ? entry.modified : std::time(nullptr);
+        if (localtime_r(&when, &local)) {
+            info.tmz_date.tm_sec = static_cast<uInt>(local.tm_sec);
+            info.tmz_date.tm_min = static_cast<uInt>(local.tm_min);
+            info.tmz_date.tm_hour = static_cast<uInt>(local.tm_hour);
+            info.tmz_date.tm_mday = static_cast<uInt>(local.tm_mday);
+            info.tmz_date.tm_mon = static_cast<uInt>(local.tm_mon);
+            info.tmz_date.tm_year = static_cast<uInt>(std::max(local.tm_year + 1900, 1980));
+        }
         ok = zipOpenNewFileInZip(zip, entry.path.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
                                  Z_DEFAULT_COMPRESSION) == ZIP_OK &&
              zipWriteInFileInZip(zip, entry.bytes.data(), static_cast<unsigned>(entry.bytes.size())) == ZIP_OK &&
@@ -149,12 +237,25 @@ bool writeArchive(const fs::path& output, const std::vector<Entry>& entries) {
         if (!ok) break;
     }
     ok = zipClose(zip, nullptr) == ZIP_OK && ok;
-    std::error_code error;
     if (ok) fs::rename(temporary, output, error);
     if (!ok || error) {
         fs::remove(temporary, error);
         std::fprintf(stderr, "brawlgear-pack: cannot write %s\n", output.c_str());
         return false;
+    }
+    // The engine reads Engine.cfg from the folder it runs in, before it
+    // knows of any archive.
+    for (const Entry& entry : entries) {
+        if (entry.path != "Engine.cfg") continue;
+        const fs::path beside = output.parent_path() / "Engine.cfg";
+        const fs::path part = beside.string() + ".part";
+        if (!writeBytes(part, entry.bytes)) return false;
+        fs::rename(part, beside, error);
+        if (error) {
+            fs::remove(part, error);
+            std::fprintf(stderr, "brawlgear-pack: cannot write %s\n", beside.c_str());
+            return false;
+        }
     }
     return true;
 }
@@ -178,7 +279,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<Entry> entries;
-    if (!collect(source, output, entries)) return 1;
     const bool archive = endsWith(output.string(), ".zip");
-    return (archive ? writeArchive(output, entries) : writeFolder(output, entries)) ? 0 : 1;
+    bool ok = collect(source, output, entries);
+    ok = checkDuplicates(entries, archive) && ok;
+    if (!ok) return 1;
+    if (!(archive ? writeArchive(output, entries) : writeFolder(output, entries))) return 1;
+    const long scripts = std::count_if(entries.begin(), entries.end(),
+                                       [](const Entry& entry) { return entry.script; });
+    std::printf("brawlgear-pack: %zu files (%ld scripts) packed into %s\n", entries.size(), scripts, output.c_str());
+    return 0;
 }
