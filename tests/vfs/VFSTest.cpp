@@ -152,6 +152,35 @@ TEST_F(VFSTest, AnEntryWhoseHeaderClaimsMoreThanItHoldsIsRefused) {
     EXPECT_TRUE(bgtest::matches(err, report("VFS:#: ERROR : File::load( a.txt ) : unzReadCurrentFile failed!\n"))) << err;
 }
 
+// A zip bomb: a small archive whose entry inflates to more than any game
+// file should be. Refused before anything is inflated.
+TEST_F(VFSTest, EntriesAboveTheSizeLimitOrDeflateRatioAreRefused) {
+    std::string noise(2 << 20, '\0');
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 2654435761u) >> 13);
+    bgtest::writeZip(scratch / "big.zip", {{"big.bin", noise}, {"small.bin", "abc"}});
+    openArchive("big.zip");
+    gVFS->setMaxEntrySize(1 << 20);
+    File file;
+    EXPECT_TRUE(bgtest::matches(load(file, "big.bin", true, false),
+                                report("VFS:#: ERROR : File::load( big.bin ) : Entry larger than the limit of 1 MiB "
+                                       "(VFS_MAX_ENTRY_SIZE).\n")));
+    EXPECT_EQ(file.getSize(), 0);
+    load(file, "small.bin", true, true);
+
+    // 100 MB claimed (in both headers) for a few bytes of deflate data.
+    bgtest::writeZip(scratch / "a.zip", {{"a.txt", std::string(100, 'a')}});
+    std::string zip = scratch.read("a.zip");
+    const std::size_t central = zip.find("PK\x01\x02");
+    ASSERT_NE(central, std::string::npos);
+    for (std::size_t at : {central + 24, std::size_t(22)})
+        for (int i = 0; i < 4; ++i) zip[at + i] = "\x00\x00\x40\x06"[i];
+    scratch.write("a.zip", zip);
+    openArchive("a.zip");
+    EXPECT_TRUE(bgtest::matches(load(file, "a.txt", true, false),
+                                report("VFS:#: ERROR : File::load( a.txt ) : Compression ratio too high: damaged "
+                                       "archive.\n")));
+}
+
 TEST_F(VFSTest, TextModeGuardsAndSharedDataAreFatal) {
     scratch.write("a", "abc");
     File binary("a", true);
