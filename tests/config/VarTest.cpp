@@ -88,13 +88,6 @@ TEST_F(VarTest, ReportsUnreadableFilesAndKeepsAnEmptyTable) {
     EXPECT_EQ(missing.size(), 0);
 }
 
-TEST_F(VarTest, AMissingNameIsFatal) {
-    scratch.write("Engine.cfg", "A = 1\n");
-    VarManager vars(cfg().c_str());
-    EXPECT_EXIT(vars.get("SDL_SCREEN_WIDTH"), testing::ExitedWithCode(1),
-                report("ASSERTION FAILED:Utils:#:Var Table: i >= 0\n"));
-}
-
 TEST_F(VarTest, MoreThan151VariablesIsFatal) {
     std::string content;
     for (int i = 0; i < 151; ++i) content += "V" + std::to_string(i) + " = " + std::to_string(i) + "\n";

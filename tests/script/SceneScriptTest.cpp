@@ -72,8 +72,7 @@ TEST_F(SceneScript, WithoutAnAudioDeviceTheEngineStops) {
         bgtest::run({BRAWLGEAR_EXE, "-windowed"}, scratch / "game", {"ALSOFT_DRIVERS=no-such-driver"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(bgtest::matches(result.err.substr(result.err.find("Scene:")),
-                                report("Scene:#: ERROR : Scene::initALContext() : Unable to open an OpenAL device: ") +
-                                    "[A-Z_]*\n"))
+                                report("Scene:#: ERROR : Scene::initALContext() : Unable to open an OpenAL device: @\n")))
         << result.err;
 }
 

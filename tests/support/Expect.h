@@ -2,18 +2,23 @@
 #define BRAWLGEAR_TESTS_EXPECT_H
 
 // Regular expressions for exact reports whose line numbers are the
-// sources' own: the text is quoted, "#" stands for any line number.
+// sources' own: the text is quoted, "#" stands for any line number and "@"
+// for a constant's name (letters and underscores, at least one).
 
 #include <regex>
 #include <string>
 
 namespace bgtest {
 
+// Anchored at both ends: a death test's expected report must be the whole
+// of what the child printed, not a line somewhere in it.
 inline std::string report(const std::string& text) {
-    std::string pattern;
+    std::string pattern = "^";
     for (char c : text) {
         if (c == '#') {
             pattern += "[0-9]+";
+        } else if (c == '@') {
+            pattern += "[A-Z_]+";
         } else if (std::string("\\^$.|?*+()[]{}").find(c) != std::string::npos) {
             pattern += '\\';
             pattern += c;
@@ -21,7 +26,7 @@ inline std::string report(const std::string& text) {
             pattern += c;
         }
     }
-    return pattern;
+    return pattern + "$";
 }
 
 // Whole-text match of a report pattern.
