@@ -10,8 +10,12 @@ namespace bg {
 
 namespace {
 
+// The debug library can replace a closure's upvalue: trust only a block of
+// the right size (every CallEntry block points at static data).
 const CallEntry* runningEntry(lua_State* L) {
-    return static_cast<const CallEntry*>(lua_touserdata(L, lua_upvalueindex(1)));
+    const int upvalue = lua_upvalueindex(1);
+    if (lua_type(L, upvalue) != LUA_TUSERDATA || lua_objlen(L, upvalue) != sizeof(CallEntry)) return nullptr;
+    return static_cast<const CallEntry*>(lua_touserdata(L, upvalue));
 }
 
 } // namespace

@@ -88,8 +88,7 @@ public:
         lua_setfield(L, metatable, "__gc");
 
         lua_newtable(L); // MT, whose __call is the same function as M.new
-        lua_pushvalue(L, metatable);
-        pushEntryClosure(L, {&tag, B::className, ":new", false}, create, 1);
+        pushEntryClosure(L, {&tag, B::className, ":new", false}, create, 0);
         lua_pushvalue(L, -1);
         lua_setfield(L, methods, "new");
         lua_setfield(L, -2, "__call");
@@ -158,10 +157,17 @@ private:
         __builtin_unreachable();
     }
 
+    // The class's object metatable. The registry is within the debug
+    // library's reach: anything but a table there is refused.
+    static void pushMetatable(lua_State* L) {
+        luaL_getmetatable(L, B::className);
+        if (!lua_istable(L, -1)) luaL_error(L, "%s : the class's metatable has been replaced", B::className);
+    }
+
     static ScriptObject* pushEmpty(lua_State* L) {
         auto* object = static_cast<ScriptObject*>(lua_newuserdata(L, sizeof(ScriptObject)));
         *object = ScriptObject{&tag, nullptr};
-        luaL_getmetatable(L, B::className);
+        pushMetatable(L);
         lua_setmetatable(L, -2);
         return object;
     }
@@ -175,7 +181,7 @@ private:
         lua_replace(L, 1);
         object->object = B::construct(L);
         lua_settop(L, 1);
-        lua_pushvalue(L, lua_upvalueindex(2));
+        pushMetatable(L);
         lua_setmetatable(L, 1);
         return 1;
     }

@@ -188,6 +188,13 @@ TEST_F(Binding, FinalisersAndResurrectedObjectsCannotCrashTheEngine) {
               "t:9: TestPoint : the object has been collected or released");
     lua_gc(L, LUA_GCCOLLECT, 0);
     EXPECT_EQ(Counted::alive, 1); // the singleton
+
+    // The debug library reaches the registry (not the upvalues of C
+    // functions).
+    EXPECT_EQ(run("debug.setupvalue(TestPoint.sum, 1, io.stdout)\nTestPoint(1, 2, 3):sum(4)"),
+              "t:2: TestPoint :sum : Invalid number of parameters");
+    EXPECT_EQ(run("debug.getregistry().TestPoint = io.stdout\nTestPoint(1, 2, 3)"),
+              "t:2: TestPoint : the class's metatable has been replaced");
 }
 
 TEST_F(Binding, SingletonObjectsReadTheSlotOnEveryCall) {
