@@ -111,12 +111,7 @@ const char* text(const char* s) { return s ? s : ""; }
 
 } // namespace
 
-Scene::Scene(bool fullScreen)
-    : mCapabilities{{GL_ALPHA_TEST, false, &mAlphaTestStack}, {GL_BLEND, false, &mBlendStack},
-                    {GL_CULL_FACE, false, &mCullFaceStack},   {GL_DEPTH_TEST, false, &mDepthTestStack},
-                    {GL_FOG, false, &mFogStack},              {GL_LIGHTING, false, &mLightingStack},
-                    {GL_TEXTURE_2D, false, &mTexture2DStack}, {GL_NORMALIZE, false, &mNormalizeStack}},
-      mShadeModel(GL_SMOOTH) {
+Scene::Scene(bool fullScreen) {
     gTransform = SharedPointer<Transform>(new Transform);
     gQuadric = SharedPointer<Quadric>(new Quadric);
     gVFS = SharedPointer<VFS>(new VFS);
@@ -145,7 +140,7 @@ Scene::~Scene() {
     gCamera.free();
     gEventManager.free();
     gTime.free();
-    endAL();
+    closeAL();
     SDL_Quit();
     gVarManager.free();
     gVFS.free();
@@ -184,9 +179,10 @@ void Scene::initSDLContext() {
     int height = var("SDL_SCREEN_HEIGHT").toInt();
     platform::centreNextWindow();
 
-    // SDL answers 0 when no depth suits the mode; the configured depth is
-    // then kept (and left for SDL_SetVideoMode to settle).
-    int depth = bpp;
+    // SDL answers 0 when no depth suits the mode. The configured depth is
+    // then kept only when SDL could use it at all; otherwise 0 asks for the
+    // display's own depth, and that is what is saved.
+    int depth = bpp >= 8 && bpp <= 32 ? bpp : 0;
     if (width > 0 && height > 0) {
         const int closest = SDL_VideoModeOK(width, height, bpp, flags);
         if (closest > 0) depth = closest;
@@ -194,9 +190,19 @@ void Scene::initSDLContext() {
     var("SDL_GL_BUFFER_SIZE").set(depth);
     if (depth != bpp) setColourAttributes(depth);
 
-    if (width > 0 && height > 0 && SDL_SetVideoMode(width, height, depth, flags)) return;
+    SDL_ClearError();
+    if (width > 0 && height > 0 && SDL_SetVideoMode(width, height, depth, flags)) {
+        mVideoOpen = true;
+        return;
+    }
+    failVideoMode(width, height);
+}
 
-    BG_ERROR(FixedString("Scene::initSDLContext() : Error during setting video mode - ") + SDL_GetError());
+void Scene::failVideoMode(int width, int height) {
+    const char* cause = SDL_GetError();
+    FixedString reason = cause && *cause ? FixedString(cause) : FixedString("SDL gave no reason");
+    if (width <= 0 || height <= 0) reason = FixedString("no window of ") + width + " x " + height + " can be made";
+    BG_ERROR(FixedString("Scene::initSDLContext() : Error during setting video mode - ") + reason);
     // The next start tries a mode no larger than 800 x 600; a size of 0 or
     // less could never be set, so it becomes that mode too.
     width = width > 0 ? std::min(width, 800) : 800;
@@ -270,19 +276,15 @@ void Scene::initALContext() {
     printExtensions("AL Extensions", alGetString(AL_EXTENSIONS));
 }
 
-void Scene::resetStates() {
-    for (Capability& c : mCapabilities) c.current = false;
-    mDepthMask = true;
-    mShadeModel = GL_SMOOTH;
-    GLint source = GL_ONE, destination = GL_ZERO;
-    glGetIntegerv(GL_BLEND_SRC, &source);
-    glGetIntegerv(GL_BLEND_DST, &destination);
-    mBlendFunc = {source, destination};
-}
-
+// The first context is set up from Engine.cfg, saving what it turns on as
+// the design has always done. A later one (restartSDL) gets the render
+// state the old context had, without saving anything again: the stacks do
+// not grow with every restart, and the scene's record stays true.
 void Scene::initGLContext() {
     const char* where = "Scene::initGLContext()";
-    resetStates();
+    const bool first = !mGLConfigured;
+    mState.setLive(mVideoOpen);
+    if (first) mState.assumeDefaults();
 
     const int face = enumerant("GL_POLYGON_FACE", POLYGON_FACES, GL_FRONT_AND_BACK, where);
     const int mode = enumerant("GL_POLYGON_MODE", POLYGON_MODES, GL_FILL, where);
@@ -291,28 +293,28 @@ void Scene::initGLContext() {
     if (hint >= 0) glHint(GL_PERSPECTIVE_CORRECTION_HINT, hint);
 
     if (var("GL_DEPTH_TEST").isOn()) {
-        set(GL_DEPTH_TEST, true);
+        if (first) set(GL_DEPTH_TEST, true);
         const int function = enumerant("GL_DEPTH_FUNC", COMPARISONS, -1, where);
         if (function >= 0) glDepthFunc(function);
     }
-    if (var("GL_CULL_FACE").isOn()) {
+    if (var("GL_CULL_FACE").isOn() && first) {
         set(GL_CULL_FACE, true);
         const int cull = enumerant("GL_CULL_FACE_MODE", CULL_FACES, -1, where);
-        if (cull >= 0) glCullFace(cull);
+        if (cull >= 0) mState.initCullFaceMode(cull);
     }
     if (var("GL_ALPHA_TEST").isOn()) {
-        set(GL_ALPHA_TEST, true);
+        if (first) set(GL_ALPHA_TEST, true);
         const int function = enumerant("GL_ALPHA_TEST_FUNC", COMPARISONS, -1, where);
         if (function >= 0) glAlphaFunc(function, var("GL_ALPHA_TEST_REF").toFloat());
     }
-    if (var("GL_BLEND").isOn()) {
+    if (var("GL_BLEND").isOn() && first) {
         set(GL_BLEND, true);
         const int source = enumerant("GL_BLEND_SRC", BLEND_SOURCES, GL_SRC_ALPHA, where);
         const int destination = enumerant("GL_BLEND_DST", BLEND_DESTINATIONS, GL_ONE_MINUS_SRC_ALPHA, where);
         setBlendFunc(source, destination);
     }
     if (var("GL_LIGHTING").isOn()) {
-        set(GL_LIGHTING, true);
+        if (first) set(GL_LIGHTING, true);
         const GLfloat ambient[] = {var("GL_LIGHT_MODEL_AMBIENT_R").toFloat(), var("GL_LIGHT_MODEL_AMBIENT_G").toFloat(),
                                    var("GL_LIGHT_MODEL_AMBIENT_B").toFloat(), var("GL_LIGHT_MODEL_AMBIENT_A").toFloat()};
         glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
@@ -322,7 +324,7 @@ void Scene::initGLContext() {
     const GLfloat fog[] = {var("GL_FOG_COLOR_R").toFloat(), var("GL_FOG_COLOR_G").toFloat(),
                            var("GL_FOG_COLOR_B").toFloat(), var("GL_FOG_COLOR_A").toFloat()};
     if (var("GL_FOG").isOn()) {
-        set(GL_FOG, true);
+        if (first) set(GL_FOG, true);
         const int fogMode = enumerant("GL_FOG_MODE", FOG_MODES, -1, where);
         if (fogMode >= 0) glFogi(GL_FOG_MODE, fogMode);
         const int fogHint = enumerant("GL_FOG_HINT", HINTS, -1, where);
@@ -332,7 +334,10 @@ void Scene::initGLContext() {
         glFogf(GL_FOG_END, var("GL_FOG_END").toFloat());
         glFogfv(GL_FOG_COLOR, fog);
     }
-    glClearColor(fog[0], fog[1], fog[2], fog[3]);
+    // The clear colour starts as the fog colour; a new context keeps the
+    // one the script set.
+    if (first) std::copy(fog, fog + 4, mClearColor);
+    glClearColor(mClearColor[0], mClearColor[1], mClearColor[2], mClearColor[3]);
     glClearDepth(1.0);
 
     mOrthoWidth = var("GL_ORTHO_RESOLUTION_X").toInt();
@@ -347,6 +352,8 @@ void Scene::initGLContext() {
 
     const char* extensions = text(glGetString(GL_EXTENSIONS));
     mMultiTexture = false;
+    gActiveTextureARB = nullptr;
+    gMultiTexCoord2fARB = nullptr;
     if (hasWord(extensions, "GL_ARB_multitexture")) {
         gMultiTexCoord2fARB = reinterpret_cast<MultiTexCoord2fFunction>(SDL_GL_GetProcAddress("glMultiTexCoord2fARB"));
         if (!gMultiTexCoord2fARB) assertionFailed(__FILE__, __LINE__, "glMultiTexCoord2fARB!= 0");
@@ -354,10 +361,16 @@ void Scene::initGLContext() {
         if (!gActiveTextureARB) assertionFailed(__FILE__, __LINE__, "glActiveTextureARB!= 0");
         mMultiTexture = true;
     }
+    mState.setTextureUnits(mMultiTexture ? 2 : 1);
     gSwapInterval = platform::findSwapInterval();
     if (gSwapInterval) gSwapInterval(var("GL_SWAP_CONTROL").isOn() ? 1 : 0);
 
-    if (var("GL_TEXTURE_2D").isOn()) set(GL_TEXTURE_2D, true);
+    if (var("GL_TEXTURE_2D").isOn() && first) set(GL_TEXTURE_2D, true);
+    if (!first) {
+        mState.apply();
+        if (mEnvironmentPrepared) prepareEnvironmentUnit();
+    }
+    mGLConfigured = true;
     printExtensions("GL Extensions", extensions);
 }
 
@@ -371,6 +384,7 @@ bool Scene::errorSDL(const char* message) {
 
 bool Scene::errorGL(const char* message) {
     if (message && *message) std::fprintf(stderr, "Scene::errorGL( %s ) \n", message);
+    if (!mVideoOpen) return false; // no context to ask
     bool any = false;
     // Bounded: without a context some drivers keep answering an error.
     for (int i = 0; i < 64; ++i) {
@@ -454,28 +468,41 @@ void Scene::update() {
     gEventManager->update();
 }
 
-void Scene::display() { SDL_GL_SwapBuffers(); }
+// Without a window there is nothing to swap or clear (SDL would crash).
+void Scene::display() {
+    if (mVideoOpen) SDL_GL_SwapBuffers();
+}
 
-void Scene::clearBuffers() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+void Scene::clearBuffers() {
+    if (mVideoOpen) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
 
 void Scene::setBackgroundColor(float red, float green, float blue, float alpha) {
-    glClearColor(red, green, blue, alpha);
+    mClearColor[0] = red, mClearColor[1] = green, mClearColor[2] = blue, mClearColor[3] = alpha;
+    if (mVideoOpen) glClearColor(red, green, blue, alpha);
 }
 
 void Scene::prepareEnvironmentUnit() {
+    if (!gActiveTextureARB) return;
+    mEnvironmentPrepared = true;
+    if (!mVideoOpen) return;
     gActiveTextureARB(GL_TEXTURE1_ARB);
-    glEnable(GL_TEXTURE_2D);
     glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
     glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
-    glDisable(GL_TEXTURE_2D);
     gActiveTextureARB(GL_TEXTURE0_ARB);
 }
 
-void Scene::endSDL() { SDL_Quit(); }
+void Scene::endSDL() {
+    mVideoOpen = false;
+    mState.setLive(false);
+    SDL_Quit();
+}
 
-// The handles are cleared, so a later endAL or the teardown never closes
-// them twice.
-void Scene::endAL() {
+void Scene::endAL() { closeAL(); }
+
+// The teardown's way out of OpenAL: the handles are cleared, so a later
+// endAL or the teardown never closes them twice.
+void Scene::closeAL() {
     if (mContext) {
         alcMakeContextCurrent(nullptr);
         alcDestroyContext(mContext);
@@ -487,122 +514,53 @@ void Scene::endAL() {
     }
 }
 
+// Opening over an open context would leave the old one (and OpenAL's
+// device) behind, and the render state disagreeing with the new one.
 void Scene::restartSDL() {
+    if (mVideoOpen) endSDL();
     initSDLContext();
     initGLContext();
 }
 
-void Scene::restartAL() { initALContext(); }
-
-Scene::Capability* Scene::getStateAndStack(int cap) {
-    for (Capability& c : mCapabilities)
-        if (c.cap == cap) return &c;
-    BG_WARNING("Scene::getStateAndStack( cap, pState, pStack ) : invalid cap");
-    return nullptr;
-}
-
-bool* Scene::getState(int cap) {
-    for (Capability& c : mCapabilities)
-        if (c.cap == cap) return &c.current;
-    BG_WARNING("Scene::getState( cap ) : invalid cap");
-    return nullptr;
-}
-
-void Scene::applyCapability(int cap, bool on) {
-    if (on)
-        glEnable(cap);
-    else
-        glDisable(cap);
+void Scene::restartAL() {
+    if (mContext || mDevice) endAL();
+    initALContext();
 }
 
 void Scene::set(int cap, bool value) {
-    Capability* c = getStateAndStack(cap);
-    if (!c) return;
-    c->saved->push(c->current);
-    if (value != c->current) {
-        c->current = value;
-        applyCapability(cap, value);
-    }
+    if (mState.set(cap, value) == RenderState::Result::Untracked)
+        BG_WARNING("Scene::getStateAndStack( cap, pState, pStack ) : invalid cap");
 }
 
 bool Scene::isEnabled(int cap) {
-    const bool* state = getState(cap);
-    return state && *state;
+    bool tracked = false;
+    const bool on = mState.isEnabled(cap, &tracked);
+    if (!tracked) BG_WARNING("Scene::getState( cap ) : invalid cap");
+    return on;
 }
 
 void Scene::restore(int cap) {
-    Capability* c = getStateAndStack(cap);
-    if (!c) return;
-    if (c->saved->size() == 0) {
-        BG_WARNING("Scene::restore( cap ) : Stack empty");
-        return;
-    }
-    const bool value = c->saved->pop();
-    if (value != c->current) {
-        c->current = value;
-        applyCapability(cap, value);
+    switch (mState.restore(cap)) {
+    case RenderState::Result::Untracked: BG_WARNING("Scene::getStateAndStack( cap, pState, pStack ) : invalid cap"); break;
+    case RenderState::Result::Empty: BG_WARNING("Scene::restore( cap ) : Stack empty"); break;
+    case RenderState::Result::Done: break;
     }
 }
 
-void Scene::setBlendFunc(int source, int destination) {
-    mBlendFuncStack.push(mBlendFunc);
-    const BlendFunc wanted{source, destination};
-    if (wanted != mBlendFunc) {
-        mBlendFunc = wanted;
-        glBlendFunc(source, destination);
-    }
-}
+void Scene::setBlendFunc(int source, int destination) { mState.setBlendFunc(source, destination); }
+void Scene::setDepthMask(bool value) { mState.setDepthMask(value); }
+void Scene::setShadeModel(int mode) { mState.setShadeModel(mode); }
 
 void Scene::restoreBlendFunc() {
-    if (mBlendFuncStack.size() == 0) {
-        BG_WARNING("Scene::restoreBlendFunc() : Stack empty");
-        return;
-    }
-    const BlendFunc saved = mBlendFuncStack.pop();
-    if (saved != mBlendFunc) {
-        mBlendFunc = saved;
-        glBlendFunc(saved.source, saved.destination);
-    }
-}
-
-void Scene::setDepthMask(bool value) {
-    mDepthMaskStack.push(mDepthMask);
-    if (value != mDepthMask) {
-        mDepthMask = value;
-        glDepthMask(value ? GL_TRUE : GL_FALSE);
-    }
+    if (!mState.restoreBlendFunc()) BG_WARNING("Scene::restoreBlendFunc() : Stack empty");
 }
 
 void Scene::restoreDepthMask() {
-    if (mDepthMaskStack.size() == 0) {
-        BG_WARNING("Scene::restoreDepthMask() : Stack empty");
-        return;
-    }
-    const bool saved = mDepthMaskStack.pop();
-    if (saved != mDepthMask) {
-        mDepthMask = saved;
-        glDepthMask(saved ? GL_TRUE : GL_FALSE);
-    }
-}
-
-void Scene::setShadeModel(int mode) {
-    mShadeModelStack.push(mShadeModel);
-    if (mode != mShadeModel) {
-        mShadeModel = mode;
-        glShadeModel(mode);
-    }
+    if (!mState.restoreDepthMask()) BG_WARNING("Scene::restoreDepthMask() : Stack empty");
 }
 
 void Scene::restoreShadeModel() {
-    if (mShadeModelStack.size() == 0) {
-        BG_WARNING("Scene::restoreShadeModel() : Stack empty");
-        return;
-    }
-    const int saved = mShadeModelStack.pop();
-    if (saved != mShadeModel) {
-        mShadeModel = saved;
-        glShadeModel(saved);
-    }
+    if (!mState.restoreShadeModel()) BG_WARNING("Scene::restoreShadeModel() : Stack empty");
 }
 
 } // namespace bg

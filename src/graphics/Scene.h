@@ -3,11 +3,10 @@
 
 // The scene owns the window, the OpenGL context and the OpenAL device and
 // context, and builds every engine singleton in a fixed order (and takes
-// them down in another). It keeps the render-state stacks: a small set of
-// OpenGL states that are only ever changed by saving the old value first,
-// so nested code puts back exactly what it found. Redundant OpenGL calls
-// are skipped by comparing with the remembered value, never by reading
-// OpenGL back.
+// them down in another). Scripts may close and reopen either context at any
+// time: while the window is closed drawing, clearing and swapping do
+// nothing, and a new OpenGL context gets the render state (RenderState.h)
+// and the set-up the old one had.
 //
 // Configuration keys read here (Engine.cfg): SDL_* for the window, AL_* for
 // the listener-wide audio parameters, GL_* for the initial OpenGL state,
@@ -17,6 +16,7 @@
 
 #include "foundation/Pointer.h"
 #include "foundation/Utils.h"
+#include "graphics/RenderState.h"
 
 #include <cstdint>
 
@@ -58,8 +58,9 @@ public:
     void restartSDL();
     void restartAL();
 
-    // Render state. Capabilities outside the tracked eight are warned about
-    // and left alone.
+    // Render state (see RenderState.h), with the scene's warnings.
+    // Capabilities outside the tracked eight are warned about and left
+    // alone.
     void set(int cap, bool value);
     bool isEnabled(int cap);
     void restore(int cap);
@@ -72,53 +73,30 @@ public:
 
     bool hasMultiTexture() const { return mMultiTexture; }
     // Sets texture unit 1 up for sphere-mapped environment mapping (only
-    // with multitexturing).
+    // with multitexturing); done again for every new context.
     void prepareEnvironmentUnit();
 
-private:
-    struct Capability {
-        int cap;
-        bool current;
-        Stack<bool>* saved;
-    };
-    struct BlendFunc {
-        int source, destination;
-        bool operator!=(const BlendFunc& other) const {
-            return source != other.source || destination != other.destination;
-        }
-    };
+    bool isVideoOpen() const { return mVideoOpen; }
+    bool isAudioOpen() const { return mContext != nullptr; }
+    RenderState& renderState() { return mState; }
 
-    Capability* getStateAndStack(int cap);
-    bool* getState(int cap);
-    void applyCapability(int cap, bool on);
-    void resetStates();
+private:
+    void closeAL();
+    void failVideoMode(int width, int height);
 
     int mOrthoWidth = 0;
     int mOrthoHeight = 0;
     double mNear = 0;
     double mFar = 0;
     bool mMultiTexture = false;
-
-    Stack<bool> mAlphaTestStack{"AlphaTest", STACK_DEPTH};
-    Stack<bool> mBlendStack{"Blend", STACK_DEPTH};
-    Stack<bool> mCullFaceStack{"CullFace", STACK_DEPTH};
-    Stack<bool> mDepthTestStack{"DepthTest", STACK_DEPTH};
-    Stack<bool> mFogStack{"Fog", STACK_DEPTH};
-    Stack<bool> mLightingStack{"Lighting", STACK_DEPTH};
-    Stack<bool> mTexture2DStack{"Texture2D", STACK_DEPTH};
-    Stack<bool> mDepthMaskStack{"DepthMask", STACK_DEPTH};
-    Stack<int> mShadeModelStack{"ShadeModel", STACK_DEPTH};
-    Stack<bool> mNormalizeStack{"Normalize", STACK_DEPTH};
-    Stack<BlendFunc> mBlendFuncStack{"BlendFunc", STACK_DEPTH};
-    Capability mCapabilities[8];
-    bool mDepthMask = true;
-    int mShadeModel = 0;
-    BlendFunc mBlendFunc{1, 0};
+    RenderState mState;
+    bool mVideoOpen = false;
+    bool mGLConfigured = false;
+    bool mEnvironmentPrepared = false;
+    float mClearColor[4] = {0, 0, 0, 0};
 
     ALCcontext* mContext = nullptr;
     ALCdevice* mDevice = nullptr;
-
-    static constexpr int STACK_DEPTH = 100;
 };
 
 extern SharedPointer<Scene> gScene;
