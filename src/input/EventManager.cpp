@@ -22,8 +22,14 @@ EventManager::EventManager() {
     mKeys = SDL_GetKeyState(&mKeyCount);
 }
 
+// In double and limited before the conversion: a huge speed would make the
+// float-to-int conversion undefined, and a speed that is not a number at
+// all (from Engine.cfg or a script) moves nothing.
 int EventManager::scaledDelta(int offset, float speed) {
-    return static_cast<int>(std::floor(static_cast<float>(offset) * speed + 0.5f));
+    if (!std::isfinite(speed)) return 0;
+    const double scaled = std::floor(static_cast<double>(offset) * speed + 0.5);
+    constexpr double LIMIT = 1 << 30; // far beyond any screen, and safe to add to a position
+    return static_cast<int>(std::max(-LIMIT, std::min(scaled, LIMIT)));
 }
 
 void EventManager::button(int which, bool pressed) {

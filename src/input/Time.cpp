@@ -9,6 +9,13 @@ namespace bg {
 
 SharedPointer<Time> gTime;
 
+namespace {
+std::uint32_t sdlTicks() { return SDL_GetTicks(); }
+void sleepFor(std::uint32_t ms) { platform::sleepMilliseconds(ms); }
+} // namespace
+
+Clock Clock::system() { return Clock{sdlTicks, sleepFor, platform::displayRefreshRate}; }
+
 std::uint32_t Time::framePeriod(int refreshRate) {
     if (refreshRate <= 60) return 16;
     // A period of 0 would allow frames of no length, and a division by 0.
@@ -20,17 +27,17 @@ void Time::restart() {
     mElapsed = mPreviousElapsed = mFps = mFpsSum = mFrameCount = 0;
     mFpsMax = mFpsMid = 0;
     mFpsMin = UINT32_MAX;
-    mMinFrameLength = framePeriod(platform::displayRefreshRate());
-    mStart = SDL_GetTicks();
+    mMinFrameLength = framePeriod(mClock.refreshRate());
+    mStart = mClock.now();
 }
 
 void Time::update() {
     mPreviousElapsed = mElapsed;
-    mElapsed = SDL_GetTicks() - mStart;
+    mElapsed = mClock.now() - mStart;
     std::uint32_t frame = mElapsed - mPreviousElapsed;
     while (frame < mMinFrameLength) {
-        platform::sleepMilliseconds(mMinFrameLength - frame);
-        mElapsed = SDL_GetTicks() - mStart;
+        mClock.sleep(mMinFrameLength - frame);
+        mElapsed = mClock.now() - mStart;
         frame = mElapsed - mPreviousElapsed;
     }
     mFps = 1000 / frame;

@@ -11,9 +11,18 @@
 
 namespace bg {
 
+// Where the timer gets the time, its sleep and the refresh rate; a test
+// gives a clock of its own.
+struct Clock {
+    std::uint32_t (*now)();            // milliseconds
+    void (*sleep)(std::uint32_t ms);
+    int (*refreshRate)();              // hertz, 0 when unknown
+    static Clock system();             // SDL's ticks, the platform's sleep and display
+};
+
 class Time {
 public:
-    Time() { restart(); }
+    explicit Time(const Clock& clock = Clock::system()) : mClock(clock) { restart(); }
 
     void restart();
     // Ends a frame: waits until at least the minimum frame length has passed
@@ -31,6 +40,7 @@ public:
     static std::uint32_t framePeriod(int refreshRate);
 
 private:
+    Clock mClock;
     std::uint32_t mStart = 0;
     std::uint32_t mElapsed = 0;
     std::uint32_t mPreviousElapsed = 0;

@@ -29,17 +29,30 @@ template <class F> F lookUp(const char* name) {
 
 } // namespace
 
+SwapControl chooseSwapControl(const char* extensions, bool (*found)(const char* function)) {
+    if (!extensions) return SwapControl::Unavailable;
+    const struct {
+        const char* extension;
+        const char* function;
+        SwapControl control;
+    } choices[] = {{"GLX_EXT_swap_control", "glXSwapIntervalEXT", SwapControl::Ext},
+                   {"GLX_MESA_swap_control", "glXSwapIntervalMESA", SwapControl::Mesa},
+                   {"GLX_SGI_swap_control", "glXSwapIntervalSGI", SwapControl::Sgi}};
+    for (const auto& choice : choices)
+        if (hasWord(extensions, choice.extension) && found(choice.function)) return choice.control;
+    return SwapControl::Unavailable;
+}
+
 SwapIntervalFunction findSwapInterval() {
     Display* display = glXGetCurrentDisplay();
     if (!display) return nullptr;
     const char* extensions = glXQueryExtensionsString(display, DefaultScreen(display));
-    if (!extensions) return nullptr;
-    if (hasWord(extensions, "GLX_EXT_swap_control") && (gExt = lookUp<ExtFunction>("glXSwapIntervalEXT")))
-        return viaExt;
-    if (hasWord(extensions, "GLX_MESA_swap_control") && (gMesa = lookUp<MesaFunction>("glXSwapIntervalMESA")))
-        return viaMesa;
-    if (hasWord(extensions, "GLX_SGI_swap_control") && (gSgi = lookUp<SgiFunction>("glXSwapIntervalSGI")))
-        return viaSgi;
+    switch (chooseSwapControl(extensions, [](const char* name) { return lookUp<void (*)()>(name) != nullptr; })) {
+    case SwapControl::Ext: gExt = lookUp<ExtFunction>("glXSwapIntervalEXT"); return viaExt;
+    case SwapControl::Mesa: gMesa = lookUp<MesaFunction>("glXSwapIntervalMESA"); return viaMesa;
+    case SwapControl::Sgi: gSgi = lookUp<SgiFunction>("glXSwapIntervalSGI"); return viaSgi;
+    case SwapControl::Unavailable: break;
+    }
     return nullptr;
 }
 

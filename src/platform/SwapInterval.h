@@ -10,6 +10,11 @@ using SwapIntervalFunction = void (*)(int interval);
 // when it offers none. Needs a current context.
 SwapIntervalFunction findSwapInterval();
 
+// The rule behind it: the first of EXT, MESA and SGI that the extension
+// string names and whose entry point `found` says is there.
+enum class SwapControl { Unavailable, Ext, Mesa, Sgi };
+SwapControl chooseSwapControl(const char* extensions, bool (*found)(const char* function));
+
 } // namespace bg::platform
 
 #endif

@@ -5,6 +5,9 @@
 
 #include <SDL.h>
 #include <chrono>
+#include <climits>
+#include <cmath>
+#include <limits>
 #include <gtest/gtest.h>
 
 using bg::EventManager;
@@ -18,6 +21,13 @@ TEST(EventManager, RoundsScaledMotionHalvesUpwards) {
     EXPECT_EQ(EventManager::scaledDelta(-1, 0.5f), 0);
     EXPECT_EQ(EventManager::scaledDelta(-3, 0.5f), -1);
     EXPECT_EQ(EventManager::scaledDelta(-1, 1), -1);
+    // A speed that is not finite moves nothing; a huge one is limited
+    // (converting it to int would be undefined).
+    EXPECT_EQ(EventManager::scaledDelta(5, std::nanf("")), 0);
+    EXPECT_EQ(EventManager::scaledDelta(5, std::numeric_limits<float>::infinity()), 0);
+    EXPECT_EQ(EventManager::scaledDelta(5, 1e30f), 1 << 30);
+    EXPECT_EQ(EventManager::scaledDelta(-5, 1e30f), -(1 << 30));
+    EXPECT_EQ(EventManager::scaledDelta(INT_MIN, 3e9f), -(1 << 30));
 }
 
 class EventManagerTest : public testing::Test {
@@ -53,6 +63,27 @@ TEST_F(EventManagerTest, MovesThePointerWithinTheScreen) {
     EXPECT_EQ(events->getDeltaY(), 0);
 }
 
+TEST_F(EventManagerTest, ASpeedThatIsNotANumberOrHugeKeepsThePointerOnTheScreen) {
+    events->setMouseSpeed(std::nanf(""));
+    events->move(399 + 30, 299 - 20);
+    EXPECT_EQ(events->getDeltaX(), 0);
+    EXPECT_EQ(events->getMouseX(), 399);
+    events->setMouseSpeed(3e38f);
+    events->move(399 + 30, 299 - 20);
+    EXPECT_EQ(events->getMouseX(), 799);
+    EXPECT_EQ(events->getMouseY(), 599);
+    events->move(399 - 30, 299 + 20);
+    EXPECT_EQ(events->getMouseX(), 0);
+    EXPECT_EQ(events->getMouseY(), 0);
+
+    scratch.write("Engine.cfg", "SDL_SCREEN_WIDTH = 800\nSDL_SCREEN_HEIGHT = 600\nINPUT_MOUSE_SPEED = nan\n");
+    bg::gVarManager.free();
+    bg::gVarManager = bg::SharedPointer<bg::VarManager>(new bg::VarManager((scratch / "Engine.cfg").c_str()));
+    EventManager fromFile;
+    fromFile.move(399 + 30, 299 - 20);
+    EXPECT_EQ(fromFile.getDeltaX(), 0);
+}
+
 TEST_F(EventManagerTest, ButtonsAreDownFromPressToReleaseAndClickOnRelease) {
     events->button(SDL_BUTTON_LEFT, true);
     EXPECT_TRUE(events->leftDown());
@@ -75,6 +106,31 @@ TEST(Time, FramePeriodFollowsTheRefreshRate) {
     EXPECT_EQ(Time::framePeriod(85), 11u);
     EXPECT_EQ(Time::framePeriod(100), 10u);
     EXPECT_EQ(Time::framePeriod(5000), 1u);
+}
+
+// A clock the test drives: sleeping moves it on.
+std::uint32_t fakeNow = 1000;
+std::uint32_t fakeTicks() { return fakeNow; }
+void fakeSleep(std::uint32_t ms) { fakeNow += ms; }
+int fakeRate() { return 60; }
+
+TEST(Time, MeasuresFramesByTheClock) {
+    fakeNow = 1000;
+    Time time(bg::Clock{fakeTicks, fakeSleep, fakeRate});
+    fakeNow += 40;
+    time.update();
+    EXPECT_EQ(time.getFPSMax(), 25u);
+    EXPECT_FLOAT_EQ(time.getDt(), 0.04f);
+    fakeNow += 2000; // a pause
+    time.update();
+    EXPECT_EQ(time.getFPSMin(), 0u);
+    EXPECT_FLOAT_EQ(time.getDt(), 2.0f);
+    EXPECT_EQ(time.getFPSMid(), 12u); // (25 + 0) / 2
+    // A frame shorter than the period is slept out to it.
+    fakeNow += 3;
+    time.update();
+    EXPECT_EQ(time.getDt(), 0.016f);
+    EXPECT_EQ(time.getFPSMax(), 62u);
 }
 
 TEST(Time, CapsTheFrameRateAndKeepsStatistics) {
