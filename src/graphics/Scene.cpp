@@ -76,11 +76,8 @@ template <std::size_t N> int enumerant(const char* key, const Enumerant (&table)
     return fallback;
 }
 
-// Colour bits per channel for a buffer depth: a quarter of it, at most 4.
-int channelBits(int bufferSize) { return std::min(bufferSize / 4, 4); }
-
 void setColourAttributes(int bufferSize) {
-    const int bits = channelBits(bufferSize);
+    const int bits = Scene::channelBits(bufferSize);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, bits);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, bits);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, bits);

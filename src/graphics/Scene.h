@@ -76,6 +76,10 @@ public:
     // with multitexturing); done again for every new context.
     void prepareEnvironmentUnit();
 
+    // Colour bits asked for per channel for a buffer depth: a quarter of
+    // it, at most 4.
+    static int channelBits(int bufferSize) { return bufferSize / 4 < 4 ? bufferSize / 4 : 4; }
+
     bool isVideoOpen() const { return mVideoOpen; }
     bool isAudioOpen() const { return mContext != nullptr; }
     RenderState& renderState() { return mState; }

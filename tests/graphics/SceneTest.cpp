@@ -8,7 +8,11 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <AL/al.h>
+#include <SDL.h>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 using bg::gCamera;
 using bg::gTransform;
@@ -227,6 +231,162 @@ TEST_F(Scene, ErrorReportersDrainWhatIsPending) {
     EXPECT_TRUE(scene().errorGL("after a bad enable"));
     EXPECT_FALSE(scene().errorGL(""));
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Scene::errorGL( after a bad enable ) \nGL_INVALID_ENUM\n");
+}
+
+TEST_F(Scene, ColourBitsAreAQuarterOfTheBufferAtMostFour) {
+    EXPECT_EQ(bg::Scene::channelBits(32), 4);
+    EXPECT_EQ(bg::Scene::channelBits(16), 4);
+    EXPECT_EQ(bg::Scene::channelBits(8), 2);
+}
+
+// What OpenGL holds agrees with what the scene remembers.
+void expectStateAgrees(bg::Scene& s) {
+    for (int cap : {GL_ALPHA_TEST, GL_BLEND, GL_CULL_FACE, GL_DEPTH_TEST, GL_FOG, GL_LIGHTING, GL_TEXTURE_2D,
+                    GL_NORMALIZE})
+        EXPECT_EQ(glIsEnabled(cap) == GL_TRUE, s.isEnabled(cap)) << "capability " << cap;
+    GLboolean mask = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &mask);
+    EXPECT_EQ(mask == GL_TRUE, s.renderState().getDepthMask());
+    GLint value = 0;
+    glGetIntegerv(GL_SHADE_MODEL, &value);
+    EXPECT_EQ(value, s.renderState().getShadeModel());
+    glGetIntegerv(GL_CULL_FACE_MODE, &value);
+    EXPECT_EQ(value, s.renderState().getCullFaceMode());
+    glGetIntegerv(GL_BLEND_DST, &value);
+    EXPECT_EQ(value, s.renderState().getBlendFunc().destination);
+}
+
+// Reopening the window any number of times keeps the render state and
+// its stacks as they were, and the new context agrees with them.
+TEST_F(Scene, TwoHundredContextRestartsKeepTheStateAndTheStacks) {
+    build({{"GL_DEPTH_TEST", "1"}, {"GL_CULL_FACE", "1"}, {"GL_CULL_FACE_MODE", "GL_FRONT"}, {"GL_FOG", "1"}});
+    scene().set(GL_BLEND, true);
+    scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    scene().setShadeModel(GL_FLAT);
+    scene().set(GL_FOG, false);
+    scene().setBackgroundColor(0, 1, 0, 1);
+    testing::internal::CaptureStderr();
+    for (int i = 0; i < 200; ++i) {
+        if (i % 2) scene().endSDL(); // and every other time over an open window
+        scene().restartSDL();
+    }
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(scene().isVideoOpen());
+    expectStateAgrees(scene());
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_FOG));
+    GLint cull = 0;
+    glGetIntegerv(GL_CULL_FACE_MODE, &cull);
+    EXPECT_EQ(cull, GL_FRONT);
+    scene().clearBuffers();
+    unsigned char pixel[4] = {};
+    glReadPixels(10, 10, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    EXPECT_EQ(pixel[1], 255); // the script's background, not the fog colour
+
+    // The stacks hold what they held before: one entry each for the depth
+    // test and culling (start-up), and the script's pairs unwind.
+    for (int i = 0; i < 99; ++i) scene().set(GL_DEPTH_TEST, true);
+    bg::Scene* s = &scene();
+    EXPECT_EXIT(s->set(GL_DEPTH_TEST, true), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:Utils:#:DepthTest: mSize < mCapacity\n"));
+    for (int i = 0; i < 99; ++i) scene().restore(GL_DEPTH_TEST);
+    scene().restore(GL_FOG);
+    scene().restoreShadeModel();
+    scene().restoreBlendFunc();
+    scene().restore(GL_BLEND);
+    expectStateAgrees(scene());
+    EXPECT_TRUE(glIsEnabled(GL_FOG));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+}
+
+// Sphere mapping on texture unit 1 is part of what a new context gets.
+TEST_F(Scene, ANewContextGetsTheEnvironmentUnitBack) {
+    build();
+    if (!scene().hasMultiTexture()) GTEST_SKIP() << "no multitexturing";
+    scene().prepareEnvironmentUnit();
+    testing::internal::CaptureStderr();
+    scene().restartSDL();
+    testing::internal::GetCapturedStderr();
+    bg::gActiveTextureARB(GL_TEXTURE1_ARB);
+    GLint mode = 0;
+    glGetTexGeniv(GL_S, GL_TEXTURE_GEN_MODE, &mode);
+    bg::gActiveTextureARB(GL_TEXTURE0_ARB);
+    EXPECT_EQ(mode, GL_SPHERE_MAP);
+}
+
+TEST_F(Scene, TheTextureStateOfUnitOneIsTrackedApart) {
+    build({{"GL_TEXTURE_2D", "1"}});
+    if (!scene().hasMultiTexture()) GTEST_SKIP() << "no multitexturing";
+    bg::RenderState& state = scene().renderState();
+    state.setTexture2D(1, true);
+    bg::gActiveTextureARB(GL_TEXTURE1_ARB);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    bg::gActiveTextureARB(GL_TEXTURE0_ARB);
+    EXPECT_TRUE(state.restoreTexture2D(1));
+    bg::gActiveTextureARB(GL_TEXTURE1_ARB);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    bg::gActiveTextureARB(GL_TEXTURE0_ARB);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D)); // unit 0 untouched
+    EXPECT_FALSE(state.restoreTexture2D(1));
+}
+
+TEST_F(Scene, ErrorReportersWithAndWithoutContexts) {
+    build();
+    testing::internal::CaptureStderr();
+    SDL_SetError("something SDL said");
+    EXPECT_TRUE(scene().errorSDL("asked"));
+    // error() stops at the first reporter with something to say.
+    glEnable(0x1234);
+    EXPECT_TRUE(scene().error("all"));
+    EXPECT_TRUE(scene().errorGL(""));
+    SDL_ClearError();
+    alGetError();
+    ALfloat gain = 0;
+    alGetSourcef(12345, AL_GAIN, &gain); // no such source
+    EXPECT_TRUE(scene().errorAL("source"));
+    EXPECT_FALSE(scene().errorAL(""));
+    scene().endAL();
+    EXPECT_FALSE(scene().errorAL("closed"));
+    scene().endSDL();
+    EXPECT_FALSE(scene().errorGL("closed"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Scene::errorSDL( asked ) \nsomething SDL said\n"
+              "Scene::error( all ) \nsomething SDL said\n"
+              "GL_INVALID_ENUM\n"
+              "Scene::errorAL( source ) \nAL_INVALID_NAME\n"
+              "Scene::errorAL( closed ) \n"
+              "Scene::errorGL( closed ) \n");
+}
+
+// Drawn with a real context, read back: a point, a vector from a point and
+// a wire sphere, white on black in the overlay's pixel coordinates.
+TEST_F(Scene, TheMathsClassesDrawWhereTheyAre) {
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
+    scene().setBackgroundColor(0, 0, 0, 1);
+    scene().clearBuffers();
+    scene().glBegin2D();
+    glColor3f(1, 1, 1);
+    glPointSize(3);
+    bg::display(Point(400.5f, 300.5f, 0));
+    bg::display(Vector(100, 0, 0), Point(100, 100.5f, 0));
+    bg::BoundingSphere sphere;
+    sphere.position = Point(600, 300, 0);
+    sphere.radius = 50;
+    bg::display(sphere);
+    scene().glEnd2D();
+    std::vector<unsigned char> pixels(800 * 600 * 4);
+    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    const auto lit = [&](int x, int y) { return pixels[(y * 800 + x) * 4] > 128; };
+    EXPECT_TRUE(lit(400, 300));
+    EXPECT_FALSE(lit(405, 300));
+    EXPECT_TRUE(lit(150, 100));
+    EXPECT_FALSE(lit(150, 105));
+    EXPECT_FALSE(lit(250, 100)); // beyond the tip
+    int inside = 0, outside = 0;
+    for (int y = 200; y < 400; ++y)
+        for (int x = 520; x < 680; ++x) (std::abs(x - 600) <= 51 && std::abs(y - 300) <= 51 ? inside : outside) += lit(x, y);
+    EXPECT_GT(inside, 100);
+    EXPECT_EQ(outside, 0);
 }
 
 } // namespace
