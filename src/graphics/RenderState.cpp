@@ -7,6 +7,26 @@
 
 namespace bg {
 
+namespace {
+
+// Sends a value only when it changed and a context is there to take it.
+template <class V, class Send> void setAndSend(TrackedState<V>& state, const V& value, bool live, Send send) {
+    if (state.set(value) && live) send(value);
+}
+
+template <class V, class Send> bool restoreAndSend(TrackedState<V>& state, bool live, Send send) {
+    if (state.isEmpty()) return false;
+    if (state.restore() && live) send(state.current());
+    return true;
+}
+
+void sendBlendFunc(const BlendFunc& f) { glBlendFunc(f.source, f.destination); }
+void sendDepthMask(const bool& on) { glDepthMask(on ? GL_TRUE : GL_FALSE); }
+void sendShadeModel(const int& mode) { glShadeModel(mode); }
+void sendCullFaceMode(const int& mode) { glCullFace(mode); }
+
+} // namespace
+
 RenderState::RenderState()
     : mShadeModel("ShadeModel", GL_SMOOTH), mCullFaceMode("CullFaceMode", GL_BACK),
       mCapabilities{{GL_ALPHA_TEST, &mAlphaTest}, {GL_BLEND, &mBlend},         {GL_CULL_FACE, &mCullFace},
@@ -50,10 +70,10 @@ void RenderState::apply() const {
     if (!mLive) return;
     for (const Capability& c : mCapabilities) sendCapability(c.cap, c.state->current());
     if (mTextureUnits > 1) sendCapability(GL_TEXTURE_2D, mTexture2DUnit1.current(), 1);
-    glDepthMask(mDepthMask.current() ? GL_TRUE : GL_FALSE);
-    glShadeModel(mShadeModel.current());
-    glBlendFunc(mBlendFunc.current().source, mBlendFunc.current().destination);
-    glCullFace(mCullFaceMode.current());
+    sendDepthMask(mDepthMask.current());
+    sendShadeModel(mShadeModel.current());
+    sendBlendFunc(mBlendFunc.current());
+    sendCullFaceMode(mCullFaceMode.current());
 }
 
 RenderState::Result RenderState::set(int cap, bool value) {
@@ -97,44 +117,15 @@ bool RenderState::isTexture2DEnabled(int unit) const {
 }
 
 void RenderState::setBlendFunc(int source, int destination) {
-    if (mBlendFunc.set({source, destination}) && mLive) glBlendFunc(source, destination);
+    setAndSend(mBlendFunc, BlendFunc{source, destination}, mLive, sendBlendFunc);
 }
-
-bool RenderState::restoreBlendFunc() {
-    if (mBlendFunc.isEmpty()) return false;
-    if (mBlendFunc.restore() && mLive) glBlendFunc(mBlendFunc.current().source, mBlendFunc.current().destination);
-    return true;
-}
-
-void RenderState::setDepthMask(bool value) {
-    if (mDepthMask.set(value) && mLive) glDepthMask(value ? GL_TRUE : GL_FALSE);
-}
-
-bool RenderState::restoreDepthMask() {
-    if (mDepthMask.isEmpty()) return false;
-    if (mDepthMask.restore() && mLive) glDepthMask(mDepthMask.current() ? GL_TRUE : GL_FALSE);
-    return true;
-}
-
-void RenderState::setShadeModel(int mode) {
-    if (mShadeModel.set(mode) && mLive) glShadeModel(mode);
-}
-
-bool RenderState::restoreShadeModel() {
-    if (mShadeModel.isEmpty()) return false;
-    if (mShadeModel.restore() && mLive) glShadeModel(mShadeModel.current());
-    return true;
-}
-
-void RenderState::setCullFaceMode(int mode) {
-    if (mCullFaceMode.set(mode) && mLive) glCullFace(mode);
-}
-
-bool RenderState::restoreCullFaceMode() {
-    if (mCullFaceMode.isEmpty()) return false;
-    if (mCullFaceMode.restore() && mLive) glCullFace(mCullFaceMode.current());
-    return true;
-}
+bool RenderState::restoreBlendFunc() { return restoreAndSend(mBlendFunc, mLive, sendBlendFunc); }
+void RenderState::setDepthMask(bool value) { setAndSend(mDepthMask, value, mLive, sendDepthMask); }
+bool RenderState::restoreDepthMask() { return restoreAndSend(mDepthMask, mLive, sendDepthMask); }
+void RenderState::setShadeModel(int mode) { setAndSend(mShadeModel, mode, mLive, sendShadeModel); }
+bool RenderState::restoreShadeModel() { return restoreAndSend(mShadeModel, mLive, sendShadeModel); }
+void RenderState::setCullFaceMode(int mode) { setAndSend(mCullFaceMode, mode, mLive, sendCullFaceMode); }
+bool RenderState::restoreCullFaceMode() { return restoreAndSend(mCullFaceMode, mLive, sendCullFaceMode); }
 
 void RenderState::initCullFaceMode(int mode) {
     mCullFaceMode.assume(mode);

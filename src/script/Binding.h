@@ -322,7 +322,7 @@ template <auto function, class T> int invoke(lua_State* L, T& object) {
 
 // What the two kinds of binding share: the engine object of the call, the
 // generic methods, and no globals unless a class registers some.
-template <class T> class BindingOf {
+template <class B, class T> class BindingOf {
 public:
     using Object = T;
     explicit BindingOf(void* object) : mObject(static_cast<T*>(object)) {}
@@ -339,14 +339,6 @@ public:
     static void registerAccessors(lua_State*) {}
     static void registerConstants(lua_State*) {}
 
-private:
-    T* mObject;
-};
-
-// A script class whose objects each own one engine object of type T.
-template <class B, class T> class ValueBinding : public BindingOf<T> {
-public:
-    using BindingOf<T>::BindingOf;
     // The method-list functions: a member function of the binding class;
     // the engine class's member function of the same meaning
     // ({"getDt", call<&Time::getDt>}); several getters' results for a method
@@ -354,9 +346,18 @@ public:
     template <auto function>
     static constexpr lua_CFunction method = &ScriptBinding<B>::template dispatch<function>;
     template <auto function>
-    static constexpr lua_CFunction call = &ScriptBinding<B>::template dispatch<&BindingOf<T>::template invoke<function>>;
+    static constexpr lua_CFunction call = &ScriptBinding<B>::template dispatch<&BindingOf::template invoke<function>>;
     template <auto... getters>
-    static constexpr lua_CFunction get = &ScriptBinding<B>::template dispatch<&BindingOf<T>::template getAll<getters...>>;
+    static constexpr lua_CFunction get = &ScriptBinding<B>::template dispatch<&BindingOf::template getAll<getters...>>;
+
+private:
+    T* mObject;
+};
+
+// A script class whose objects each own one engine object of type T.
+template <class B, class T> class ValueBinding : public BindingOf<B, T> {
+public:
+    using BindingOf<B, T>::BindingOf;
     static void* live(ScriptObject* object) { return object->object; }
     static void release(ScriptObject* object) {
         delete static_cast<T*>(object->object);
@@ -366,19 +367,9 @@ public:
 
 // A script class whose objects stand for the engine singleton held in
 // `slot`. Any number of script objects may share it; none frees it.
-template <class B, class T, SharedPointer<T>& slot> class SingletonBinding : public BindingOf<T> {
+template <class B, class T, SharedPointer<T>& slot> class SingletonBinding : public BindingOf<B, T> {
 public:
-    using BindingOf<T>::BindingOf;
-    // The method-list functions: a member function of the binding class;
-    // the engine class's member function of the same meaning
-    // ({"getDt", call<&Time::getDt>}); several getters' results for a method
-    // without arguments ({"getScreenSize", get<&T::getWidth, &T::getHeight>}).
-    template <auto function>
-    static constexpr lua_CFunction method = &ScriptBinding<B>::template dispatch<function>;
-    template <auto function>
-    static constexpr lua_CFunction call = &ScriptBinding<B>::template dispatch<&BindingOf<T>::template invoke<function>>;
-    template <auto... getters>
-    static constexpr lua_CFunction get = &ScriptBinding<B>::template dispatch<&BindingOf<T>::template getAll<getters...>>;
+    using BindingOf<B, T>::BindingOf;
     static void* live(ScriptObject*) { return slot.get(); }
     static void release(ScriptObject*) {}
     static T* construct(lua_State*) { return slot.get(); }
