@@ -176,13 +176,16 @@ private:
     // 1, where the new userdata goes, so the arguments keep their places.
     static int create(lua_State* L) {
         if (lua_gettop(L) == 0) lua_settop(L, 1);
+        // Made whole (metatable attached, no engine object yet) before
+        // anything can fail: an object an error leaves behind is collected
+        // like any other, and frees nothing.
         auto* object = static_cast<ScriptObject*>(lua_newuserdata(L, sizeof(ScriptObject)));
         *object = ScriptObject{&tag, nullptr};
+        pushMetatable(L);
+        lua_setmetatable(L, -2);
         lua_replace(L, 1);
         object->object = B::construct(L);
         lua_settop(L, 1);
-        pushMetatable(L);
-        lua_setmetatable(L, 1);
         return 1;
     }
 
