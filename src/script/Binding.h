@@ -82,20 +82,20 @@ public:
         lua_setfield(L, metatable, "__metatable");
         lua_pushvalue(L, methods);
         lua_setfield(L, metatable, "__index");
-        pushEntryClosure(L, {&tag, "__tostring", nullptr, true}, toString, 0);
+        pushEntryClosure(L, {&tag, "__tostring", nullptr, true}, toString);
         lua_setfield(L, metatable, "__tostring");
-        pushEntryClosure(L, {&tag, "__gc", nullptr, true}, collect, 0);
+        pushEntryClosure(L, {&tag, "__gc", nullptr, true}, collect);
         lua_setfield(L, metatable, "__gc");
 
         lua_newtable(L); // MT, whose __call is the same function as M.new
-        pushEntryClosure(L, {&tag, B::className, ":new", false}, create, 0);
+        pushEntryClosure(L, {&tag, B::className, ":new", false}, create);
         lua_pushvalue(L, -1);
         lua_setfield(L, methods, "new");
         lua_setfield(L, -2, "__call");
         lua_setmetatable(L, methods);
 
         for (const Method<B>* method = B::methods; method->name; ++method) {
-            pushEntryClosure(L, {&tag, method->name, method->countName, true}, method->function, 0);
+            pushEntryClosure(L, {&tag, method->name, method->countName, true}, method->function);
             lua_setfield(L, methods, method->name);
         }
         lua_pop(L, 2);
@@ -142,10 +142,10 @@ public:
 private:
     static inline const ClassTag tag{B::className};
 
-    static void pushEntryClosure(lua_State* L, const CallEntry& entry, lua_CFunction function, int extra) {
+    // Every function the class registers carries its CallEntry.
+    static void pushEntryClosure(lua_State* L, const CallEntry& entry, lua_CFunction function) {
         *static_cast<CallEntry*>(lua_newuserdata(L, sizeof(CallEntry))) = entry;
-        if (extra > 0) lua_insert(L, -1 - extra);
-        lua_pushcclosure(L, function, 1 + extra);
+        lua_pushcclosure(L, function, 1);
     }
 
     static bool isMine(lua_State* L, int index, const ScriptObject* object) {
