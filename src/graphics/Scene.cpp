@@ -2,6 +2,7 @@
 
 #include "config/Var.h"
 #include "graphics/Camera.h"
+#include "graphics/Light.h"
 #include "graphics/Primitives.h"
 #include "graphics/Transform.h"
 #include "input/EventManager.h"
@@ -131,9 +132,11 @@ Scene::Scene(bool fullScreen) {
     gTime = SharedPointer<Time>(new Time);
     gEventManager = SharedPointer<EventManager>(new EventManager);
     gCamera = SharedPointer<Camera>(new Camera(Point(0, 0, 6), Point(0, 0, 0), Vector(0, 1, 0)));
+    gLightManager = SharedPointer<LightManager>(new LightManager);
 }
 
 Scene::~Scene() {
+    gLightManager.free();
     gCamera.free();
     gEventManager.free();
     gTime.free();
@@ -517,6 +520,8 @@ void Scene::restartSDL() {
     if (mVideoOpen) endSDL();
     initSDLContext();
     initGLContext();
+    // The lights' record must stay true of the new context at once.
+    if (!gLightManager.isNull()) gLightManager->restart();
 }
 
 void Scene::restartAL() {

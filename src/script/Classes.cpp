@@ -2,8 +2,11 @@
 
 #include "script/BoundingSphereBinding.h"
 #include "script/CameraBinding.h"
+#include "script/ColorBinding.h"
 #include "script/EventManagerBinding.h"
 #include "script/FileBinding.h"
+#include "script/LightManagerBinding.h"
+#include "script/MaterialBinding.h"
 #include "script/MatrixBinding.h"
 #include "script/PlaneBinding.h"
 #include "script/PointBinding.h"
@@ -27,7 +30,10 @@ void registerClasses(lua_State* L) {
     ScriptBinding<MatrixBinding>::registerClass(L);
     ScriptBinding<BoundingSphereBinding>::registerClass(L);
     ScriptBinding<CameraBinding>::registerClass(L);
+    ScriptBinding<MaterialBinding>::registerClass(L);
+    ScriptBinding<ColorBinding>::registerClass(L);
     ScriptBinding<TimeBinding>::registerClass(L);
+    ScriptBinding<LightManagerBinding>::registerClass(L);
     ScriptBinding<EventManagerBinding>::registerClass(L);
     ScriptBinding<SceneBinding>::registerClass(L);
 }

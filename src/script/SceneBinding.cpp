@@ -1,5 +1,7 @@
 #include "script/SceneBinding.h"
 
+#include "script/ColorBinding.h"
+
 #include <GL/gl.h>
 
 namespace bg {
@@ -31,9 +33,10 @@ void SceneBinding::registerConstants(lua_State* L) {
     bg::registerConstants(L, constants);
 }
 
+// A Color, or four numbers made into one.
 int SceneBinding::setBackgroundColor(lua_State* L) {
-    expectArgs(L, 4);
-    object().setBackgroundColor(argFloat(L, 1), argFloat(L, 2), argFloat(L, 3), argFloat(L, 4));
+    const Color c = argValue<Color>(L);
+    object().setBackgroundColor(c.getR(), c.getG(), c.getB(), c.getA());
     return 0;
 }
 

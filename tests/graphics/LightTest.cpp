@@ -1,0 +1,252 @@
+// Colours, materials and lights, with a real OpenGL context: what OpenGL
+// holds is read back, and what it draws is read as pixels.
+
+#include "graphics/Light.h"
+#include "graphics/Transform.h"
+#include "support/SceneFixture.h"
+
+#include <GL/gl.h>
+#include <vector>
+
+using bg::BoundingSphere;
+using bg::Color;
+using bg::gLightManager;
+using bg::Material;
+using bg::Point;
+
+namespace {
+
+void expectColor(const Color& c, float r, float g, float b, float a) {
+    EXPECT_NEAR(c.getR(), r, 1e-5f);
+    EXPECT_NEAR(c.getG(), g, 1e-5f);
+    EXPECT_NEAR(c.getB(), b, 1e-5f);
+    EXPECT_NEAR(c.getA(), a, 1e-5f);
+}
+
+TEST(Color, OnlyTheUpperLimitApplies) {
+    expectColor(Color(), 1, 1, 1, 1);
+    expectColor(Color(2, 0.5f, -1, 1), 1, 0.5f, -1, 1);
+    Color c;
+    c.setR(7);
+    c.setA(-3);
+    expectColor(c, 1, 1, 1, -3);
+    expectColor(Color(0.6f, 0.2f, 0.1f, 0.5f).mul(2), 1, 0.4f, 0.2f, 1);
+    expectColor(Color(1, 1, 1, 0.5f).monocrome(), 1, 1, 1, 0.5f);
+    expectColor(Color(1, 0, 0, 1).monocrome(), 0.3f, 0.3f, 0.3f, 1);
+}
+
+TEST(Color, HueSaturationAndBrightnessByTheEnginesTable) {
+    float h, s, br;
+    Color(1, 0, 0, 1).getHSB(h, s, br);
+    EXPECT_FLOAT_EQ(h, 0);
+    EXPECT_FLOAT_EQ(s, 100);
+    EXPECT_FLOAT_EQ(br, 100);
+    Color c;
+    c.setHSBA(120, 100, 100, 1);
+    expectColor(c, 0, 1, 0, 1);
+    c.setHSBA(240, 100, 100, 2);
+    expectColor(c, 0, 0, 1, 1); // alpha limited, the rest not
+    // Full brightness and saturation come back as they went in.
+    for (float hue : {0.0f, 60.0f, 120.0f, 180.0f, 240.0f, 300.0f}) {
+        c.setHSBA(hue, 100, 100, 1);
+        EXPECT_NEAR(c.getH(), hue, 1e-3f) << hue;
+        EXPECT_NEAR(c.getS(), 100, 1e-3f);
+        EXPECT_NEAR(c.getBr(), 100, 1e-3f);
+    }
+    // The table's own inner terms: sector 0 at v = 0.5, s = 1, h' = 0.5
+    // gives g = v - (v - h') * s = 0.5 (the textbook conversion: 0.25).
+    c.setHSBA(30, 100, 50, 1);
+    expectColor(c, 0.5f, 0.5f, 0, 1);
+    // A grey has hue 0; the setters that keep the hue use that.
+    Color grey(0.5f, 0.5f, 0.5f, 1);
+    EXPECT_EQ(grey.getH(), 0);
+    EXPECT_EQ(grey.getS(), 0);
+    grey.setS(100);
+    expectColor(grey, 0.5f, 0, 0, 1);
+    // A hue too large for an int is the last sector, not undefined.
+    c.setHSBA(1e30f, 0, 100, 1);
+    EXPECT_EQ(c.getR(), 1);
+}
+
+TEST(Material, StoresAsGivenAndCombinesWithLimits) {
+    const Material sum = Material().add(Material());
+    const float* v = sum.get();
+    EXPECT_FLOAT_EQ(v[0], 0.4f);
+    EXPECT_FLOAT_EQ(v[4], 1.0f); // limited
+    EXPECT_FLOAT_EQ(v[11], 1.0f);
+    EXPECT_FLOAT_EQ(v[15], 1.0f);
+    EXPECT_FLOAT_EQ(v[16], 0);
+    Material m;
+    m.setDiffuse(3, 2, 1, 0.5f);
+    m.setShininess(100);
+    EXPECT_FLOAT_EQ(m.getDiffuse().r, 3); // stored unclamped
+    const Material product = m.mul(m);
+    EXPECT_FLOAT_EQ(product.getDiffuse().r, 9);
+    EXPECT_FLOAT_EQ(product.getShininess(), 128);
+    EXPECT_FLOAT_EQ(m.add(m).getShininess(), 128);
+    m.setOpacity(0.25f);
+    EXPECT_FLOAT_EQ(m.getOpacity(), 0.25f);
+    EXPECT_FLOAT_EQ(m.getEmission().a, 0.25f);
+}
+
+class Lights : public bgtest::SceneTest {
+protected:
+    bg::LightManager& lights() { return *gLightManager; }
+    // "On" in the manager exactly when OpenGL has the light enabled.
+    void expectInvariant() {
+        for (int id = 0; id < 8; ++id)
+            EXPECT_EQ(lights().isOn(id), glIsEnabled(GL_LIGHT0 + id) == GL_TRUE) << "light " << id;
+    }
+    // A unit quad at the origin facing +z, in the overlay's pixel space
+    // scaled up, drawn flat white and read back at the centre.
+    unsigned char drawQuad(float nx, float ny, float nz) {
+        scene().clearBuffers();
+        glBegin(GL_QUADS);
+        glNormal3f(nx, ny, nz);
+        glVertex3f(-1, -1, 0);
+        glVertex3f(1, -1, 0);
+        glVertex3f(1, 1, 0);
+        glVertex3f(-1, 1, 0);
+        glEnd();
+        unsigned char pixel[4] = {};
+        glReadPixels(400, 300, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+        return pixel[0];
+    }
+    void lookAtQuad() {
+        bg::gTransform->matrixMode(GL_MODELVIEW);
+        bg::gTransform->loadIdentity();
+        bg::gTransform->translate(0, 0, -3);
+    }
+};
+
+TEST_F(Lights, EightSlotsAndTheDefaultsOfAnInvalidId) {
+    build({{"GL_LIGHTING", "1"}});
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(lights().addLight(), i);
+    EXPECT_EQ(lights().addLight(), -1);
+    lights().removeLight(3);
+    EXPECT_EQ(lights().addLight(), 3);
+    EXPECT_EQ(lights().getRadius(9), 1.0f);
+    EXPECT_TRUE(lights().getInfinite(9));
+    const Point none = lights().getPosition(-1);
+    EXPECT_TRUE(none.x == 0 && none.y == 0 && none.z == 0);
+    lights().enable(42); // ignored
+    expectInvariant();
+}
+
+TEST_F(Lights, ParametersAreSentTheMomentTheyAreSet) {
+    build({{"GL_LIGHTING", "1"}});
+    bg::gTransform->loadIdentity();
+    const int id = lights().addLight();
+    expectInvariant();
+    GLfloat position[4] = {}, quadratic = -1;
+    lights().setPosition(id, Point(1, 2, 3));
+    glGetLightfv(GL_LIGHT0 + id, GL_POSITION, position);
+    EXPECT_EQ(position[3], 0.0f);
+    EXPECT_EQ(position[1], 2.0f);
+    lights().setInfinite(id, false);
+    glGetLightfv(GL_LIGHT0 + id, GL_POSITION, position);
+    glGetLightfv(GL_LIGHT0 + id, GL_QUADRATIC_ATTENUATION, &quadratic);
+    EXPECT_EQ(position[3], 1.0f);
+    EXPECT_FLOAT_EQ(quadratic, 10.0f); // falloff over radius cubed
+    lights().setRadius(id, 2, 4);
+    glGetLightfv(GL_LIGHT0 + id, GL_QUADRATIC_ATTENUATION, &quadratic);
+    EXPECT_FLOAT_EQ(quadratic, 0.5f);
+    lights().setDiffuse(id, 0.5f, 0.25f, 0, 1);
+    GLfloat diffuse[4] = {};
+    glGetLightfv(GL_LIGHT0 + id, GL_DIFFUSE, diffuse);
+    EXPECT_EQ(diffuse[1], 0.25f);
+    expectInvariant(); // a setter leaves an off light off
+
+    // A point light waits for selectLights; touching counts.
+    lights().enable(id);
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT0 + id));
+    BoundingSphere sphere;
+    sphere.position = Point(1, 2, 3 + 2 + 1); // light radius 2 + sphere radius 1
+    sphere.radius = 1;
+    lights().selectLights(sphere);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0 + id));
+    sphere.position.z += 0.01f;
+    lights().selectLights(sphere);
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT0 + id));
+    expectInvariant();
+    // Infinite again, and enabled: on at once.
+    lights().setInfinite(id, true);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0 + id));
+    lights().disable(id);
+    expectInvariant();
+    lights().enable(id);
+    lights().removeLight(id);
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT0 + id));
+    expectInvariant();
+
+    // A new context gets every light again, on or off, and the script's
+    // own restart changes nothing.
+    const int other = lights().addLight();
+    lights().enable(other);
+    lights().setDiffuse(other, 0, 0.5f, 0, 1);
+    testing::internal::CaptureStderr();
+    scene().restartSDL();
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0 + other));
+    glGetLightfv(GL_LIGHT0 + other, GL_DIFFUSE, diffuse);
+    EXPECT_EQ(diffuse[1], 0.5f);
+    expectInvariant();
+    lights().restart();
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0 + other));
+    expectInvariant();
+}
+
+TEST_F(Lights, ALitQuadIsBrighterFacingTheLight) {
+    build({{"GL_LIGHTING", "1"}, {"GL_CULL_FACE", "0"}, {"GL_DEPTH_TEST", "0"},
+           {"GL_LIGHT_MODEL_AMBIENT_R", "0"}, {"GL_LIGHT_MODEL_AMBIENT_G", "0"}, {"GL_LIGHT_MODEL_AMBIENT_B", "0"}});
+    scene().setBackgroundColor(0, 0, 0, 1);
+    Material white;
+    white.setDiffuse(1, 1, 1, 1);
+    white.setAmbient(0, 0, 0, 1);
+    white.use();
+    lookAtQuad();
+    const int id = lights().addLight();
+    lights().setPosition(id, Point(0, 0, 1)); // towards the viewer, at infinity
+    lights().enable(id);
+    const int facing = drawQuad(0, 0, 1);
+    const int edgeOn = drawQuad(1, 0, 0);
+    EXPECT_GT(facing, 200);
+    EXPECT_LT(edgeOn, 30);
+
+    // A point light reaches exactly as far as the two radii.
+    lights().setInfinite(id, false);
+    lights().setPosition(id, Point(0, 0, 2));
+    lights().setRadius(id, 2, 0.0001f);
+    BoundingSphere quad;
+    quad.position = Point(0, 0, -1);
+    quad.radius = 1; // distance 3 = 2 + 1
+    lights().selectLights(quad);
+    EXPECT_GT(drawQuad(0, 0, 1), 200);
+    quad.position = Point(0, 0, -1.01f);
+    lights().selectLights(quad);
+    EXPECT_LT(drawQuad(0, 0, 1), 10);
+
+    // Emission shows with no light at all.
+    lights().disable(id);
+    Material glowing;
+    glowing.setEmission(1, 0, 0, 1);
+    glowing.use();
+    EXPECT_GT(drawQuad(0, 0, 1), 200);
+    Material().use();
+}
+
+TEST_F(Lights, ColorUseIsTheColourOfUnlitGeometry) {
+    build({{"GL_LIGHTING", "0"}, {"GL_CULL_FACE", "0"}, {"GL_DEPTH_TEST", "0"}});
+    scene().setBackgroundColor(0, 0, 0, 1);
+    lookAtQuad();
+    Color(0.2f, 0.6f, 1, 1).use();
+    scene().clearBuffers();
+    drawQuad(0, 0, 1);
+    unsigned char pixel[4] = {};
+    glReadPixels(400, 300, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    EXPECT_NEAR(pixel[0], 51, 2);
+    EXPECT_NEAR(pixel[1], 153, 2);
+    EXPECT_NEAR(pixel[2], 255, 2);
+}
+
+} // namespace
