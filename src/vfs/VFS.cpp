@@ -7,7 +7,12 @@
 #include <cstdio>
 #include <memory>
 #include <sys/stat.h>
+#include <AL/al.h>
+#include <SDL.h>
+#include <SDL_image.h>
+#include <cstring>
 #include <unzip.h>
+#include <vorbis/vorbisfile.h>
 
 namespace bg {
 
@@ -29,6 +34,8 @@ constexpr unsigned long RATIO_SLACK = 4096;
 // Buffers for file contents: size + 1 bytes, or null when memory is short.
 char* allocateBuffer(int size) { return new (std::nothrow) char[static_cast<std::size_t>(size) + 1]; }
 } // namespace
+
+VFS::VFS() : mImageBuffer(new std::uint32_t[MAX_TEXTURE_WIDTH * MAX_TEXTURE_HEIGHT]) {}
 
 VFS::~VFS() { close(); }
 
@@ -263,6 +270,314 @@ bool File::loadFromDisk(const FixedString& path) {
         return false;
     }
     return true;
+}
+
+// ---------------------------------------------------------------------------
+// Images
+
+namespace {
+
+std::uint32_t bigEndian32(const unsigned char* p) {
+    return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
+}
+unsigned littleEndian16(const unsigned char* p) { return unsigned(p[0]) | unsigned(p[1]) << 8; }
+
+// The decoders allocate the whole picture before they read it: a few bytes
+// claiming 60000 x 60000 pixels would take 14 GB. The sizes the headers of
+// the common formats claim are checked first.
+constexpr long MAX_IMAGE_SIDE = 16384;
+
+bool claimsTooManyPixels(const unsigned char* data, std::size_t size, const char* hint) {
+    long width = 0, height = 0;
+    if (size >= 24 && std::memcmp(data, "\x89PNG", 4) == 0) {
+        width = bigEndian32(data + 16), height = bigEndian32(data + 20);
+    } else if (size >= 26 && data[0] == 'B' && data[1] == 'M') {
+        if (littleEndian16(data + 14) == 12) { // the old OS/2 header: 16-bit sizes
+            width = littleEndian16(data + 18), height = littleEndian16(data + 20);
+        } else {
+            std::int32_t w, h;
+            std::memcpy(&w, data + 18, 4), std::memcpy(&h, data + 22, 4);
+            width = std::labs(static_cast<long>(w)), height = std::labs(static_cast<long>(h));
+        }
+    } else if (size >= 4 && data[0] == 0xFF && data[1] == 0xD8) {
+        // JPEG: the frame header (SOFn) holds the size.
+        for (std::size_t at = 2; at + 9 < size;) {
+            if (data[at] != 0xFF) break;
+            const unsigned marker = data[at + 1];
+            const unsigned length = unsigned(data[at + 2]) << 8 | data[at + 3];
+            if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+                height = long(data[at + 5]) << 8 | data[at + 6];
+                width = long(data[at + 7]) << 8 | data[at + 8];
+                break;
+            }
+            at += 2 + length;
+        }
+    } else if (size >= 10 && std::memcmp(data, "GIF8", 4) == 0) {
+        width = littleEndian16(data + 6), height = littleEndian16(data + 8);
+    } else if (size >= 18 && hint && (std::strcmp(hint, "tga") == 0 || std::strcmp(hint, "TGA") == 0)) {
+        width = littleEndian16(data + 12), height = littleEndian16(data + 14);
+    }
+    return width > MAX_IMAGE_SIDE || height > MAX_IMAGE_SIDE;
+}
+
+// The power-of-two test, by doubling as the texture code always has.
+int textureSize(int value) {
+    long size = 1;
+    while (size < value) size *= 2;
+    return static_cast<int>(size);
+}
+
+std::uint32_t readPixel(const Uint8* p, int bytes) {
+    switch (bytes) {
+    case 1: return *p;
+    case 2: {
+        Uint16 v;
+        std::memcpy(&v, p, 2);
+        return v;
+    }
+    case 3:
+#if SDL_BYTEORDER == SDL_BIG_ENDIAN
+        return std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2];
+#else
+        return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16;
+#endif
+    default: {
+        Uint32 v;
+        std::memcpy(&v, p, 4);
+        return v;
+    }
+    }
+}
+
+} // namespace
+
+std::uint32_t ImageData::getPixel(int x, int y) const {
+    if (x < 0 || x >= width) BG_ERROR("ImageData::getPixel : x out of bounds");
+    if (y < 0 || y >= height) BG_ERROR("ImageData::getPixel : y out of bounds");
+    if (width < 1 || height < 1 || pixels.isNull()) return 0;
+    x = std::max(0, std::min(x, width - 1));
+    y = std::max(0, std::min(y, height - 1));
+    return pixels.get()[y * width + x];
+}
+
+std::uint32_t ImageData::setPixel(int x, int y, std::uint32_t pixel) {
+    if (x < 0 || x >= width) BG_ERROR("ImageData::setPixel : x out of bounds");
+    if (y < 0 || y >= height) BG_ERROR("ImageData::setPixel : y out of bounds");
+    if (width < 1 || height < 1 || pixels.isNull()) return 0;
+    x = std::max(0, std::min(x, width - 1));
+    y = std::max(0, std::min(y, height - 1));
+    return pixels.get()[y * width + x] = pixel;
+}
+
+ImageData VFS::loadImage(const FixedString& name, bool textureBuffer) {
+    File file;
+    if (!file.load(name, true)) {
+        BG_ERROR(FixedString("VFS::loadImage(") + name + " ) : Unable to open the file");
+        return ImageData();
+    }
+    return loadImage(file, textureBuffer);
+}
+
+// Every pixel goes through the decoded surface's own format (SDL_GetRGBA),
+// so whatever layout or palette the decoder chose comes out as R, G, B, A:
+// copying the bytes as they lie would swap red and blue for BMP and TGA and
+// turn palette indices into grey levels.
+ImageData VFS::loadImage(const File& file, bool textureBuffer) {
+    const FixedString& name = file.getName();
+    const FixedString failure = FixedString("VFS::loadImage( ") + name + " ) : unable to load image!";
+    const char* dot = std::strrchr(name.c_str(), '.');
+    const char* hint = dot ? dot + 1 : nullptr;
+    const auto* data = reinterpret_cast<const unsigned char*>(file.getData());
+    if (!data || file.getSize() < 1 || claimsTooManyPixels(data, static_cast<std::size_t>(file.getSize()), hint)) {
+        BG_ERROR(failure);
+        return ImageData();
+    }
+    SDL_RWops* stream = SDL_RWFromConstMem(data, file.getSize());
+    SDL_Surface* surface = stream ? IMG_LoadTyped_RW(stream, 1, const_cast<char*>(hint)) : nullptr;
+    // A damaged header can give a surface whose own numbers do not agree
+    // (bits and bytes per pixel, row pitch): such a surface is not read.
+    const SDL_PixelFormat* format = surface ? surface->format : nullptr;
+    const bool sound = format && surface->pixels && surface->w > 0 && surface->h > 0 && format->BytesPerPixel >= 1 &&
+                       format->BytesPerPixel <= 4 && format->BitsPerPixel > 8 * (format->BytesPerPixel - 1) &&
+                       format->BitsPerPixel <= 8 * format->BytesPerPixel &&
+                       surface->pitch >= surface->w * format->BytesPerPixel;
+    if (!sound) {
+        if (surface) SDL_FreeSurface(surface);
+        BG_ERROR(failure);
+        return ImageData();
+    }
+    const int width = surface->w, height = surface->h;
+    if (textureBuffer) {
+        if (width != textureSize(width)) assertionFailed(__FILE__, __LINE__, "imgWidth == textureSize( imgWidth )");
+        if (height != textureSize(height)) assertionFailed(__FILE__, __LINE__, "imgHeight == textureSize( imgHeight )");
+        if (width > MAX_TEXTURE_WIDTH) assertionFailed(__FILE__, __LINE__, "imgWidth <= MAX_TEXTURE_WIDTH");
+        if (height > MAX_TEXTURE_HEIGHT) assertionFailed(__FILE__, __LINE__, "imgHeight <= MAX_TEXTURE_HEIGHT");
+    }
+    ImageData image;
+    image.width = width;
+    image.height = height;
+    image.bytesPerPixel = 4;
+    if (textureBuffer) {
+        image.pixels = mImageBuffer;
+    } else {
+        image.pixels = SharedArray<std::uint32_t>(
+            new (std::nothrow) std::uint32_t[static_cast<std::size_t>(width) * static_cast<std::size_t>(height)]);
+        if (image.pixels.isNull()) {
+            SDL_FreeSurface(surface);
+            BG_ERROR(failure);
+            return ImageData();
+        }
+    }
+    SDL_LockSurface(surface);
+    const int bytes = surface->format->BytesPerPixel;
+    std::uint32_t* out = image.pixels.get();
+    // Bottom row first: row y of the result is row height - 1 - y of the picture.
+    for (int y = 0; y < height; ++y) {
+        const auto* row = static_cast<const Uint8*>(surface->pixels) + (height - 1 - y) * surface->pitch;
+        for (int x = 0; x < width; ++x) {
+            Uint8 rgba[4];
+            SDL_GetRGBA(readPixel(row + x * bytes, bytes), surface->format, &rgba[0], &rgba[1], &rgba[2], &rgba[3]);
+            std::memcpy(out + static_cast<std::size_t>(y) * width + x, rgba, 4);
+        }
+    }
+    SDL_UnlockSurface(surface);
+    SDL_FreeSurface(surface);
+    return image;
+}
+
+// ---------------------------------------------------------------------------
+// Sounds
+
+namespace {
+
+// vorbisfile reads the sound from the File's bytes through these.
+struct MemoryStream {
+    const char* data;
+    std::size_t position;
+    std::size_t size;
+};
+
+std::size_t readStream(void* buffer, std::size_t elementSize, std::size_t count, void* source) {
+    auto* stream = static_cast<MemoryStream*>(source);
+    const std::size_t wanted = elementSize * count;
+    const std::size_t n = std::min(wanted, stream->size - stream->position);
+    std::memcpy(buffer, stream->data + stream->position, n);
+    stream->position += n;
+    return n;
+}
+
+int seekStream(void* source, ogg_int64_t offset, int origin) {
+    auto* stream = static_cast<MemoryStream*>(source);
+    const auto size = static_cast<ogg_int64_t>(stream->size);
+    ogg_int64_t position = static_cast<ogg_int64_t>(stream->position);
+    if (origin == SEEK_SET)
+        position = offset;
+    else if (origin == SEEK_CUR)
+        position += offset;
+    else if (origin == SEEK_END)
+        position = size;
+    stream->position = static_cast<std::size_t>(std::max<ogg_int64_t>(0, std::min(position, size)));
+    return 0;
+}
+
+int closeStream(void*) { return 1; }
+long tellStream(void* source) { return static_cast<long>(static_cast<MemoryStream*>(source)->position); }
+
+const ov_callbacks STREAM_CALLBACKS = {readStream, seekStream, closeStream, tellStream};
+constexpr int BLOCK = 4096;
+// A stream that only answers errors must not keep the engine in its loop.
+constexpr int MAX_ERRORS_IN_A_ROW = 64;
+
+} // namespace
+
+// A sound is decoded once: its PCM size comes from the size table, else
+// from the stream's own length; only a stream that cannot tell its length
+// is decoded twice. A table entry smaller than the sound never writes past
+// the buffer: decoding stops there, reported once as corrupted.
+SoundData VFS::loadSound(const FixedString& name) {
+    const FixedString where = FixedString("VFS::loadSound( ") + name + " ) : ";
+    File file;
+    if (!file.load(name, true)) {
+        BG_ERROR(where + "Unable to open the file");
+        return SoundData();
+    }
+    MemoryStream stream{file.getData(), 0, static_cast<std::size_t>(file.getSize())};
+    OggVorbis_File vorbis;
+    if (ov_open_callbacks(&stream, &vorbis, nullptr, 0, STREAM_CALLBACKS) < 0) {
+        BG_ERROR(where + "Invalid ogg format ");
+        return SoundData();
+    }
+    const vorbis_info* info = ov_info(&vorbis, -1);
+    if (!info) {
+        BG_ERROR(where + "vi == NULL");
+        ov_clear(&vorbis);
+        return SoundData();
+    }
+    SoundData sound;
+    sound.format = info->channels > 1 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
+    sound.frequency = static_cast<int>(info->rate);
+
+    int bitstream = 0;
+    char scratch[BLOCK];
+    long long size = lookupOggSize(name.c_str());
+    if (size < 1) {
+        const ogg_int64_t samples = ov_pcm_total(&vorbis, -1);
+        if (samples > 0) {
+            size = static_cast<long long>(samples) * info->channels * 2;
+        } else {
+            size = 0;
+            for (int errors = 0; errors < MAX_ERRORS_IN_A_ROW;) {
+                const long got = ov_read(&vorbis, scratch, BLOCK, 0, 2, 1, &bitstream);
+                if (got == 0) break;
+                if (got < 0) {
+                    BG_ERROR(where + "stream corrupted");
+                    ++errors;
+                    continue;
+                }
+                errors = 0;
+                size += got;
+            }
+            ov_raw_seek(&vorbis, 0);
+        }
+    }
+    if (size < 1 || size > INT_MAX) {
+        BG_ERROR(where + (size < 1 ? "Size less than zero" : "Size too large"));
+        ov_clear(&vorbis);
+        return SoundData();
+    }
+    char* pcm = new (std::nothrow) char[static_cast<std::size_t>(size)]();
+    if (!pcm) {
+        BG_ERROR(where + "Not enough memory");
+        ov_clear(&vorbis);
+        return SoundData();
+    }
+    long long filled = 0;
+    for (int errors = 0; errors < MAX_ERRORS_IN_A_ROW;) {
+        const long room = static_cast<long>(std::min<long long>(BLOCK, size - filled));
+        char* target = room > 0 ? pcm + filled : scratch;
+        const long got = ov_read(&vorbis, target, room > 0 ? room : BLOCK, 0, 2, 1, &bitstream);
+        if (got == 0) break;
+        if (got < 0) {
+            BG_ERROR(where + "stream corrupted");
+            ++errors;
+            continue;
+        }
+        errors = 0;
+        if (room <= 0) {
+            // More sound than the table said: the rest is left out.
+            BG_ERROR(where + "stream corrupted");
+            break;
+        }
+        filled += got;
+    }
+    ov_clear(&vorbis);
+    sound.pcm = SharedArray<char>(pcm);
+    if (sound.pcm.isNull()) {
+        BG_ERROR(where + "Not enough memory");
+        return SoundData();
+    }
+    sound.size = static_cast<int>(size);
+    return sound;
 }
 
 } // namespace bg

@@ -11,7 +11,34 @@
 #include "foundation/Pointer.h"
 #include "foundation/Utils.h"
 
+#include <cstdint>
+
 namespace bg {
+
+class File;
+
+// Decoded pixels: width x height 32-bit pixels, the bottom row first, the
+// bytes of each pixel red, green, blue, alpha. Empty (all zero) when a load
+// failed.
+struct ImageData {
+    int width = 0;
+    int height = 0;
+    int bytesPerPixel = 0;
+    SharedArray<std::uint32_t> pixels;
+
+    // Coordinates outside the image are reported and limited to it.
+    std::uint32_t getPixel(int x, int y) const;
+    std::uint32_t setPixel(int x, int y, std::uint32_t pixel);
+};
+
+// Decoded sound: interleaved 16-bit signed little-endian PCM. All zero when
+// a load failed.
+struct SoundData {
+    int format = 0; // AL_FORMAT_MONO16 or AL_FORMAT_STEREO16
+    SharedArray<char> pcm;
+    int size = 0;   // bytes
+    int frequency = 0;
+};
 
 // Decoded PCM size of one sound, from the size table file.
 struct OggsInfo {
@@ -22,8 +49,10 @@ struct OggsInfo {
 class VFS {
 public:
     static constexpr int OGGS_INFO_CAPACITY = 41;
+    static constexpr int MAX_TEXTURE_WIDTH = 512;
+    static constexpr int MAX_TEXTURE_HEIGHT = 512;
 
-    VFS() = default;
+    VFS();
     ~VFS();
     VFS(const VFS&) = delete;
     VFS& operator=(const VFS&) = delete;
@@ -44,6 +73,16 @@ public:
     // The decoded size listed for a sound, or 0.
     int lookupOggSize(const char* name) const;
 
+    // Decodes an image (PNG, BMP, TGA, JPEG and whatever else SDL_image
+    // reads; the name's extension is the hint for formats without a
+    // signature). In texture mode the size must be a power of two of at
+    // most 512 each way (fatal otherwise) and the pixels are the VFS's one
+    // shared buffer, valid until the next texture-mode load.
+    ImageData loadImage(const File& file, bool textureBuffer);
+    ImageData loadImage(const FixedString& name, bool textureBuffer);
+    // Decodes a whole Ogg Vorbis sound, once, into its buffer.
+    SoundData loadSound(const FixedString& name);
+
     // Archive entries larger than this are refused (a zip bomb would
     // otherwise take all memory). Engine.cfg may set it in MiB with the
     // optional key VFS_MAX_ENTRY_SIZE.
@@ -60,6 +99,7 @@ private:
     void* mHandle = nullptr; // unzFile
     FixedString mDirectory;
     unsigned long mMaxEntrySize = DEFAULT_MAX_ENTRY_SIZE;
+    SharedArray<std::uint32_t> mImageBuffer;
     Table<OggsInfo> mOggsInfo{"OggsInfo Table", OGGS_INFO_CAPACITY};
 };
 

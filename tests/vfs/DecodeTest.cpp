@@ -1,0 +1,204 @@
+// Images and sounds decoded from files the test makes itself.
+
+#include "support/Expect.h"
+#include "support/Support.h"
+#include "tools/media/Media.h"
+#include "vfs/VFS.h"
+
+#include <AL/al.h>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using bg::File;
+using bg::gVFS;
+using bg::ImageData;
+using bg::SoundData;
+using bg::VFS;
+using bgtest::report;
+
+namespace {
+
+class Decode : public testing::Test {
+protected:
+    void SetUp() override {
+        gVFS = bg::SharedPointer<VFS>(new VFS);
+        gVFS->setDirectory(scratch.path().c_str());
+    }
+    void TearDown() override { gVFS.free(); }
+    // Loads an image, returning what the load printed.
+    std::string image(const std::string& name, ImageData& out, bool texture = false) {
+        testing::internal::CaptureStderr();
+        out = gVFS->loadImage(name.c_str(), texture);
+        return testing::internal::GetCapturedStderr();
+    }
+    std::string sound(const std::string& name, SoundData& out) {
+        testing::internal::CaptureStderr();
+        out = gVFS->loadSound(name.c_str());
+        return testing::internal::GetCapturedStderr();
+    }
+    bgtest::ScratchDir scratch;
+};
+
+std::uint32_t rgba(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) {
+    const std::uint8_t bytes[4] = {r, g, b, a};
+    std::uint32_t pixel;
+    std::memcpy(&pixel, bytes, 4);
+    return pixel;
+}
+
+TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirst) {
+    // Red top row, blue bottom row.
+    scratch.write("rgba.png", bg::media::png(2, 2, 6, {255, 0, 0, 255, 255, 0, 0, 128, 0, 0, 255, 255, 0, 0, 255, 255}));
+    scratch.write("grey.png", bg::media::png(2, 1, 0, {100, 200}));
+    scratch.write("palette.png", bg::media::png(2, 1, 3, {1, 0}, {10, 20, 30, 40, 50, 60}));
+    // Width 3: 9 bytes of pixels in a 12-byte row.
+    scratch.write("pic.bmp", bg::media::bmp24(3, 2, {255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255, 0, 0, 255}));
+    ImageData img;
+    EXPECT_EQ(image("rgba.png", img), "");
+    ASSERT_EQ(img.width, 2);
+    EXPECT_EQ(img.bytesPerPixel, 4);
+    EXPECT_EQ(img.getPixel(0, 0), rgba(0, 0, 255, 255));
+    EXPECT_EQ(img.getPixel(1, 1), rgba(255, 0, 0, 128));
+    image("grey.png", img);
+    EXPECT_EQ(img.getPixel(0, 0), rgba(100, 100, 100, 255));
+    EXPECT_EQ(img.getPixel(1, 0), rgba(200, 200, 200, 255));
+    image("palette.png", img);
+    EXPECT_EQ(img.getPixel(0, 0), rgba(40, 50, 60, 255));
+    EXPECT_EQ(img.getPixel(1, 0), rgba(10, 20, 30, 255));
+    image("pic.bmp", img);
+    ASSERT_EQ(img.width, 3);
+    for (int x = 0; x < 3; ++x) {
+        EXPECT_EQ(img.getPixel(x, 0), rgba(0, 0, 255, 255)) << x;
+        EXPECT_EQ(img.getPixel(x, 1), rgba(255, 0, 0, 255)) << x;
+    }
+    // No extension: no hint, found by its signature.
+    scratch.write("noname", scratch.read("rgba.png"));
+    image("noname", img);
+    EXPECT_EQ(img.width, 2);
+}
+
+TEST_F(Decode, PixelsOutsideTheImageAreReportedAndLimited) {
+    scratch.write("a.png", bg::media::png(2, 1, 0, {7, 9}));
+    ImageData img;
+    image("a.png", img);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(img.getPixel(-1, 0), rgba(7, 7, 7, 255));
+    EXPECT_EQ(img.setPixel(5, 3, 42), 42u);
+    EXPECT_EQ(img.getPixel(1, 0), 42u);
+    EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
+                                report("VFS:#: ERROR : ImageData::getPixel : x out of bounds\n"
+                                       "VFS:#: ERROR : ImageData::setPixel : x out of bounds\n"
+                                       "VFS:#: ERROR : ImageData::setPixel : y out of bounds\n")));
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(ImageData().getPixel(0, 0), 0u); // an empty image has nothing to read
+    testing::internal::GetCapturedStderr();
+}
+
+TEST_F(Decode, TextureModeWantsPowersOfTwoUpTo512) {
+    scratch.write("ok.png", bg::media::png(256, 128, 0, std::vector<std::uint8_t>(256 * 128, 1)));
+    scratch.write("odd.png", bg::media::png(300, 256, 0, std::vector<std::uint8_t>(300 * 256, 1)));
+    scratch.write("big.png", bg::media::png(1024, 1024, 0, std::vector<std::uint8_t>(1024 * 1024, 1)));
+    scratch.write("tall.png", bg::media::png(256, 1024, 0, std::vector<std::uint8_t>(256 * 1024, 1)));
+    ImageData a, b;
+    image("ok.png", a, true);
+    image("ok.png", b, true);
+    EXPECT_EQ(a.width, 256);
+    EXPECT_EQ(a.pixels.get(), b.pixels.get()); // the one shared buffer
+    EXPECT_EXIT(gVFS->loadImage("odd.png", true), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:VFS:#: imgWidth == textureSize( imgWidth )\n"));
+    EXPECT_EXIT(gVFS->loadImage("big.png", true), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:VFS:#: imgWidth <= MAX_TEXTURE_WIDTH\n"));
+    EXPECT_EXIT(gVFS->loadImage("tall.png", true), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:VFS:#: imgHeight <= MAX_TEXTURE_HEIGHT\n"));
+    image("big.png", a, false); // fine outside texture mode
+    EXPECT_EQ(a.width, 1024);
+}
+
+TEST_F(Decode, BadPicturesAreRefusedWithTheMessage) {
+    const std::string good = bg::media::png(4, 4, 0, std::vector<std::uint8_t>(16, 3));
+    // A header claiming 60000 x 60000 pixels over a tiny body.
+    std::string huge = good;
+    for (int i = 0; i < 4; ++i) huge[16 + i] = "\x00\x00\xea\x60"[i], huge[20 + i] = "\x00\x00\xea\x60"[i];
+    std::string random(3000, '\0');
+    for (std::size_t i = 0; i < random.size(); ++i) random[i] = static_cast<char>(i * 7919 % 251);
+    // A BMP header with 0 bits a pixel, which SDL_image turns into a surface
+    // whose numbers disagree (found by the fuzzer).
+    const std::string oddBmp("BMN\0\0\0\0\0\0\xff\0" "6\0\0\0(\0\0\0\3\0\0(\0\0\0\0\0\0\xff\0\0\xff\0\0\xff\0\0\x08"
+                             "\0\0\0\0\xff\0\0\xff\0\0\xff\0\0\0", 53);
+    const std::pair<std::string, std::string> cases[] = {{"odd.bmp", oddBmp},
+        {"cut.png", good.substr(0, good.size() / 2)}, {"huge.png", huge}, {"random.png", random},
+        {"random.tga", random},                     {"random.bmp", "BM" + random}, {"random.jpg", "\xff\xd8" + random}};
+    for (const auto& [name, bytes] : cases) {
+        scratch.write(name, bytes);
+        ImageData img;
+        // The decoder may say why first (libpng does).
+        const std::string err = image(name, img);
+        const std::string line = "ERROR : VFS::loadImage( " + name + " ) : unable to load image!\n";
+        EXPECT_TRUE(err.size() >= line.size() && err.compare(err.size() - line.size(), line.size(), line) == 0)
+            << name << ": " << err;
+        EXPECT_EQ(img.width, 0) << name;
+    }
+    ImageData img;
+    EXPECT_TRUE(bgtest::matches(image("absent.png", img),
+                                report("VFS:#: ERROR : File::load( " + scratch / "absent.png" +
+                                       " ) : Unable to open file!\n"
+                                       "VFS:#: ERROR : VFS::loadImage(absent.png ) : Unable to open the file\n")));
+}
+
+TEST_F(Decode, SoundsDecodeOnceToTheirExactSize) {
+    scratch.write("mono.ogg", bg::media::sineOgg(1, 22050, 22050));
+    scratch.write("stereo.ogg", bg::media::sineOgg(2, 44100, 30000));
+    SoundData mono, stereo, tabled;
+    EXPECT_EQ(sound("mono.ogg", mono), "");
+    EXPECT_EQ(mono.format, AL_FORMAT_MONO16);
+    EXPECT_EQ(mono.frequency, 22050);
+    EXPECT_EQ(mono.size, 2 * 22050);
+    EXPECT_EQ(sound("stereo.ogg", stereo), "");
+    EXPECT_EQ(stereo.format, AL_FORMAT_STEREO16);
+    EXPECT_EQ(stereo.size, 4 * 30000);
+
+    // With a table entry: the table's size and the same bytes. Names are
+    // compared with their case.
+    scratch.write("Sounds.txt", "stereo.ogg 120000\nMono.ogg 5\n");
+    gVFS->loadOggsSize("Sounds.txt");
+    EXPECT_EQ(sound("stereo.ogg", tabled), "");
+    ASSERT_EQ(tabled.size, stereo.size);
+    EXPECT_EQ(std::memcmp(tabled.pcm.get(), stereo.pcm.get(), static_cast<std::size_t>(stereo.size)), 0);
+    EXPECT_EQ(sound("mono.ogg", tabled), "");
+    EXPECT_EQ(tabled.size, 2 * 22050);
+}
+
+TEST_F(Decode, ATableEntrySmallerThanTheSoundNeverWritesPastTheBuffer) {
+    scratch.write("s.ogg", bg::media::sineOgg(2, 44100, 30000));
+    scratch.write("Sounds.txt", "s.ogg 1000\n");
+    gVFS->loadOggsSize("Sounds.txt");
+    SoundData s;
+    EXPECT_TRUE(bgtest::matches(sound("s.ogg", s), report("VFS:#: ERROR : VFS::loadSound( s.ogg ) : stream corrupted\n")));
+    EXPECT_EQ(s.size, 1000);
+}
+
+TEST_F(Decode, BadSoundsAreRefusedWithTheMessage) {
+    const std::string good = bg::media::sineOgg(1, 8000, 8000);
+    std::string random(3000, '\0');
+    for (std::size_t i = 0; i < random.size(); ++i) random[i] = static_cast<char>(i * 7919 % 251);
+    scratch.write("random.ogg", random);
+    scratch.write("empty.ogg", "");
+    scratch.write("header.ogg", good.substr(0, 200));
+    SoundData s;
+    EXPECT_TRUE(bgtest::matches(sound("random.ogg", s), report("VFS:#: ERROR : VFS::loadSound( random.ogg ) : Invalid ogg format \n")));
+    EXPECT_EQ(s.size, 0);
+    EXPECT_NE(sound("empty.ogg", s).find("VFS::loadSound( empty.ogg ) : Unable to open the file\n"), std::string::npos);
+    const std::string err = sound("header.ogg", s);
+    EXPECT_NE(err.find("VFS::loadSound( header.ogg ) : "), std::string::npos) << err;
+    EXPECT_EQ(s.size, 0);
+    // A long stream cut in the middle decodes what it has.
+    const std::string longer = bg::media::sineOgg(2, 44100, 220500);
+    scratch.write("cut.ogg", longer.substr(0, longer.size() * 2 / 3));
+    sound("cut.ogg", s);
+    EXPECT_GT(s.size, 0);
+    EXPECT_LT(s.size, 4 * 220500);
+}
+
+} // namespace
