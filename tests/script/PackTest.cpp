@@ -1,5 +1,6 @@
 #include "support/Game.h"
 #include "support/Support.h"
+#include "tools/media/Media.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -137,6 +138,19 @@ TEST_F(Pack, AnArchiveGetsItsEngineCfgBesideItAndDatedEntries) {
     const RunResult result = bgtest::run({BRAWLGEAR_EXE, "-windowed"}, scratch / "out");
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.script, "INFO : File::load( Scripts/Main.o ) : 26 bytes - loaded!\nfrom the archive\n");
+}
+
+TEST_F(Pack, SoundsGetASizeTableUnlessTheGameHasOne) {
+    mainScript("trace('x')\n");
+    source("Sounds/Boom.ogg", bg::media::sineOgg(2, 22050, 11025));
+    source("Sounds/broken.ogg", "not a sound");
+    RunResult result = pack();
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.err.find("broken.ogg is not an Ogg Vorbis sound the engine can load"), std::string::npos);
+    EXPECT_EQ(scratch.read("game/Sounds.txt"), "Sounds/Boom.ogg 44100\n");
+    source("Sounds.txt", "mine 1\n");
+    EXPECT_EQ(pack().exitCode, 0);
+    EXPECT_EQ(scratch.read("game/Sounds.txt"), "mine 1\n");
 }
 
 } // namespace

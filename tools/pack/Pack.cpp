@@ -22,6 +22,7 @@
 #include <system_error>
 #include <vector>
 #include <sys/stat.h>
+#include <vorbis/vorbisfile.h>
 #include <zip.h>
 
 namespace fs = std::filesystem;
@@ -147,6 +148,76 @@ bool collect(const fs::path& source, const fs::path& output, std::vector<Entry>&
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
+}
+
+struct OggBytes {
+    const std::string* bytes;
+    std::size_t position;
+};
+
+std::size_t readOgg(void* buffer, std::size_t size, std::size_t count, void* source) {
+    auto* ogg = static_cast<OggBytes*>(source);
+    const std::size_t n = std::min(size * count, ogg->bytes->size() - ogg->position);
+    std::memcpy(buffer, ogg->bytes->data() + ogg->position, n);
+    ogg->position += n;
+    return n;
+}
+
+int seekOgg(void* source, ogg_int64_t offset, int origin) {
+    auto* ogg = static_cast<OggBytes*>(source);
+    const auto size = static_cast<ogg_int64_t>(ogg->bytes->size());
+    ogg_int64_t position = origin == SEEK_SET ? offset : origin == SEEK_CUR ? ogg_int64_t(ogg->position) + offset : size;
+    ogg->position = static_cast<std::size_t>(std::max<ogg_int64_t>(0, std::min(position, size)));
+    return 0;
+}
+
+long tellOgg(void* source) { return static_cast<long>(static_cast<OggBytes*>(source)->position); }
+
+// The decoded 16-bit PCM size of an Ogg Vorbis sound, or -1.
+long long pcmSize(const std::string& bytes) {
+    OggBytes source{&bytes, 0};
+    OggVorbis_File vorbis;
+    const ov_callbacks callbacks = {readOgg, seekOgg, nullptr, tellOgg};
+    if (ov_open_callbacks(&source, &vorbis, nullptr, 0, callbacks) < 0) return -1;
+    const vorbis_info* info = ov_info(&vorbis, -1);
+    long long size = -1;
+    const ogg_int64_t samples = ov_pcm_total(&vorbis, -1);
+    if (info && samples > 0) {
+        size = static_cast<long long>(samples) * info->channels * 2;
+    } else if (info) {
+        char block[4096];
+        int bitstream = 0;
+        size = 0;
+        for (long got; (got = ov_read(&vorbis, block, sizeof block, 0, 2, 1, &bitstream)) != 0;)
+            if (got > 0) size += got;
+    }
+    ov_clear(&vorbis);
+    return size;
+}
+
+// The size table the engine reads with loadOggsSize("Sounds.txt"): a line
+// per sound, its name as the game passes it to loadSound and its decoded
+// size, so each sound is decoded once. A game's own table wins.
+void addSizeTable(std::vector<Entry>& entries) {
+    std::string table;
+    for (const Entry& entry : entries) {
+        if (entry.path == "Sounds.txt") return;
+        if (!endsWith(lower(entry.path), ".ogg")) continue;
+        const long long size = pcmSize(entry.bytes);
+        if (size < 1 || size > INT_MAX) {
+            std::fprintf(stderr, "brawlgear-pack: %s is not an Ogg Vorbis sound the engine can load\n",
+                         entry.source.c_str());
+            continue;
+        }
+        table += entry.path + " " + std::to_string(size) + "\n";
+    }
+    if (table.empty()) return;
+    Entry sizes;
+    sizes.path = "Sounds.txt";
+    sizes.source = "(sound size table)";
+    sizes.bytes = table;
+    sizes.modified = std::time(nullptr);
+    entries.push_back(std::move(sizes));
 }
 
 // Two files stored under one name would silently overwrite each other; in an
@@ -281,6 +352,7 @@ int main(int argc, char** argv) {
     std::vector<Entry> entries;
     const bool archive = endsWith(output.string(), ".zip");
     bool ok = collect(source, output, entries);
+    addSizeTable(entries);
     ok = checkDuplicates(entries, archive) && ok;
     if (!ok) return 1;
     if (!(archive ? writeArchive(output, entries) : writeFolder(output, entries))) return 1;
