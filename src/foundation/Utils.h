@@ -96,7 +96,7 @@ private:
     Slot* mData = nullptr;
 };
 
-// Bounded stack of values, each pushed value kept as its own heap copy.
+// Bounded stack of values, stored in place.
 template <class T> class Stack {
 public:
     Stack(const char* name, int capacity);

@@ -4,6 +4,7 @@
 #include "graphics/Camera.h"
 #include "graphics/Light.h"
 #include "graphics/Primitives.h"
+#include "graphics/Texture.h"
 #include "graphics/Transform.h"
 #include "input/EventManager.h"
 #include "input/Time.h"
@@ -131,6 +132,7 @@ Scene::Scene(bool fullScreen) {
 
     gTime = SharedPointer<Time>(new Time);
     gEventManager = SharedPointer<EventManager>(new EventManager);
+    gTextureManager = SharedPointer<TextureManager>(new TextureManager);
     gCamera = SharedPointer<Camera>(new Camera(Point(0, 0, 6), Point(0, 0, 0), Vector(0, 1, 0)));
     gLightManager = SharedPointer<LightManager>(new LightManager);
 }
@@ -138,6 +140,7 @@ Scene::Scene(bool fullScreen) {
 Scene::~Scene() {
     gLightManager.free();
     gCamera.free();
+    gTextureManager.free();
     gEventManager.free();
     gTime.free();
     closeAL();
@@ -493,6 +496,7 @@ void Scene::prepareEnvironmentUnit() {
 }
 
 void Scene::endSDL() {
+    if (!gTextureManager.isNull() && mVideoOpen) gTextureManager->end();
     mVideoOpen = false;
     mState.setLive(false);
     SDL_Quit();
@@ -520,6 +524,7 @@ void Scene::restartSDL() {
     if (mVideoOpen) endSDL();
     initSDLContext();
     initGLContext();
+    if (!gTextureManager.isNull()) gTextureManager->restart();
     // The lights' record must stay true of the new context at once.
     if (!gLightManager.isNull()) gLightManager->restart();
 }

@@ -11,6 +11,7 @@
 #include "script/PlaneBinding.h"
 #include "script/PointBinding.h"
 #include "script/SceneBinding.h"
+#include "script/TextureManagerBinding.h"
 #include "script/TimeBinding.h"
 #include "script/TransformBinding.h"
 #include "script/VFSBinding.h"
@@ -32,6 +33,7 @@ void registerClasses(lua_State* L) {
     ScriptBinding<CameraBinding>::registerClass(L);
     ScriptBinding<MaterialBinding>::registerClass(L);
     ScriptBinding<ColorBinding>::registerClass(L);
+    ScriptBinding<TextureManagerBinding>::registerClass(L);
     ScriptBinding<TimeBinding>::registerClass(L);
     ScriptBinding<LightManagerBinding>::registerClass(L);
     ScriptBinding<EventManagerBinding>::registerClass(L);

@@ -1,6 +1,9 @@
 // Colours, materials and lights as scripts use them, in the real engine.
 
 #include "support/Game.h"
+#include "tools/media/Media.h"
+
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +53,26 @@ TEST_F(LightScript, EveryFormOfTheScriptMethods) {
     EXPECT_EQ(result.out, "false\tLightManager :setRadius : Invalid number of parameters\n"
                           "false\tColor :setHSBA : Invalid number of parameters\n"
                           "false\tbad argument #2 to 'add' (Material expected, got number)\n"); // a dot call counts self
+}
+
+TEST_F(LightScript, TexturesFromScripts) {
+    source("Images/a.png", bg::media::png(2, 2, 6, std::vector<std::uint8_t>(16, 200)));
+    mainScript(R"(
+      local textures = getTextureManager()
+      trace(PERMANENT_TEXTURES .. ' ' .. TEMPORARY_TEXTURES .. ' ' .. textures:getCurrentGroup())
+      local a = textures:load('Images/a.png')
+      textures:setCurrentGroup(TEMPORARY_TEXTURES)
+      trace(tostring(textures:load('Images/a.png', false) == a) .. ' ' .. tostring(textures:loadFromMem(File('Images/a.png', true)) == a))
+      textures:bind(a) textures:bind(-5)
+      textures:removeId(a) textures:free(PERMANENT_TEXTURES)
+      trace(tostring(textures:load('Images/a.png', true, -1) == a)) -- an id is the name's table slot
+      textures['end'](textures) textures:restart()
+      textures:load()
+    )");
+    const RunResult result = play();
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.script, "1 2 1\ntrue true\ntrue\n"
+                             "[string \"Scripts/Main\"]:11: TextureManager :load : Invalid number of parameters\nERRRUN\n");
 }
 
 } // namespace

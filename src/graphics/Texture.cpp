@@ -1,0 +1,194 @@
+#include "graphics/Texture.h"
+
+#include "config/Var.h"
+#include "graphics/Scene.h"
+#include "vfs/VFS.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cstring>
+
+namespace bg {
+
+SharedPointer<TextureManager> gTextureManager;
+
+TextureEntry::~TextureEntry() {
+    if (textureName && glIsTexture(textureName)) glDeleteTextures(1, &textureName);
+}
+
+namespace {
+
+struct Filter {
+    const char* name;
+    GLint value;
+};
+
+const Filter MIN_FILTERS[] = {{"GL_NEAREST", GL_NEAREST},
+                              {"GL_LINEAR", GL_LINEAR},
+                              {"GL_NEAREST_MIPMAP_NEAREST", GL_NEAREST_MIPMAP_NEAREST},
+                              {"GL_LINEAR_MIPMAP_NEAREST", GL_LINEAR_MIPMAP_NEAREST},
+                              {"GL_NEAREST_MIPMAP_LINEAR", GL_NEAREST_MIPMAP_LINEAR},
+                              {"GL_LINEAR_MIPMAP_LINEAR", GL_LINEAR_MIPMAP_LINEAR}};
+const Filter MAG_FILTERS[] = {{"GL_NEAREST", GL_NEAREST}, {"GL_LINEAR", GL_LINEAR}};
+
+template <std::size_t N> GLint filter(const char* key, const Filter (&filters)[N], const FixedString& name) {
+    const char* value = gVarManager->get(key).getValue();
+    for (const Filter& f : filters)
+        if (std::strncmp(value, f.name, MAX_STR_SIZE) == 0) return f.value;
+    BG_ERROR(FixedString("TextureManager::load( ") + name + ", glTextureId ) : Invalid " + key + " value!");
+    return GL_LINEAR;
+}
+
+bool pendingGLError() { return !gScene.isNull() && gScene->errorGL(""); }
+
+void deleteTexture(unsigned textureName) {
+    if (textureName && glIsTexture(textureName)) glDeleteTextures(1, &textureName);
+}
+
+} // namespace
+
+const TextureEntry* TextureManager::entry(int id) const {
+    if (id < 0 || id >= CAPACITY) return nullptr;
+    return const_cast<Table<TextureEntry>&>(mTextures)[id].data;
+}
+
+int TextureManager::getGroups(int id) const {
+    const TextureEntry* e = entry(id);
+    return e ? e->groups : 0;
+}
+
+unsigned TextureManager::getTextureName(int id) const {
+    const TextureEntry* e = entry(id);
+    return e ? e->textureName : 0;
+}
+
+bool TextureManager::upload(const FixedString& name, const ImageData& image, bool mipmaps, unsigned& textureName) {
+    if (image.pixels.isNull() || image.width < 1 || image.height < 1) return false;
+    pendingGLError(); // clears what was pending
+    GLuint texture = textureName;
+    if (!texture || !glIsTexture(texture)) glGenTextures(1, &texture);
+    if (pendingGLError()) return false;
+    glBindTexture(GL_TEXTURE_2D, texture);
+
+    GLint minFilter = GL_LINEAR, magFilter = GL_LINEAR;
+    if (mipmaps) {
+        minFilter = filter("GL_TEXTURE_MIN_FILTER", MIN_FILTERS, name);
+        magFilter = filter("GL_TEXTURE_MAG_FILTER", MAG_FILTERS, name);
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+
+    const int bytes = image.bytesPerPixel;
+    const GLenum format = bytes == 1 ? GL_ALPHA : bytes == 2 ? GL_LUMINANCE_ALPHA : bytes == 3 ? GL_RGB : GL_RGBA;
+    if (mipmaps)
+        gluBuild2DMipmaps(GL_TEXTURE_2D, bytes, image.width, image.height, format, GL_UNSIGNED_BYTE, image.pixels.get());
+    else
+        glTexImage2D(GL_TEXTURE_2D, 0, bytes, image.width, image.height, 0, format, GL_UNSIGNED_BYTE,
+                     image.pixels.get());
+    if (pendingGLError()) {
+        glDeleteTextures(1, &texture);
+        return false;
+    }
+    textureName = texture;
+    return true;
+}
+
+int TextureManager::add(const FixedString& name, const ImageData& image, bool mipmaps, int replaceId) {
+    unsigned texture = 0;
+    if (TextureEntry* replaced = const_cast<TextureEntry*>(entry(replaceId))) {
+        // The new texture takes the old one's OpenGL name over.
+        texture = replaced->textureName;
+        replaced->textureName = 0;
+        mTextures.remove(replaceId);
+    }
+    if (mTextures.size() >= CAPACITY) {
+        deleteTexture(texture);
+        BG_ERROR(FixedString("TextureManager::load( ") + name + " ) : Texture table full");
+        return -1;
+    }
+    if (!upload(name, image, mipmaps, texture)) {
+        deleteTexture(texture); // a replaced texture's name belongs to nobody now
+        return -1;
+    }
+    return mTextures.add(name.c_str(), new TextureEntry(name, mCurrentGroup, texture, mipmaps));
+}
+
+int TextureManager::load(const char* fileName, bool mipmaps, int replaceId) {
+    if (!fileName || !*fileName) {
+        BG_ERROR("TextureManager::load( fileName ) : Invalid file name");
+        return -1;
+    }
+    const FixedString name = fileName;
+    const int found = mTextures.find(name.c_str());
+    if (found >= 0) {
+        mTextures[found].data->groups |= mCurrentGroup;
+        return found;
+    }
+    if (mTextures.size() >= CAPACITY && !entry(replaceId)) {
+        BG_ERROR(FixedString("TextureManager::load( ") + name + " ) : Texture table full");
+        return -1;
+    }
+    const ImageData image = gVFS->loadImage(name, true);
+    return add(name, image, mipmaps, replaceId);
+}
+
+int TextureManager::loadFromMem(const File& file, bool mipmaps, int replaceId) {
+    const FixedString& name = file.getName();
+    if (name.empty()) {
+        BG_ERROR("TextureManager::load( fileName ) : Invalid file name");
+        return -1;
+    }
+    const int found = mTextures.find(name.c_str());
+    if (found >= 0) {
+        mTextures[found].data->groups |= mCurrentGroup;
+        return found;
+    }
+    if (mTextures.size() >= CAPACITY && !entry(replaceId)) {
+        BG_ERROR(FixedString("TextureManager::load( ") + name + " ) : Texture table full");
+        return -1;
+    }
+    const ImageData image = gVFS->loadImage(file, true);
+    return add(name, image, mipmaps, replaceId);
+}
+
+void TextureManager::bind(int id) {
+    const TextureEntry* e = entry(id);
+    glBindTexture(GL_TEXTURE_2D, e ? e->textureName : 0);
+}
+
+// A texture holding every bit of the mask loses them, and goes when the mask
+// was all it had.
+void TextureManager::removeMask(int id, int mask) {
+    TextureEntry* e = const_cast<TextureEntry*>(entry(id));
+    if (!e || (e->groups & mask) != mask) return;
+    if (e->groups == mask)
+        mTextures.remove(id);
+    else
+        e->groups ^= mask;
+}
+
+void TextureManager::removeId(int id) { removeMask(id, mCurrentGroup); }
+
+void TextureManager::free(int group) {
+    for (int id = mTextures.first(); id >= 0; id = mTextures.next(id)) removeMask(id, group);
+}
+
+void TextureManager::end() {
+    for (int id = mTextures.first(); id >= 0; id = mTextures.next(id)) {
+        TextureEntry& e = *mTextures[id].data;
+        deleteTexture(e.textureName);
+    }
+}
+
+void TextureManager::restart() {
+    for (int id = mTextures.first(); id >= 0; id = mTextures.next(id)) {
+        TextureEntry& e = *mTextures[id].data;
+        unsigned texture = glIsTexture(e.textureName) ? e.textureName : 0;
+        const ImageData image = gVFS->loadImage(e.name, true);
+        e.textureName = upload(e.name, image, e.mipmaps, texture) ? texture : 0;
+    }
+}
+
+} // namespace bg

@@ -1,0 +1,155 @@
+// Textures loaded from pictures the test makes, drawn and read back.
+
+#include "graphics/Texture.h"
+#include "support/Expect.h"
+#include "support/SceneFixture.h"
+#include "tools/media/Media.h"
+#include "vfs/VFS.h"
+
+#include <GL/gl.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+using bg::gTextureManager;
+using bg::TextureManager;
+using bgtest::report;
+
+namespace {
+
+class Textures : public bgtest::SceneTest {
+protected:
+    TextureManager& textures() { return *gTextureManager; }
+    // Draws texture `id` over the whole window and reads the pixel at
+    // (x, y), window coordinates from the bottom left.
+    std::vector<int> drawAndRead(int id, int x, int y) {
+        scene().setBackgroundColor(0, 0, 0, 1);
+        scene().clearBuffers();
+        scene().glBegin2D();
+        scene().set(GL_TEXTURE_2D, true);
+        glColor4f(1, 1, 1, 1);
+        textures().bind(id);
+        glBegin(GL_QUADS);
+        glTexCoord2f(0, 0), glVertex2f(0, 0);
+        glTexCoord2f(1, 0), glVertex2f(800, 0);
+        glTexCoord2f(1, 1), glVertex2f(800, 600);
+        glTexCoord2f(0, 1), glVertex2f(0, 600);
+        glEnd();
+        scene().restore(GL_TEXTURE_2D);
+        scene().glEnd2D();
+        unsigned char pixel[4] = {};
+        glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+        return {pixel[0], pixel[1], pixel[2]};
+    }
+    std::string quietly(const std::function<void()>& work) {
+        testing::internal::CaptureStderr();
+        work();
+        return testing::internal::GetCapturedStderr();
+    }
+};
+
+const std::vector<int> RED{255, 0, 0}, BLUE{0, 0, 255};
+
+// Top row red, bottom row blue, in every layout: the picture must come out
+// upright and unswapped.
+TEST_F(Textures, EveryPictureDrawsUprightInItsOwnColours) {
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
+    scratch.write("rgba.png", bg::media::png(2, 2, 6, {255, 0, 0, 255, 255, 0, 0, 255, 0, 0, 255, 255, 0, 0, 255, 255}));
+    scratch.write("palette.png", bg::media::png(2, 2, 3, {0, 0, 1, 1}, {255, 0, 0, 0, 0, 255}));
+    scratch.write("pic.bmp", bg::media::bmp24(2, 2, {255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255}));
+    for (const char* name : {"rgba.png", "palette.png", "pic.bmp"}) {
+        const int id = textures().load(name, false);
+        ASSERT_GE(id, 0) << name;
+        EXPECT_EQ(drawAndRead(id, 200, 450), RED) << name;
+        EXPECT_EQ(drawAndRead(id, 200, 150), BLUE) << name;
+    }
+    scratch.write("grey.png", bg::media::png(2, 2, 0, {200, 200, 50, 50}));
+    const int grey = textures().load("grey.png", false);
+    EXPECT_EQ(drawAndRead(grey, 200, 450), (std::vector<int>{200, 200, 200}));
+    EXPECT_EQ(drawAndRead(grey, 200, 150), (std::vector<int>{50, 50, 50}));
+
+    // A new OpenGL context: the same id draws the same picture.
+    const int id = textures().load("pic.bmp", false);
+    quietly([&] {
+        scene().endSDL();
+        scene().restartSDL();
+    });
+    EXPECT_EQ(drawAndRead(id, 200, 450), RED);
+    EXPECT_EQ(drawAndRead(id, 200, 150), BLUE);
+    // An id that names nothing binds no texture: plain white.
+    EXPECT_EQ(drawAndRead(77, 200, 450), (std::vector<int>{255, 255, 255}));
+}
+
+TEST_F(Textures, GroupsDecideWhatFreeFrees) {
+    build();
+    scratch.write("a.png", bg::media::png(2, 2, 0, {1, 2, 3, 4}));
+    scratch.write("b.png", bg::media::png(2, 2, 0, {1, 2, 3, 4}));
+    const int a = textures().load("a.png");
+    textures().setCurrentGroup(TextureManager::TEMPORARY_TEXTURES);
+    EXPECT_EQ(textures().load("a.png"), a); // once per name
+    EXPECT_EQ(textures().getGroups(a), 3);
+    const int b = textures().load("b.png");
+    EXPECT_EQ(textures().getGroups(b), 2);
+    const unsigned bName = textures().getTextureName(b);
+    textures().free(2);
+    EXPECT_EQ(textures().getGroups(b), 0); // gone
+    EXPECT_FALSE(glIsTexture(bName));
+    EXPECT_EQ(textures().getGroups(a), 1);
+    textures().removeId(a); // not in group 2: unchanged
+    EXPECT_EQ(textures().getGroups(a), 1);
+    textures().setCurrentGroup(1);
+    textures().removeId(a);
+    EXPECT_EQ(textures().getGroups(a), 0);
+}
+
+TEST_F(Textures, FiltersComeFromEngineCfgForMipmapsOnly) {
+    build({{"GL_TEXTURE_MIN_FILTER", "GL_LINEAR_MIPMAP_LINEAR"}, {"GL_TEXTURE_MAG_FILTER", "gl_nearest"}});
+    scratch.write("a.png", bg::media::png(4, 4, 0, std::vector<std::uint8_t>(16, 9)));
+    scratch.write("b.png", bg::media::png(4, 4, 0, std::vector<std::uint8_t>(16, 9)));
+    GLint minFilter = 0, magFilter = 0;
+    int id = -1;
+    const std::string err = quietly([&] { id = textures().load("a.png", true); });
+    EXPECT_TRUE(bgtest::matches(err, report("Texture:#: ERROR : TextureManager::load( a.png, glTextureId ) : Invalid "
+                                            "GL_TEXTURE_MAG_FILTER value!\n")))
+        << err;
+    textures().bind(id);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magFilter);
+    EXPECT_EQ(minFilter, GL_LINEAR_MIPMAP_LINEAR);
+    EXPECT_EQ(magFilter, GL_LINEAR);
+    const std::string none = quietly([&] { id = textures().load("b.png", false); });
+    EXPECT_EQ(none, ""); // the configuration is not even read
+    textures().bind(id);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
+    EXPECT_EQ(minFilter, GL_LINEAR);
+}
+
+TEST_F(Textures, AReplacementTakesTheOldOpenGLTextureOver) {
+    build();
+    scratch.write("a.png", bg::media::png(2, 2, 0, {1, 2, 3, 4}));
+    scratch.write("b.png", bg::media::png(2, 2, 0, {5, 6, 7, 8}));
+    const int a = textures().load("a.png");
+    const unsigned aName = textures().getTextureName(a);
+    const int b = textures().load("b.png", true, a);
+    EXPECT_EQ(textures().getTextureName(b), aName);
+    EXPECT_EQ(textures().getGroups(a == b ? -1 : a), 0);
+    // A replacement that fails frees the name it took over.
+    const std::string err = quietly([&] { EXPECT_EQ(textures().load("absent.png", true, b), -1); });
+    EXPECT_FALSE(glIsTexture(aName));
+    EXPECT_EQ(textures().load(""), -1);
+}
+
+TEST_F(Textures, AFullTableSaysSo) {
+    build();
+    for (int i = 0; i < TextureManager::CAPACITY; ++i) {
+        const std::string name = "t" + std::to_string(i) + ".png";
+        scratch.write(name, bg::media::png(1, 1, 0, {static_cast<std::uint8_t>(i)}));
+        ASSERT_GE(textures().load(name.c_str(), false), 0) << i;
+    }
+    scratch.write("last.png", bg::media::png(1, 1, 0, {1}));
+    const std::string err = quietly([&] { EXPECT_EQ(textures().load("last.png"), -1); });
+    EXPECT_TRUE(bgtest::matches(err, report("Texture:#: ERROR : TextureManager::load( last.png ) : Texture table full\n")))
+        << err;
+}
+
+} // namespace
