@@ -115,27 +115,10 @@ int TextureManager::add(const FixedString& name, const ImageData& image, bool mi
     return mTextures.add(name.c_str(), new TextureEntry(name, mCurrentGroup, texture, mipmaps));
 }
 
-int TextureManager::load(const char* fileName, bool mipmaps, int replaceId) {
-    if (!fileName || !*fileName) {
-        BG_ERROR("TextureManager::load( fileName ) : Invalid file name");
-        return -1;
-    }
-    const FixedString name = fileName;
-    const int found = mTextures.find(name.c_str());
-    if (found >= 0) {
-        mTextures[found].data->groups |= mCurrentGroup;
-        return found;
-    }
-    if (mTextures.size() >= CAPACITY && !entry(replaceId)) {
-        BG_ERROR(FixedString("TextureManager::load( ") + name + " ) : Texture table full");
-        return -1;
-    }
-    const ImageData image = gVFS->loadImage(name, true);
-    return add(name, image, mipmaps, replaceId);
-}
-
-int TextureManager::loadFromMem(const File& file, bool mipmaps, int replaceId) {
-    const FixedString& name = file.getName();
+// A name already loaded only joins the current group; a new one is decoded
+// by `decode` and uploaded.
+template <class Decode>
+int TextureManager::loadNamed(const FixedString& name, bool mipmaps, int replaceId, Decode decode) {
     if (name.empty()) {
         BG_ERROR("TextureManager::load( fileName ) : Invalid file name");
         return -1;
@@ -149,8 +132,16 @@ int TextureManager::loadFromMem(const File& file, bool mipmaps, int replaceId) {
         BG_ERROR(FixedString("TextureManager::load( ") + name + " ) : Texture table full");
         return -1;
     }
-    const ImageData image = gVFS->loadImage(file, true);
-    return add(name, image, mipmaps, replaceId);
+    return add(name, decode(), mipmaps, replaceId);
+}
+
+int TextureManager::load(const char* fileName, bool mipmaps, int replaceId) {
+    const FixedString name = fileName ? fileName : "";
+    return loadNamed(name, mipmaps, replaceId, [&] { return gVFS->loadImage(name, true); });
+}
+
+int TextureManager::loadFromMem(const File& file, bool mipmaps, int replaceId) {
+    return loadNamed(file.getName(), mipmaps, replaceId, [&] { return gVFS->loadImage(file, true); });
 }
 
 void TextureManager::bind(int id) {

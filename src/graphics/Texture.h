@@ -68,6 +68,7 @@ public:
 
 private:
     const TextureEntry* entry(int id) const;
+    template <class Decode> int loadNamed(const FixedString& name, bool mipmaps, int replaceId, Decode decode);
     int add(const FixedString& name, const ImageData& image, bool mipmaps, int replaceId);
     bool upload(const FixedString& name, const ImageData& image, bool mipmaps, unsigned& textureName);
     void removeMask(int id, int mask);

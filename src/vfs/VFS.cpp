@@ -488,6 +488,32 @@ constexpr int BLOCK = 4096;
 // A stream that only answers errors must not keep the engine in its loop.
 constexpr int MAX_ERRORS_IN_A_ROW = 64;
 
+// Decodes to the end in blocks of at most 4096 bytes (16-bit signed
+// little-endian), each into target(); a damaged block is reported and
+// skipped; took(bytes) may stop the decoding by answering false.
+template <class Target, class Took, class Room>
+void decodeBlocks(OggVorbis_File& vorbis, const FixedString& where, Target target, Took took, Room room) {
+    int bitstream = 0;
+    for (int errors = 0; errors < MAX_ERRORS_IN_A_ROW;) {
+        const long wanted = room();
+        const long got = ov_read(&vorbis, target(wanted), wanted > 0 ? static_cast<int>(wanted) : BLOCK, 0, 2, 1,
+                                 &bitstream);
+        if (got == 0) return;
+        if (got < 0) {
+            BG_ERROR(where + "stream corrupted");
+            ++errors;
+            continue;
+        }
+        errors = 0;
+        if (!took(got)) return;
+    }
+}
+
+template <class Target, class Took>
+void decodeBlocks(OggVorbis_File& vorbis, const FixedString& where, Target target, Took took) {
+    decodeBlocks(vorbis, where, target, took, [] { return static_cast<long>(BLOCK); });
+}
+
 } // namespace
 
 // A sound is decoded once: its PCM size comes from the size table, else
@@ -517,7 +543,6 @@ SoundData VFS::loadSound(const FixedString& name) {
     sound.format = info->channels > 1 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
     sound.frequency = static_cast<int>(info->rate);
 
-    int bitstream = 0;
     char scratch[BLOCK];
     long long size = lookupOggSize(name.c_str());
     if (size < 1) {
@@ -526,17 +551,7 @@ SoundData VFS::loadSound(const FixedString& name) {
             size = static_cast<long long>(samples) * info->channels * 2;
         } else {
             size = 0;
-            for (int errors = 0; errors < MAX_ERRORS_IN_A_ROW;) {
-                const long got = ov_read(&vorbis, scratch, BLOCK, 0, 2, 1, &bitstream);
-                if (got == 0) break;
-                if (got < 0) {
-                    BG_ERROR(where + "stream corrupted");
-                    ++errors;
-                    continue;
-                }
-                errors = 0;
-                size += got;
-            }
+            decodeBlocks(vorbis, where, [&](long) { return scratch; }, [&](long got) { size += got; return true; });
             ov_raw_seek(&vorbis, 0);
         }
     }
@@ -552,24 +567,18 @@ SoundData VFS::loadSound(const FixedString& name) {
         return SoundData();
     }
     long long filled = 0;
-    for (int errors = 0; errors < MAX_ERRORS_IN_A_ROW;) {
-        const long room = static_cast<long>(std::min<long long>(BLOCK, size - filled));
-        char* target = room > 0 ? pcm + filled : scratch;
-        const long got = ov_read(&vorbis, target, room > 0 ? room : BLOCK, 0, 2, 1, &bitstream);
-        if (got == 0) break;
-        if (got < 0) {
-            BG_ERROR(where + "stream corrupted");
-            ++errors;
-            continue;
-        }
-        errors = 0;
-        if (room <= 0) {
-            // More sound than the table said: the rest is left out.
-            BG_ERROR(where + "stream corrupted");
-            break;
-        }
-        filled += got;
-    }
+    decodeBlocks(
+        vorbis, where, [&](long) { return filled < size ? pcm + filled : scratch; },
+        [&](long got) {
+            if (filled >= size) {
+                // More sound than the table said: the rest is left out.
+                BG_ERROR(where + "stream corrupted");
+                return false;
+            }
+            filled += got;
+            return true;
+        },
+        [&] { return static_cast<long>(std::min<long long>(BLOCK, std::max<long long>(size - filled, 0))); });
     ov_clear(&vorbis);
     sound.pcm = SharedArray<char>(pcm);
     if (sound.pcm.isNull()) {
