@@ -69,7 +69,12 @@ inline bool argIsObject(lua_State* L, int n) { return lua_type(L, n + 1) == LUA_
 // A new engine object, or the interpreter's memory error: an exception must
 // never cross the interpreter.
 template <class T, class... A> T* make(lua_State* L, A&&... args) {
-    T* object = new (std::nothrow) T(std::forward<A>(args)...);
+    T* object = nullptr;
+    try {
+        object = new T(std::forward<A>(args)...);
+    } catch (const std::bad_alloc&) {
+        object = nullptr; // raised below, once the exception is gone
+    }
     if (!object) raiseMemoryError(L);
     return object;
 }

@@ -2,6 +2,8 @@
 
 #include "script/BoundingSphereBinding.h"
 #include "script/CameraBinding.h"
+#include "script/CubeBinding.h"
+#include "script/CurvedMeshBinding.h"
 #include "script/ColorBinding.h"
 #include "script/EventManagerBinding.h"
 #include "script/FileBinding.h"
@@ -10,6 +12,8 @@
 #include "script/MatrixBinding.h"
 #include "script/PlaneBinding.h"
 #include "script/PointBinding.h"
+#include "script/QuadBinding.h"
+#include "script/RoundedCubeBinding.h"
 #include "script/SceneBinding.h"
 #include "script/TextureManagerBinding.h"
 #include "script/TimeBinding.h"
@@ -38,6 +42,10 @@ void registerClasses(lua_State* L) {
     ScriptBinding<LightManagerBinding>::registerClass(L);
     ScriptBinding<EventManagerBinding>::registerClass(L);
     ScriptBinding<SceneBinding>::registerClass(L);
+    ScriptBinding<CurvedMeshBinding>::registerClass(L);
+    ScriptBinding<QuadBinding>::registerClass(L);
+    ScriptBinding<CubeBinding>::registerClass(L);
+    ScriptBinding<RoundedCubeBinding>::registerClass(L);
 }
 
 } // namespace bg

@@ -1,0 +1,42 @@
+#include "graphics/Cube.h"
+
+namespace bg {
+
+namespace {
+int log2(int powerOfTwo) {
+    int l = 0;
+    while ((1 << l) < powerOfTwo) ++l;
+    return l;
+}
+} // namespace
+
+Cube::Cube(int textureId, const Material& material, float width, float height, float depth, int numSlices,
+           int numStacks)
+    : Mesh(textureId, material, 1, true) {
+    BG_ASSERT(width >= 0.f);
+    BG_ASSERT(height >= 0.f);
+    BG_ASSERT(depth >= 0.f);
+    BG_ASSERT(numSlices >= 1);
+    BG_ASSERT(numStacks >= 1);
+    BG_ASSERT(isPowerOfTwo( numSlices ));
+    BG_ASSERT(isPowerOfTwo( numStacks ));
+    allocate(4 * numSlices + 1, numStacks + 1);
+    setLevels(log2(numSlices) + 1, log2(numStacks) + 1);
+    const float w = width / 2, d = depth / 2, sx = width / numSlices, sz = depth / numSlices;
+    const float y0 = -height / 2, dy = height / numStacks;
+    for (int j = 0; j <= numStacks; ++j) {
+        const float y = y0 + j * dy;
+        for (int k = 0; k < numSlices; ++k) {
+            setPosition(k, j, Point(-w, y, k * sz - d));
+            setPosition(numSlices + k, j, Point(k * sx - w, y, d));
+            setPosition(2 * numSlices + k, j, Point(w, y, d - k * sz));
+            setPosition(3 * numSlices + k, j, Point(w - k * sx, y, -d));
+        }
+        setPosition(4 * numSlices, j, position(0, j)); // the band closes
+    }
+    computeNormals();
+    computeTextureCoordinates();
+    computeBoundingSphere();
+}
+
+} // namespace bg

@@ -1,0 +1,34 @@
+#include "graphics/Quad.h"
+
+#include <cmath>
+
+namespace bg {
+
+namespace {
+int log2(int powerOfTwo) {
+    int l = 0;
+    while ((1 << l) < powerOfTwo) ++l;
+    return l;
+}
+} // namespace
+
+Quad::Quad(int textureId, const Material& material, float width, float height, int numSlices, int numStacks)
+    : Mesh(textureId, material, 1, true) {
+    BG_ASSERT(width > 0);
+    BG_ASSERT(height > 0);
+    BG_ASSERT(numSlices >= 1);
+    BG_ASSERT(numStacks >= 1);
+    BG_ASSERT(isPowerOfTwo( numSlices ));
+    BG_ASSERT(isPowerOfTwo( numStacks ));
+    allocate(numSlices + 1, numStacks + 1);
+    setLevels(log2(numSlices) + 1, log2(numStacks) + 1);
+    for (int j = 0; j <= numStacks; ++j)
+        for (int i = 0; i <= numSlices; ++i) {
+            setPosition(i, j, Point(i * width / numSlices - width / 2, j * height / numStacks - height / 2, 0));
+            setNormal(i, j, Vector(0, 0, 1));
+        }
+    computeTextureCoordinates();
+    computeBoundingSphere();
+}
+
+} // namespace bg

@@ -1,0 +1,216 @@
+// The shapes' vertex data, their transformations and what they draw.
+
+#include "graphics/Camera.h"
+#include "graphics/Cube.h"
+#include "graphics/CurvedMesh.h"
+#include "graphics/Quad.h"
+#include "graphics/RoundedCube.h"
+#include "graphics/Transform.h"
+#include "support/Expect.h"
+#include "support/SceneFixture.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <vector>
+
+using namespace bg;
+using bgtest::report;
+
+namespace {
+
+void expectPoint(const float* v, float x, float y, float z, float tolerance = 1e-5f) {
+    EXPECT_NEAR(v[0], x, tolerance);
+    EXPECT_NEAR(v[1], y, tolerance);
+    EXPECT_NEAR(v[2], z, tolerance);
+}
+
+void expectNormal(const float* v, float x, float y, float z, float tolerance = 1e-4f) {
+    EXPECT_NEAR(v[3], x, tolerance);
+    EXPECT_NEAR(v[4], y, tolerance);
+    EXPECT_NEAR(v[5], z, tolerance);
+}
+
+TEST(Mesh, ADefaultQuad) {
+    Quad quad(0, Material());
+    ASSERT_EQ(quad.getNumX(), 33);
+    ASSERT_EQ(quad.getNumY(), 33);
+    expectPoint(quad.vertex(0, 0), -0.5f, -0.5f, 0);
+    expectPoint(quad.vertex(32, 32), 0.5f, 0.5f, 0);
+    for (int j = 0; j < 33; j += 8)
+        for (int i = 0; i < 33; i += 8) expectNormal(quad.vertex(i, j), 0, 0, 1);
+    EXPECT_FLOAT_EQ(quad.vertex(16, 0)[6], 0.5f); // u
+    EXPECT_FLOAT_EQ(quad.vertex(0, 8)[7], 0.25f); // v
+    EXPECT_NEAR(quad.getBoundingSphere().initialRadius, std::sqrt(0.5f), 1e-5f);
+}
+
+TEST(Mesh, ACubeIsOneClosedBandWithSmoothCorners) {
+    Cube cube(0, Material(), 2, 2, 2, 1, 1);
+    ASSERT_EQ(cube.getNumX(), 5);
+    expectPoint(cube.vertex(0, 0), -1, -1, -1);
+    expectPoint(cube.vertex(1, 0), -1, -1, 1);
+    expectPoint(cube.vertex(2, 0), 1, -1, 1);
+    expectPoint(cube.vertex(3, 0), 1, -1, -1);
+    expectPoint(cube.vertex(4, 0), -1, -1, -1); // the first corner again
+    expectPoint(cube.vertex(1, 1), -1, 1, 1);
+    // Each corner takes both walls' faces: horizontal, outward on both.
+    const float* corner = cube.vertex(1, 0); // between x = -1 and z = +1
+    EXPECT_LT(corner[3], -0.1f);
+    EXPECT_GT(corner[5], 0.1f);
+    EXPECT_NEAR(corner[4], 0, 1e-6f);
+    EXPECT_NEAR(std::hypot(corner[3], corner[5]), 1, 1e-5f);
+    // The seam closes through the normal flag: one normal for both ends.
+    for (int k = 3; k < 6; ++k) EXPECT_FLOAT_EQ(cube.vertex(0, 0)[k], cube.vertex(4, 0)[k]);
+    EXPECT_LT(cube.vertex(0, 0)[3], -0.1f);
+    EXPECT_LT(cube.vertex(0, 0)[5], -0.1f);
+    Cube flat(0, Material(), 0, 1, 1, 1, 1); // width 0 passes
+    EXPECT_EQ(flat.getNumX(), 5);
+}
+
+TEST(Mesh, ASphereFromARoundedCube) {
+    RoundedCube sphere(0, Material(), 2, 2, 2, 1);
+    ASSERT_EQ(sphere.getNumX(), 33);
+    ASSERT_EQ(sphere.getNumY(), 33);
+    EXPECT_TRUE(sphere.isLODEnabled());
+    for (int j = 0; j < 33; ++j)
+        for (int i = 0; i < 33; ++i) {
+            const float* v = sphere.vertex(i, j);
+            const float length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+            ASSERT_NEAR(length, 1, 1e-4f) << i << ", " << j;
+            ASSERT_NEAR(v[0] * v[3] + v[1] * v[4] + v[2] * v[5], 1, 2e-3f) << i << ", " << j; // normal = position
+        }
+    expectPoint(sphere.vertex(7, 0), 0, -1, 0, 1e-4f); // the bottom pole first
+    // Every ring shares the equator's u.
+    EXPECT_FLOAT_EQ(sphere.vertex(5, 1)[6], sphere.vertex(5, 16)[6]);
+
+    RoundedCube box(0, Material());
+    EXPECT_EQ(box.getNumX(), 37);
+    EXPECT_EQ(box.getNumY(), 34);
+    EXPECT_FALSE(box.isLODEnabled());
+}
+
+TEST(Mesh, SurfacesOfRevolution) {
+    CurvedMesh cone(0, Material(), CurvedMesh::LINEAR, {Point(0, 0, 0), Point(1, 2, 0)});
+    ASSERT_EQ(cone.getNumX(), 33);
+    ASSERT_EQ(cone.getNumY(), 2);
+    expectPoint(cone.vertex(5, 0), 0, 0, 0);
+    expectNormal(cone.vertex(5, 0), 0, -1, 0, 0.5f); // preset pole, then the face sums
+    const float* rim = cone.vertex(8, 1);
+    EXPECT_NEAR(std::sqrt(rim[0] * rim[0] + rim[2] * rim[2]), 1, 1e-5f);
+    EXPECT_FLOAT_EQ(rim[1], 2);
+
+    CurvedMesh vase(0, Material(), CurvedMesh::CUBIC, {Point(0, 0, 1), Point(3, 1, 0), Point(0, 2, 2)});
+    ASSERT_EQ(vase.getNumY(), 33); // 16 rows a segment
+    const float heights[] = {0, 1, 2}, radii[] = {1, 3, 2};
+    for (int k = 0; k < 3; ++k) {
+        const float* v = vase.vertex(0, 16 * k);
+        EXPECT_NEAR(v[1], heights[k], 1e-5f);
+        EXPECT_NEAR(std::sqrt(v[0] * v[0] + v[2] * v[2]), radii[k], 1e-5f);
+    }
+    CurvedMesh small(0, Material(), CurvedMesh::CUBIC, {Point(0, 0, 1), Point(3, 1, 0), Point(0, 2, 2)}, 360, 4);
+    EXPECT_EQ(small.getNumY(), 5);
+}
+
+TEST(Mesh, EveryParameterOutsideItsAssertionStops) {
+    const Material m;
+    EXPECT_EXIT(Quad(0, m, 0), testing::ExitedWithCode(1), report("ASSERTION FAILED:Quad:#: width > 0\n"));
+    EXPECT_EXIT(Quad(0, m, 1, 1, 6), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:Quad:#: isPowerOfTwo( numSlices )\n"));
+    EXPECT_EXIT(Cube(0, m, -1), testing::ExitedWithCode(1), report("ASSERTION FAILED:Cube:#: width >= 0.f\n"));
+    EXPECT_EXIT(RoundedCube(0, m, 3, 3, 3, 2), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:RoundedCube:#: width >= diameter\n"));
+    EXPECT_EXIT(RoundedCube(0, m, 3, 3, 3, 1, 180), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:RoundedCube:#: horizontalAngle == 360\n"));
+    EXPECT_EXIT(CurvedMesh(0, m, 0, {Point(), Point(), Point(), Point()}), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:CurvedMesh:#: isPowerOfTwo( numControlPoints - 1 )\n"));
+    EXPECT_EXIT(CurvedMesh(0, m, 0, {Point()}), testing::ExitedWithCode(1),
+                report("ASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n"));
+    EXPECT_EXIT(CurvedMesh(0, m, 7, {Point(), Point(1, 1, 1)}), testing::ExitedWithCode(1),
+                report("CurvedMesh:#: ERROR : Invalid Interpolation Type!\n"));
+    Quad quad(0, m);
+    EXPECT_EXIT(quad.setLODLevel(1.5f), testing::ExitedWithCode(1), report("ASSERTION FAILED:Mesh:#: level <= 1\n"));
+    testing::internal::CaptureStderr();
+    quad.transform(Matrix(), 3);
+    quad.setNormalFlag(9);
+    EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
+                                report("Mesh:#: ERROR : Invalid normalFlag!\nMesh:#: ERROR : Invalid mNormalFlag!\n")));
+}
+
+TEST(Mesh, TransformationsMoveVerticesAndTheSphereAsTheTableSays) {
+    Quad quad(0, Material(), 2, 2, 2, 2);
+    quad.translate(Vector(1, 2, 3));
+    expectPoint(quad.vertex(0, 0), 0, 1, 3);
+    EXPECT_EQ(quad.getPosition().x, 1);
+    quad.setPosition(Point(0, 0, 0));
+    expectPoint(quad.vertex(2, 2), 1, 1, 0);
+    quad.rotate(90, Vector(0, 1, 0));
+    expectNormal(quad.vertex(0, 0), 1, 0, 0); // +z turned to +x
+    quad.scale(Vector(2, 1, 1));
+    EXPECT_NEAR(quad.getBoundingSphere().initialRadius, 2 * std::sqrt(2.0f), 1e-5f);
+    quad.scale(Vector(0.5f, 0.25f, 0.5f));
+    EXPECT_NEAR(quad.getBoundingSphere().initialRadius, std::sqrt(2.0f), 1e-5f);
+    quad.selfRotate(Vector(0, 0, 45));
+    EXPECT_EQ(quad.getPosition().x, 0); // about its own centre: stays
+    Matrix m;
+    m.translation(Vector(5, 0, 0));
+    quad.transform(m, 0);
+    EXPECT_EQ(quad.getPosition().x, 0); // transform leaves the sphere alone
+}
+
+class MeshDrawing : public bgtest::SceneTest {};
+
+// With LOD off, level 0 of a quad is one strip of two triangles joining the
+// corners; level 1 is every vertex.
+TEST_F(MeshDrawing, DetailByLevelAndByDistance) {
+    build();
+    Quad quad(0, Material());
+    quad.setLODEnabled(false);
+    quad.setLODLevel(0);
+    quad.display(false);
+    EXPECT_EQ(quad.getVerticesSent(), 4);
+    quad.setLODLevel(1);
+    quad.display(false);
+    EXPECT_EQ(quad.getVerticesSent(), 32 * 33 * 2);
+    quad.setLODEnabled(true);
+    int stepX, stepY;
+    quad.steps(0, stepX, stepY);
+    EXPECT_EQ(stepX, 1);
+    quad.steps(25, stepX, stepY); // 10 * 2^2 >= 25
+    EXPECT_EQ(stepX, 4);
+    quad.steps(1e9f, stepX, stepY);
+    EXPECT_EQ(stepX, 32);
+}
+
+TEST_F(MeshDrawing, ALitSphereDrawsWhereTheCameraSeesIt) {
+    build({{"GL_LIGHTING", "1"}, {"GL_CULL_FACE", "1"}, {"GL_DEPTH_TEST", "1"}, {"FOV", "90"},
+           {"GL_LIGHT_MODEL_AMBIENT_R", "0"}, {"GL_LIGHT_MODEL_AMBIENT_G", "0"}, {"GL_LIGHT_MODEL_AMBIENT_B", "0"}});
+    scene().setBackgroundColor(0, 0, 0, 1);
+    scene().clearBuffers();
+    gCamera->setEye(Point(0, 0, 6));
+    gCamera->setCenter(Point(0, 0, 0));
+    gCamera->lookAt();
+    const int light = gLightManager->addLight();
+    gLightManager->setPosition(light, Point(1, 0, 0)); // from +x, at infinity
+    gLightManager->enable(light);
+    Material white;
+    white.setDiffuse(1, 1, 1, 1);
+    RoundedCube sphere(0, white, 2, 2, 2, 1);
+    sphere.display();
+    std::vector<unsigned char> pixels(800 * 600 * 4);
+    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    const auto red = [&](int x, int y) { return pixels[(static_cast<std::size_t>(y) * 800 + x) * 4]; };
+    // Radius 1 at distance 6 with a 90 degree view: about 300 / 6 = 50 pixels.
+    EXPECT_GT(red(400 + 30, 300), 100); // the lit side
+    EXPECT_LT(red(400 - 30, 300), red(400 + 30, 300));
+    EXPECT_EQ(red(400 + 60, 300), 0); // outside
+    EXPECT_EQ(red(400, 300 + 60), 0);
+
+    // Behind the camera: nothing with culling, something without.
+    scene().clearBuffers();
+    sphere.setPosition(Point(0, 0, 10));
+    sphere.display();
+    EXPECT_EQ(sphere.getVerticesSent(), 0);
+    sphere.display(false);
+    EXPECT_GT(sphere.getVerticesSent(), 0);
+}
+
+} // namespace

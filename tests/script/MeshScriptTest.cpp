@@ -1,0 +1,49 @@
+// The mesh classes as scripts use them, in the real engine.
+
+#include "support/Expect.h"
+#include "support/Game.h"
+
+#include <gtest/gtest.h>
+
+using bgtest::RunResult;
+
+namespace {
+
+using MeshScript = bgtest::GameTest;
+
+TEST_F(MeshScript, TheCommonMethodsOnEveryShape) {
+    mainScript(R"(
+      local m = Material()
+      local shapes = {Quad(0, m), Cube(0, m, 2, 2, 2, 1, 1), RoundedCube(0, m, 2, 2, 2, 1),
+                      CurvedMesh(0, m, 0, 2, 0, 0, 0, 1, 2, 0), CurvedMesh(0, m, 1, 3, 0, 0, 1, 3, 1, 0, 0, 2, 2, 180, 8)}
+      for _, s in ipairs(shapes) do
+        s:translate(1, 0, 0) s:translate(Vector(-1, 0, 0))
+        s:rotate(90, 0, 1, 0) s:rotate(45, Vector(1, 0, 0)) s:rotate(Vector(0, 0, 10)) s:rotate(0, 0, 0)
+        s:scale(1, 1, 1) s:shear(0, 0, 0) s:selfRotate(10, 0, 0, 1) s:selfScale(Vector(1, 2, 1)) s:selfShear(0, 0, 0)
+        s:setPosition(Point(0, 0, -5)) s:transform(Matrix(), 2) s:transform(1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0)
+        s:setLODEnabled(false) s:setLODLevel(0.5) s:setLevelLength(5) s:setTextureId(3.7)
+        s:setMaterial(m:get()) s:setNormalFlag(s:getNormalFlag()) s:invertNormals() s:setCounterclockwise(true)
+        s:display() s:display(false)
+        local visible, distance = s:isVisible()
+        trace(string.format('%s %s %.1f %s %g %g %d %d %s', tostring(visible), tostring(s:isLODEnabled()),
+          s:getLODLevel(), s:getLevelLength(), s:getTextureId(), select('#', s:getMaterial()),
+          select('#', s:getPosition()), s:getBoundingSphere():getInitialRadius() > 0 and 1 or 0,
+          tostring(s:getCounterclockwise())))
+      end
+      print(pcall(Quad, 0))
+      print(pcall(CurvedMesh, 0, m, 1, 3, 0, 0, 0))
+      print(pcall(Cube, 0, Vector()))
+      CurvedMesh(0, m, 0, 1, 0, 0, 0)
+    )");
+    const RunResult result = play();
+    EXPECT_EQ(result.exitCode, 1);
+    const std::string line = "true false 0.5 5 3 17 3 1 true\n";
+    EXPECT_TRUE(bgtest::matches(result.script, bgtest::report(line + line + line + line + line +
+                                                              "ASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n")))
+        << result.script;
+    EXPECT_EQ(result.out, "false\tQuad :new : Invalid number of parameters\n"
+                          "false\tCurvedMesh :new : Invalid number of parameters\n"
+                          "false\tbad argument #2 to 'Cube' (Material expected, got Vector)\n");
+}
+
+} // namespace
