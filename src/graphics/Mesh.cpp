@@ -4,10 +4,12 @@
 #include "graphics/Primitives.h"
 #include "graphics/Scene.h"
 #include "graphics/Texture.h"
+#include "graphics/Transform.h"
 
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace bg {
 
@@ -196,7 +198,16 @@ const Mesh::Strips& Mesh::strips(int stepX, int stepY) {
 void Mesh::display(bool cull) {
     mVerticesSent = 0;
     if (mVertices.empty()) return;
-    applyTransformations(mSphere);
+    const Matrix& world = gTransform->getWorldMatrix();
+    const Point& centre = mSphere.initialPosition;
+    if (mSphere.initialRadius != mLastRadius || centre.x != mLastCentre.x || centre.y != mLastCentre.y ||
+        centre.z != mLastCentre.z ||
+        std::memcmp(world.data(), mLastWorld.data(), sizeof(float) * 16) != 0) {
+        mSphere.applyTransformations(world);
+        mLastWorld = world;
+        mLastCentre = mSphere.initialPosition;
+        mLastRadius = mSphere.initialRadius;
+    }
     float distance = 0;
     if (cull && !isVisible(distance)) return;
     RenderState& state = gScene->renderState();

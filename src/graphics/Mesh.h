@@ -114,6 +114,11 @@ private:
     int mTextureId;
     BoundingSphere mSphere;
     std::vector<Strips> mStrips; // by level, built on first use
+    // What the sphere was last placed with: the same world matrix and
+    // initial sphere give the same transformed sphere.
+    Matrix mLastWorld;
+    Point mLastCentre;
+    float mLastRadius = -1;
     long mVerticesSent = 0;
 };
 

@@ -289,6 +289,18 @@ bool Plane::getIntersection(const Point& p1, const Point& p2, Point& out) const 
 
 void BoundingSphere::applyTransformations(const Matrix& world) {
     const float r = initialRadius;
+    const float* m = world.data();
+    if (m[3] == 0 && m[7] == 0 && m[11] == 0 && m[15] == 1) {
+        // Affine, as every world matrix the engine builds is: the axes are
+        // the matrix's columns times the radius, with no divisions.
+        const Point centre = world.mulPoint(initialPosition);
+        xAxis = Vector(m[0], m[1], m[2]) * r;
+        yAxis = Vector(m[4], m[5], m[6]) * r;
+        zAxis = Vector(m[8], m[9], m[10]) * r;
+        position = centre;
+        radius = std::max(xAxis.length(), std::max(yAxis.length(), zAxis.length()));
+        return;
+    }
     const Point centre = world.mulPoint(initialPosition);
     xAxis = Vector(centre, world.mulPoint(initialPosition + Vector(r, 0, 0)));
     yAxis = Vector(centre, world.mulPoint(initialPosition + Vector(0, r, 0)));
