@@ -5,12 +5,15 @@
 #include "graphics/CurvedMesh.h"
 #include "graphics/Quad.h"
 #include "graphics/RoundedCube.h"
+#include "graphics/Texture.h"
 #include "graphics/Transform.h"
+#include "tools/media/Media.h"
 #include "support/Expect.h"
 #include "support/SceneFixture.h"
 
 #include <GL/gl.h>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 using namespace bg;
@@ -211,6 +214,38 @@ TEST_F(MeshDrawing, ALitSphereDrawsWhereTheCameraSeesIt) {
     EXPECT_EQ(sphere.getVerticesSent(), 0);
     sphere.display(false);
     EXPECT_GT(sphere.getVerticesSent(), 0);
+}
+
+TEST_F(MeshDrawing, ATexturedQuadIsUprightAndBadCoordinatesDrawNothingHarmful) {
+    build({{"GL_LIGHTING", "0"}, {"GL_CULL_FACE", "0"}, {"GL_TEXTURE_2D", "1"}, {"FOV", "90"}});
+    scratch.write("t.png", bg::media::png(2, 2, 6, {255, 0, 0, 255, 255, 0, 0, 255, 0, 0, 255, 255, 0, 0, 255, 255}));
+    const int texture = gTextureManager->load("t.png", false);
+    scene().setBackgroundColor(0, 0, 0, 1);
+    scene().clearBuffers();
+    gCamera->setEye(Point(0, 0, 1));
+    gCamera->setCenter(Point(0, 0, 0));
+    gCamera->lookAt();
+    glColor4f(1, 1, 1, 1);
+    Quad quad(texture, Material(), 2, 2, 1, 1); // fills the view from 1 away at 90 degrees
+    quad.display();
+    unsigned char top[4] = {}, bottom[4] = {};
+    glReadPixels(400, 450, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, top);
+    glReadPixels(400, 150, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, bottom);
+    EXPECT_GT(top[0], 200);
+    EXPECT_LT(top[2], 50);
+    EXPECT_GT(bottom[2], 200);
+    EXPECT_LT(bottom[0], 50);
+
+    // Coordinates that are not numbers: warnings, no crash.
+    testing::internal::CaptureStderr();
+    quad.translate(Vector(std::nanf(""), 0, 0));
+    quad.computeBoundingSphere();
+    quad.display();
+    quad.display(false);
+    Quad infinite(texture, Material());
+    infinite.scale(Vector(std::numeric_limits<float>::infinity(), 1, 1));
+    infinite.display();
+    testing::internal::GetCapturedStderr();
 }
 
 } // namespace
