@@ -2,14 +2,6 @@
 
 namespace bg {
 
-namespace {
-int log2(int powerOfTwo) {
-    int l = 0;
-    while ((1 << l) < powerOfTwo) ++l;
-    return l;
-}
-} // namespace
-
 Cube::Cube(int textureId, const Material& material, float width, float height, float depth, int numSlices,
            int numStacks)
     : Mesh(textureId, material, 1, true) {

@@ -8,12 +8,6 @@ namespace bg {
 
 namespace {
 
-int log2(int powerOfTwo) {
-    int l = 0;
-    while ((1 << l) < powerOfTwo) ++l;
-    return l;
-}
-
 // One piece of the profile, for t in [0, 1].
 struct Segment {
     virtual ~Segment() = default;

@@ -80,6 +80,12 @@ public:
     long getVerticesSent() const { return mVerticesSent; }
 
 protected:
+    // log2 of a power of two (exact).
+    static int log2(int powerOfTwo) {
+        int l = 0;
+        while ((1 << l) < powerOfTwo) ++l;
+        return l;
+    }
     // Allocates the grid (fatal unless both counts are above 1), all zeros.
     void allocate(int numX, int numY);
     void setLevels(int levelsX, int levelsY) { mLevelsX = levelsX, mLevelsY = levelsY; }

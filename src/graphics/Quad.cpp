@@ -4,14 +4,6 @@
 
 namespace bg {
 
-namespace {
-int log2(int powerOfTwo) {
-    int l = 0;
-    while ((1 << l) < powerOfTwo) ++l;
-    return l;
-}
-} // namespace
-
 Quad::Quad(int textureId, const Material& material, float width, float height, int numSlices, int numStacks)
     : Mesh(textureId, material, 1, true) {
     BG_ASSERT(width > 0);

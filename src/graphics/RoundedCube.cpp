@@ -5,11 +5,6 @@
 namespace bg {
 
 namespace {
-int log2(int powerOfTwo) {
-    int l = 0;
-    while ((1 << l) < powerOfTwo) ++l;
-    return l;
-}
 // Angles are tested as whole thousandths, as the construction always has.
 int thousandths(float angle) { return static_cast<int>(std::trunc(static_cast<double>(angle) * 1000)); }
 } // namespace
