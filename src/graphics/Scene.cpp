@@ -2,6 +2,7 @@
 
 #include "config/Var.h"
 #include "graphics/Camera.h"
+#include "graphics/Font.h"
 #include "graphics/Light.h"
 #include "graphics/Primitives.h"
 #include "graphics/Texture.h"
@@ -133,6 +134,7 @@ Scene::Scene(bool fullScreen) {
     gTime = SharedPointer<Time>(new Time);
     gEventManager = SharedPointer<EventManager>(new EventManager);
     gTextureManager = SharedPointer<TextureManager>(new TextureManager);
+    gFontManager = SharedPointer<FontManager>(new FontManager("Fonts/Font.txt", 1.0f));
     gCamera = SharedPointer<Camera>(new Camera(Point(0, 0, 6), Point(0, 0, 0), Vector(0, 1, 0)));
     gLightManager = SharedPointer<LightManager>(new LightManager);
 }
@@ -140,6 +142,7 @@ Scene::Scene(bool fullScreen) {
 Scene::~Scene() {
     gLightManager.free();
     gCamera.free();
+    gFontManager.free();
     gTextureManager.free();
     gEventManager.free();
     gTime.free();

@@ -217,7 +217,7 @@ template <class V> struct ScriptValue;
 // and returns how many arguments it took. One argument must be the object.
 template <class V> int argValueAt(lua_State* L, int n, V& out) {
     using Traits = ScriptValue<V>;
-    if (argCount(L) == n) {
+    if (argIsObject(L, n) || argCount(L) == n) {
         out = ScriptBinding<typename Traits::Binding>::get(L, n);
         return 1;
     }
@@ -254,6 +254,10 @@ template <class P> using Bare = std::remove_cv_t<std::remove_reference_t<P>>;
 template <class V> constexpr bool isPlain = std::is_arithmetic_v<V> || std::is_enum_v<V> || std::is_same_v<V, const char*>;
 
 template <class F> struct Member;
+template <class R, class... P> struct Member<R (*)(P...)> {
+    using Result = R;
+    using Params = std::tuple<Bare<P>...>;
+};
 template <class T, class R, class... P> struct Member<R (T::*)(P...)> {
     using Result = R;
     using Params = std::tuple<Bare<P>...>;
@@ -297,6 +301,14 @@ template <class Params, std::size_t... I> Params readArgs(lua_State* L, std::ind
     return Params{readArg<std::tuple_element_t<I, Params>>(L, static_cast<int>(I) + 1)...};
 }
 
+// A member function on the object, or a static one (the class's own).
+template <auto function, class T, class... A> decltype(auto) callWith(T& object, A&... args) {
+    if constexpr (std::is_member_function_pointer_v<decltype(function)>)
+        return (object.*function)(args...);
+    else
+        return function(args...);
+}
+
 template <auto function, class T> int invoke(lua_State* L, T& object) {
     using Params = typename Member<decltype(function)>::Params;
     using Result = typename Member<decltype(function)>::Result;
@@ -304,14 +316,14 @@ template <auto function, class T> int invoke(lua_State* L, T& object) {
         // The common getter and command: no tuple, so the call inlines.
         if (argCount(L) != 0) wrongArgs(L);
         if constexpr (std::is_void_v<Result>) {
-            (object.*function)();
+            callWith<function>(object);
             return 0;
         } else {
-            return pushResult(L, (object.*function)());
+            return pushResult(L, callWith<function>(object));
         }
     } else {
         Params args = readArgs<Params>(L, std::make_index_sequence<std::tuple_size_v<Params>>());
-        auto apply = [&](auto&... a) { return (object.*function)(a...); };
+        auto apply = [&](auto&... a) -> decltype(auto) { return callWith<function>(object, a...); };
         if constexpr (std::is_void_v<Result>) {
             std::apply(apply, args);
             return 0;

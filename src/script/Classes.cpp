@@ -1,5 +1,6 @@
 #include "script/Classes.h"
 
+#include "script/BillboardBinding.h"
 #include "script/BoundingSphereBinding.h"
 #include "script/CameraBinding.h"
 #include "script/CubeBinding.h"
@@ -7,6 +8,7 @@
 #include "script/ColorBinding.h"
 #include "script/EventManagerBinding.h"
 #include "script/FileBinding.h"
+#include "script/FontManagerBinding.h"
 #include "script/LightManagerBinding.h"
 #include "script/MaterialBinding.h"
 #include "script/MatrixBinding.h"
@@ -36,7 +38,9 @@ void registerClasses(lua_State* L) {
     ScriptBinding<BoundingSphereBinding>::registerClass(L);
     ScriptBinding<CameraBinding>::registerClass(L);
     ScriptBinding<MaterialBinding>::registerClass(L);
+    ScriptBinding<BillboardBinding>::registerClass(L);
     ScriptBinding<ColorBinding>::registerClass(L);
+    ScriptBinding<FontManagerBinding>::registerClass(L);
     ScriptBinding<TextureManagerBinding>::registerClass(L);
     ScriptBinding<TimeBinding>::registerClass(L);
     ScriptBinding<LightManagerBinding>::registerClass(L);

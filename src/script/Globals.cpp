@@ -1,6 +1,8 @@
 #include "script/Globals.h"
 
 #include "foundation/Utils.h"
+#include "graphics/Effects.h"
+#include "graphics/Scene.h"
 #include "platform/Sleep.h"
 #include "script/Runner.h"
 
@@ -58,14 +60,70 @@ int delay(lua_State* L) {
     return 0;
 }
 
+// The effects take no count check; surplus arguments are ignored.
+int glBeginMirror(lua_State*) {
+    beginMirror();
+    return 0;
+}
+
+int glEndMirror(lua_State*) {
+    endMirror();
+    return 0;
+}
+
+// Without multitexturing the argument is not even read.
+int enableEnvironmentalMapping(lua_State* L) {
+    if (!gScene->hasMultiTexture()) return 0;
+    const lua_Number id = std::trunc(luaL_checknumber(L, 1));
+    enableEnvironmentMapping(id >= INT_MIN && id <= INT_MAX ? static_cast<int>(id) : -1);
+    return 0;
+}
+
+int disableEnvironmentalMapping(lua_State*) {
+    disableEnvironmentMapping();
+    return 0;
+}
+
+int enableVSync(lua_State*) {
+    if (gSwapInterval) gSwapInterval(1);
+    return 0;
+}
+
+int disableVSync(lua_State*) {
+    if (gSwapInterval) gSwapInterval(0);
+    return 0;
+}
+
+// The interpreter's truth rule: 0 is true, a missing argument false.
+int setColorMaskFunction(lua_State* L) {
+    setColorMask(lua_toboolean(L, 1), lua_toboolean(L, 2), lua_toboolean(L, 3), lua_toboolean(L, 4));
+    return 0;
+}
+
+int displayShadowFunction(lua_State*) {
+    displayShadow();
+    return 0;
+}
+
 } // namespace
 
+// In the order scripts have always found them (the CD functions, which come
+// with the sound work, take their places between trace and enableVSync).
 void registerGlobalFunctions(lua_State* L) {
-    lua_register(L, "loadModule", loadModule);
-    lua_register(L, "clamp", clamp);
-    lua_register(L, "acos", acos);
-    lua_register(L, "trace", trace);
-    lua_register(L, "delay", delay);
+    const luaL_Reg functions[] = {{"loadModule", loadModule},
+                                  {"glBeginMirror", glBeginMirror},
+                                  {"glEndMirror", glEndMirror},
+                                  {"enableEnvironmentalMapping", enableEnvironmentalMapping},
+                                  {"disableEnvironmentalMapping", disableEnvironmentalMapping},
+                                  {"clamp", clamp},
+                                  {"acos", acos},
+                                  {"trace", trace},
+                                  {"enableVSync", enableVSync},
+                                  {"disableVSync", disableVSync},
+                                  {"delay", delay},
+                                  {"setColorMask", setColorMaskFunction},
+                                  {"displayShadow", displayShadowFunction}};
+    for (const luaL_Reg& f : functions) lua_register(L, f.name, f.func);
 }
 
 } // namespace bg

@@ -3,7 +3,10 @@
 // Engine.cfg and takes everything down again.
 
 #include "config/Var.h"
+#include "graphics/Font.h"
+#include "graphics/Light.h"
 #include "graphics/Scene.h"
+#include "graphics/Transform.h"
 #include "script/Classes.h"
 #include "script/Globals.h"
 #include "script/Interpreter.h"
@@ -26,6 +29,20 @@ const char* const USAGE =
     "Scripts/Main.o, from the folder or from the archive Engine.cfg names.\n"
     "Engine.cfg is written back at exit. Make a game folder runnable with\n"
     "brawlgear-pack.\n";
+
+// "Loading..." in white, centred on the 800-unit overlay at height 330,
+// shown while the game's main script starts.
+void showLoadingScreen() {
+    using namespace bg;
+    gScene->clearBuffers();
+    gTransform->loadIdentity();
+    gScene->glBegin2D();
+    const int x = (800 - gFontManager->getStringWidth("Loading...")) / 2;
+    gFontManager->print(x, 330, "Loading...", Color());
+    gScene->glEnd2D();
+    gScene->display();
+    gScene->error("");
+}
 
 bool isFile(const char* path) {
     struct stat info;
@@ -53,6 +70,8 @@ int main(int argc, char** argv) {
     gScene = SharedPointer<Scene>(new Scene(fullScreen));
     if (gScene->hasMultiTexture()) gScene->prepareEnvironmentUnit();
     gScene->clearBuffers();
+    gFontManager->setCurrentFontId(gFontManager->load("Fonts/Font3.txt"));
+    showLoadingScreen();
 
     if (!gVFS->isArchive() && !isFile("Scripts/Main.o") && isFile("Scripts/Main.lua"))
         BG_ERROR("main() : Scripts/Main.lua is not packed: make the game runnable with brawlgear-pack");

@@ -88,11 +88,13 @@ TEST_F(Runner, StoredScriptsThatAreNotChunksFailToLoad) {
 TEST_F(Runner, ArchiveModeRunsScriptsFromTheZipNamedInEngineCfg) {
     mainScript("loadModule('scripts/lib')\ntrace('main sees ' .. fromLib)\n");
     source("Scripts/Lib.lua", "fromLib = 42\n");
+    addFonts();
     ASSERT_EQ(pack("game.zip").exitCode, 0);
     scratch.write("game/Engine.cfg", bgtest::cfgWith({{"VFS_LOAD_FROM_ARCHIVE", "1"}, {"VFS_ARCHIVE", "../game.zip"}}));
     const RunResult result = runGame();
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(bgtest::matches(result.script, report("INFO : File::load( Scripts/Main.o ) : # bytes - loaded!\n"
+    EXPECT_TRUE(bgtest::matches(result.script, report(std::string(bgtest::ARCHIVE_FONT_LOADS) +
+                                                   "INFO : File::load( Scripts/Main.o ) : # bytes - loaded!\n"
                                                    "INFO : File::load( scripts/lib.o ) : # bytes - loaded!\n"
                                                    "main sees 42\n")))
         << result.script;

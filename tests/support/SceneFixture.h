@@ -26,6 +26,7 @@ protected:
     // Builds the scene; what it printed is returned.
     std::string build(const std::vector<std::pair<std::string, std::string>>& values = {}) {
         scratch.write("Engine.cfg", cfgWith(values));
+        if (!scratch.exists("Fonts/Font.txt")) writeTestFonts(scratch.path());
         char here[4096];
         mHome = getcwd(here, sizeof here) ? here : "";
         EXPECT_EQ(chdir(scratch.path().c_str()), 0);

@@ -1,5 +1,7 @@
 #include "support/Support.h"
 
+#include "tools/media/Media.h"
+
 #include "vfs/VFS.h"
 
 #include <cstdio>
@@ -164,6 +166,30 @@ std::string scriptOutput(const std::string& err) {
 std::string scramble(std::string bytes) {
     bg::applySizeKey(bytes.data(), static_cast<int>(bytes.size()));
     return bytes;
+}
+
+} // namespace bgtest
+
+namespace bgtest {
+
+void writeTestFonts(const std::string& folder) {
+    std::string description = " ~\n8\n8\n128\n64\n1\n0\n";
+    std::vector<std::uint8_t> rgba(128 * 64 * 4, 0);
+    for (int i = 0; i < 95; ++i) {
+        description += std::to_string(testGlyphWidth(i)) + "\n";
+        const int cx = (i % 16) * 8, cy = (i / 16) * 8; // from the top
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < testGlyphWidth(i); ++x) {
+                std::uint8_t* p = &rgba[((static_cast<std::size_t>(cy) + y) * 128 + cx + x) * 4];
+                p[0] = p[1] = p[2] = p[3] = 255;
+            }
+    }
+    const std::string image = bg::media::png(128, 64, 6, rgba);
+    std::filesystem::create_directories(folder + "/Fonts");
+    for (const char* name : {"Font", "Font3"}) {
+        writeFile(folder + "/Fonts/" + name + ".txt", description);
+        writeFile(folder + "/Fonts/" + name + ".png", image);
+    }
 }
 
 } // namespace bgtest

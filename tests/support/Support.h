@@ -130,6 +130,18 @@ std::string sortedCfg(const std::string& cfg);
 // the script's own output and whatever followed it.
 std::string scriptOutput(const std::string& err);
 
+// The default and loading fonts ("Fonts/Font.txt", "Fonts/Font3.txt" and
+// their PNGs) below `folder`: characters ' ' to '~' in 8 x 8 cells of a
+// 128 x 64 image, glyph i a solid white block testGlyphWidth(i) wide,
+// spacing 1, top offset 0.
+void writeTestFonts(const std::string& folder);
+inline int testGlyphWidth(int index) { return 2 + index % 5; }
+// What loading those fonts from an archive reports (a report() pattern).
+inline const char* const ARCHIVE_FONT_LOADS = "INFO : File::load( Fonts/Font.txt ) : # bytes - loaded!\n"
+                                              "INFO : File::load( Fonts/Font.png ) : # bytes - loaded!\n"
+                                              "INFO : File::load( Fonts/Font3.txt ) : # bytes - loaded!\n"
+                                              "INFO : File::load( Fonts/Font3.png ) : # bytes - loaded!\n";
+
 // The stored form of a script, exactly as the packer and engine scramble it.
 std::string scramble(std::string bytes);
 
