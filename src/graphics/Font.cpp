@@ -1,6 +1,8 @@
 #include "graphics/Font.h"
 
 #include "graphics/Light.h"
+#include "graphics/Scene.h"
+#include "graphics/Transform.h"
 #include "graphics/Texture.h"
 #include "vfs/VFS.h"
 
@@ -165,6 +167,17 @@ void FontManager::print(int x, int y, const char* str, const Color& color) const
         glEnd();
         pen += pw + font->spacing * s;
     }
+}
+
+void showLoadingScreen() {
+    gScene->clearBuffers();
+    gTransform->loadIdentity();
+    gScene->glBegin2D();
+    const int x = (800 - gFontManager->getStringWidth("Loading...")) / 2;
+    gFontManager->print(x, 330, "Loading...", Color());
+    gScene->glEnd2D();
+    gScene->display();
+    gScene->error("");
 }
 
 void FontManager::printf(int x, int y, const char* format, ...) const {

@@ -73,6 +73,11 @@ private:
 
 extern SharedPointer<FontManager> gFontManager;
 
+// The frame shown while the game's main script starts: "Loading..." in
+// white with the current font, centred on the 800-unit overlay at height
+// 330; then the pending errors are reported.
+void showLoadingScreen();
+
 } // namespace bg
 
 #endif

@@ -30,20 +30,6 @@ const char* const USAGE =
     "Engine.cfg is written back at exit. Make a game folder runnable with\n"
     "brawlgear-pack.\n";
 
-// "Loading..." in white, centred on the 800-unit overlay at height 330,
-// shown while the game's main script starts.
-void showLoadingScreen() {
-    using namespace bg;
-    gScene->clearBuffers();
-    gTransform->loadIdentity();
-    gScene->glBegin2D();
-    const int x = (800 - gFontManager->getStringWidth("Loading...")) / 2;
-    gFontManager->print(x, 330, "Loading...", Color());
-    gScene->glEnd2D();
-    gScene->display();
-    gScene->error("");
-}
-
 bool isFile(const char* path) {
     struct stat info;
     return ::stat(path, &info) == 0 && S_ISREG(info.st_mode);

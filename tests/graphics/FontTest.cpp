@@ -1,0 +1,290 @@
+// Fonts, text, billboards and the global effects, with a real context:
+// what they draw is read back.
+
+#include "graphics/Billboard.h"
+#include "graphics/Camera.h"
+#include "graphics/Effects.h"
+#include "graphics/Font.h"
+#include "graphics/Texture.h"
+#include "graphics/Transform.h"
+#include "support/Expect.h"
+#include "support/SceneFixture.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace bg;
+using bgtest::report;
+
+namespace {
+
+int testGlyphWidthOf(char c) { return bgtest::testGlyphWidth(c - ' '); }
+
+class Text : public bgtest::SceneTest {
+protected:
+    FontManager& fonts() { return *gFontManager; }
+    std::vector<unsigned char> readAll(GLenum buffer = GL_BACK) {
+        std::vector<unsigned char> pixels(800 * 600 * 4);
+        glReadBuffer(buffer);
+        glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        glReadBuffer(GL_BACK);
+        return pixels;
+    }
+    static bool lit(const std::vector<unsigned char>& pixels, int x, int y) {
+        return pixels[(static_cast<std::size_t>(y) * 800 + x) * 4] > 128;
+    }
+    std::string quietly(const std::function<void()>& work) {
+        testing::internal::CaptureStderr();
+        work();
+        return testing::internal::GetCapturedStderr();
+    }
+    void overlay() {
+        scene().setBackgroundColor(0, 0, 0, 1);
+        scene().clearBuffers();
+        scene().glBegin2D();
+        scene().set(GL_TEXTURE_2D, true);
+        scene().set(GL_BLEND, true);
+        scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
+};
+
+// The test font: 8 x 8 cells, glyph i a solid block 2 + i % 5 wide,
+// spacing 1 (support/Support.h).
+TEST_F(Text, GlyphsLandWhereTheWidthsSay) {
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
+    ASSERT_GE(fonts().getCurrentFontId(), 0);
+    const std::string text = "!#%'"; // glyphs 1, 3, 5, 7: widths 3, 5, 2, 4
+    EXPECT_EQ(fonts().getStringWidth(text.c_str()), 3 + 5 + 2 + 4 + 3);
+    EXPECT_EQ(fonts().getStringHeight(), 8);
+    EXPECT_EQ(fonts().getStringWidth(""), 0); // trunc(0.5 - 1)
+    fonts().setScale(2);
+    EXPECT_EQ(fonts().getStringWidth("!"), 6);
+    EXPECT_EQ(fonts().getStringHeight(), 16);
+    fonts().setScale(1);
+
+    overlay();
+    fonts().print(100, 200, text.c_str(), Color());
+    scene().glEnd2D();
+    const auto pixels = readAll();
+    // Each block from its pen position, the row of pixels under y = 200.
+    const int starts[] = {100, 104, 110, 113}, widths[] = {3, 5, 2, 4};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_TRUE(lit(pixels, starts[k], 196)) << k;
+        EXPECT_TRUE(lit(pixels, starts[k] + widths[k] - 1, 196)) << k;
+        EXPECT_FALSE(lit(pixels, starts[k] + widths[k], 196)) << k; // the spacing
+    }
+    EXPECT_FALSE(lit(pixels, 100, 201)); // above the print position
+    EXPECT_FALSE(lit(pixels, 100, 190)); // below the cell
+}
+
+TEST_F(Text, CharactersOutsideTheRangeUseItsEnds) {
+    build();
+    const Font* font = fonts().getFont(fonts().getCurrentFontId());
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(&font->glyph('\x01'), &font->glyph(' '));
+    EXPECT_EQ(&font->glyph('\x7f'), &font->glyph('~'));
+    EXPECT_EQ(&font->glyph(static_cast<char>(200)), &font->glyph(' ')); // signed: below the range
+    const std::string longText(300, 'a');
+    EXPECT_EQ(fonts().getStringWidth(longText.c_str()), 300 * testGlyphWidthOf('a') + 299);
+    EXPECT_EQ(fonts().getStringWidth("\xe9t\xe9"), 2 * 2 + testGlyphWidthOf('t') + 2);
+    EXPECT_EQ(fonts().load("Fonts/Font.txt"), fonts().getCurrentFontId()); // read once
+}
+
+TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
+    build();
+    const std::pair<std::string, std::string> cases[] = {
+        {"empty.txt", ""},
+        {"short.txt", " ~\n8\n8\n"},
+        {"one.txt", "a\n8\n8\n128\n64\n1\n0\n3\n"},
+        {"zero.txt", " ~\n0\n8\n128\n64\n1\n0\n"},
+        {"negative.txt", " ~\n8\n-8\n128\n64\n1\n0\n"},
+        {"narrow.txt", " ~\n8\n8\n4\n64\n1\n0\n"},
+        {"backwards.txt", "~ \n8\n8\n128\n64\n1\n0\n"},
+        {"glyphs.txt", " ~\n8\n8\n128\n64\n1\n0\n3\n4\n"},
+    };
+    for (const auto& [name, text] : cases) {
+        scratch.write("Fonts/" + name, text);
+        int id = 0;
+        const std::string err = quietly([&] { id = fonts().load(("Fonts/" + name).c_str()); });
+        EXPECT_EQ(id, -1) << name;
+        EXPECT_NE(err.find("FontManager::loadFont( Fonts/" + name + " ) : "), std::string::npos) << name << err;
+    }
+    // Many lines: only the range's are read.
+    std::string many = "ab\n8\n8\n128\n64\n1\n0\n";
+    for (int i = 0; i < 10000; ++i) many += "5\n";
+    scratch.write("Fonts/many.txt", many);
+    quietly([&] { EXPECT_GE(fonts().load("Fonts/many.txt"), 0); });
+    // Eleven fonts at most.
+    std::string err;
+    int id = 0;
+    for (int i = 0; i < 12 && id >= 0; ++i) {
+        std::string font = " ~\n8\n8\n128\n64\n1\n0\n";
+        for (int g = 0; g < 95; ++g) font += "3\n";
+        scratch.write("Fonts/f" + std::to_string(i) + ".txt", font);
+        err = quietly([&] { id = fonts().load(("Fonts/f" + std::to_string(i) + ".txt").c_str()); });
+    }
+    EXPECT_NE(err.find("Font table full"), std::string::npos) << err;
+    EXPECT_TRUE(bgtest::matches(quietly([&] { fonts().setCurrentFontId(50); }),
+                                report("Font:#: ERROR : FontManager::setCurrentFontId( fontId ) : invalid fontId\n")));
+}
+
+TEST_F(Text, TheLoadingFrameIsOnScreen) {
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_TEXTURE_2D", "1"}, {"GL_BLEND", "1"}});
+    fonts().setCurrentFontId(fonts().load("Fonts/Font3.txt"));
+    quietly([] { showLoadingScreen(); });
+    // llvmpipe copies the back buffer to the window, which keeps it: what
+    // is on screen can be read there (its front buffer reads as empty).
+    const auto pixels = readAll(GL_BACK);
+    const int width = fonts().getStringWidth("Loading...");
+    int litInside = 0, litOutside = 0;
+    for (int y = 300; y < 340; ++y)
+        for (int x = 0; x < 800; ++x) (x >= (800 - width) / 2 && x < (800 + width) / 2 + 1 ? litInside : litOutside) += lit(pixels, x, y);
+    EXPECT_GT(litInside, width * 3);
+    EXPECT_EQ(litOutside, 0);
+}
+
+TEST_F(Text, BillboardsFaceTheCameraAndStayInTheirPlaces) {
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_LIGHTING", "0"}, {"FOV", "90"}});
+    Billboard board(Color(1, 0, 0, 1), -1, 2, 2);
+    for (const Point eye : {Point(0, 0, 5), Point(5, 0, 0), Point(0, 3, 4), Point(-3, -1, -2)}) {
+        scene().setBackgroundColor(0, 0, 0, 1);
+        scene().clearBuffers();
+        gCamera->setEye(eye);
+        gCamera->setCenter(Point(0, 0, 0));
+        gCamera->setUp(Vector(0, 1, 0));
+        gCamera->normalize();
+        gCamera->lookAt();
+        board.display(Point(0, 0, 0));
+        const auto pixels = readAll();
+        EXPECT_TRUE(lit(pixels, 400, 300)) << eye.x << eye.y << eye.z;
+    }
+    // Axis-locked: up along x, so a tall board lies across the screen.
+    scene().clearBuffers();
+    gCamera->setEye(Point(0, 0, 5));
+    gCamera->setCenter(Point(0, 0, 0));
+    gCamera->normalize();
+    gCamera->lookAt();
+    Billboard tall(Color(1, 0, 0, 1), -1, 0.5f, 6);
+    tall.display(Point(0, 0, 0), Vector(1, 0, 0));
+    auto pixels = readAll();
+    int across = 0, upward = 0;
+    for (int k = 0; k < 800; ++k) across += lit(pixels, k, 300);
+    for (int k = 0; k < 600; ++k) upward += lit(pixels, 400, k);
+    EXPECT_GT(across, 3 * upward); // up along x: long across the screen
+    EXPECT_FALSE(lit(pixels, 400, 300 + 150));
+    // Outside the view: nothing.
+    scene().clearBuffers();
+    board.display(Point(0, 0, 50));
+    pixels = readAll();
+    EXPECT_FALSE(lit(pixels, 400, 300));
+    // 2D: pixel coordinates, never culled.
+    scene().clearBuffers();
+    scene().glBegin2D();
+    Billboard pixelsWide(Color(1, 0, 0, 1), -1, 20, 10);
+    pixelsWide.display2D(Point(100, 50, 0));
+    scene().glEnd2D();
+    pixels = readAll();
+    EXPECT_TRUE(lit(pixels, 91, 46));
+    EXPECT_FALSE(lit(pixels, 89, 50));
+    EXPECT_FALSE(lit(pixels, 100, 57));
+    // The pair leaves depth writes and lighting as they were.
+    Billboard::beginDisplay();
+    EXPECT_FALSE(scene().renderState().getDepthMask());
+    Billboard::endDisplay();
+    EXPECT_TRUE(scene().renderState().getDepthMask());
+}
+
+TEST_F(Text, TheEffectsPutBackWhatTheyChange) {
+    build({{"GL_CULL_FACE", "1"}, {"GL_LIGHTING", "1"}});
+    const int light = gLightManager->addLight();
+    gLightManager->setPosition(light, Point(1, 2, 3));
+    gTransform->loadIdentity();
+    beginMirror();
+    GLint cull = 0;
+    glGetIntegerv(GL_CULL_FACE_MODE, &cull);
+    EXPECT_EQ(cull, GL_FRONT);
+    EXPECT_EQ(gLightManager->getPosition(light).y, -2);
+    endMirror();
+    glGetIntegerv(GL_CULL_FACE_MODE, &cull);
+    EXPECT_EQ(cull, GL_BACK);
+    EXPECT_EQ(gLightManager->getPosition(light).y, 2);
+    Matrix m;
+    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
+    EXPECT_EQ(m[5], 1);
+
+    setColorMask(true, true, true, true);
+    GLboolean mask[4];
+    glGetBooleanv(GL_COLOR_WRITEMASK, mask);
+    EXPECT_TRUE(mask[0] && mask[1] && mask[2] && mask[3]);
+    setColorMask(false, false, false, true);
+    glGetBooleanv(GL_COLOR_WRITEMASK, mask);
+    EXPECT_TRUE(!mask[0] && !mask[1] && !mask[2] && mask[3]);
+    setColorMask(true, true, true, true);
+
+    if (scene().hasMultiTexture()) {
+        enableEnvironmentMapping(-1);
+        gActiveTextureARB(GL_TEXTURE1_ARB);
+        EXPECT_TRUE(glIsEnabled(GL_TEXTURE_GEN_S) && glIsEnabled(GL_TEXTURE_GEN_T) && glIsEnabled(GL_TEXTURE_2D));
+        gActiveTextureARB(GL_TEXTURE0_ARB);
+        disableEnvironmentMapping();
+        gActiveTextureARB(GL_TEXTURE1_ARB);
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_S) || glIsEnabled(GL_TEXTURE_GEN_T) || glIsEnabled(GL_TEXTURE_2D));
+        gActiveTextureARB(GL_TEXTURE0_ARB);
+    }
+}
+
+TEST_F(Text, TheShadowRampsFromClearToBlack) {
+    build({{"GL_LIGHTING", "0"}, {"GL_CULL_FACE", "0"}, {"GL_DEPTH_TEST", "0"}, {"FOV", "90"}, {"ZFAR", "2000"}});
+    scene().setBackgroundColor(1, 1, 1, 1);
+    scene().clearBuffers();
+    scene().set(GL_BLEND, true);
+    scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gCamera->setEye(Point(0, 300, 0));
+    gCamera->setCenter(Point(0, 0, 0));
+    gCamera->setUp(Vector(0, 0, -1));
+    gCamera->normalize();
+    gCamera->lookAt();
+    displayShadow();
+    const auto pixels = readAll();
+    // Looking down, -z up the screen: corner 4 (-250, -250, alpha 0) top
+    // left stays white, corner 2 (250, 250, alpha 1) bottom right is black.
+    const auto red = [&](int x, int y) { return pixels[(static_cast<std::size_t>(y) * 800 + x) * 4]; };
+    EXPECT_GT(red(400 - 240, 300 + 240), 230);
+    EXPECT_LT(red(400 + 240, 300 - 240), 25);
+    EXPECT_NEAR(red(400, 300), 128, 25);
+}
+
+// A font baked from DejaVu Sans by brawlgear-font loads, measures by the
+// font's advances and prints where it measures.
+TEST_F(Text, ABakedFontLoadsMeasuresAndPrints) {
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
+    const bgtest::RunResult baked = bgtest::run(
+        {BRAWLGEAR_FONT_EXE, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "20", scratch / "Fonts/Baked.txt"},
+        scratch.path());
+    ASSERT_EQ(baked.exitCode, 0) << baked.err;
+    int id = -1;
+    quietly([&] { id = fonts().load("Fonts/Baked.txt"); });
+    ASSERT_GE(id, 0);
+    fonts().setCurrentFontId(id);
+    EXPECT_GT(fonts().getStringWidth("W"), fonts().getStringWidth("i") + 5);
+    EXPECT_EQ(fonts().getStringWidth("iii"), 3 * fonts().getStringWidth("i")); // spacing 0
+    overlay();
+    fonts().print(100, 300, "MMMM", Color());
+    scene().glEnd2D();
+    const auto pixels = readAll();
+    const int width = fonts().getStringWidth("MMMM");
+    int right = 0, beyond = 0;
+    for (int y = 270; y < 310; ++y)
+        for (int x = 90; x < 400; ++x) {
+            if (!lit(pixels, x, y)) continue;
+            right = std::max(right, x);
+            beyond += x < 100 || x > 100 + width;
+        }
+    EXPECT_EQ(beyond, 0);
+    EXPECT_GT(right, 100 + width - 6); // the last M reaches the measured end
+}
+
+} // namespace
