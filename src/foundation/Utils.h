@@ -79,6 +79,9 @@ public:
     Slot& operator[](int i);
     // The object at an index find() returned.
     const T& at(int i) const { return *mData[i].data; }
+    // The object at any index, or null for a free slot or an index outside
+    // the table (ids that scripts hand in).
+    T* dataAt(int i) const { return i >= 0 && i < mCapacity ? mData[i].data : nullptr; }
     // The object of a slot: fatal for a free slot.
     T& dataOf(const Slot& slot) const;
     // Lookup by key: fatal when the key is missing.

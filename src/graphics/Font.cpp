@@ -28,10 +28,7 @@ FontManager::FontManager(const char* defaultFontFile, float scale) : mScale(scal
     mCurrentFontId = load(defaultFontFile);
 }
 
-const Font* FontManager::getFont(int id) const {
-    if (id < 0 || id >= CAPACITY) return nullptr;
-    return const_cast<Table<Font>&>(mFonts)[id].data;
-}
+const Font* FontManager::getFont(int id) const { return mFonts.dataAt(id); }
 
 void FontManager::setCurrentFontId(int fontId) {
     if (!getFont(fontId)) {

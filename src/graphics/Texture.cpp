@@ -47,10 +47,7 @@ void deleteTexture(unsigned textureName) {
 
 } // namespace
 
-const TextureEntry* TextureManager::entry(int id) const {
-    if (id < 0 || id >= CAPACITY) return nullptr;
-    return const_cast<Table<TextureEntry>&>(mTextures)[id].data;
-}
+const TextureEntry* TextureManager::entry(int id) const { return mTextures.dataAt(id); }
 
 int TextureManager::getGroups(int id) const {
     const TextureEntry* e = entry(id);

@@ -25,7 +25,7 @@ int BillboardBinding::display(lua_State* L) {
     const int count = argCount(L);
     if (count == 1 || count == 3) {
         object().display(argValue<Point>(L));
-    } else if (count == 2 || count == 6) {
+    } else if ((count == 2 && argIsObject(L, 1)) || count == 6) {
         Point p;
         Vector axis;
         const int used = argValueAt(L, 1, p);

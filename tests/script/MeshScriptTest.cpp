@@ -47,3 +47,36 @@ TEST_F(MeshScript, TheCommonMethodsOnEveryShape) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MeshScript, TextBillboardsAndEffectsFromScripts) {
+    mainScript(R"(
+      local fonts = getFontManager()
+      trace(fonts:getStringWidth('!#') .. ' ' .. fonts:getStringHeight('x') .. ' ' .. table.concat({fonts:getStringSize('!')}, ' '))
+      fonts:setScale(2) trace(fonts:getScale()) fonts:setScale(1)
+      local scene = getScene()
+      scene:glBegin2D()
+      fonts:print(10, 20, 'hi', Color()) fonts:print(10, 20, 'hi', 1, 1, 1, 1)
+      local b = Billboard(Color(1, 0, 0, 1), 0, 6, 8)
+      local c = Billboard(2, 0, 0, 1, 0, 1, 1)
+      trace(table.concat({c:getColor()}, ' ') .. ' ' .. table.concat({b:getDimension()}, ' '))
+      b:beginDisplay() b:bindTexture() b:display2D(Point(1, 2, 0)) b:display2D(1, 2, 0) b:endDisplay()
+      scene:glEnd2D()
+      b:display(Point(0, 0, 0)) b:display(0, 0, 0) b:display(Point(0, 0, 0), Vector(0, 1, 0)) b:display(0, 0, 0, 1, 0, 0)
+      b:setColor(0, 1, 0, 1) b:setColor(Color()) b:setTextureId(2.5) b:setDimension(1, 2)
+      glBeginMirror() glEndMirror() displayShadow() enableEnvironmentalMapping(0) disableEnvironmentalMapping()
+      enableVSync() disableVSync() setColorMask(0, 0, 0, 0)
+      print(pcall(b.display, b, 1, 2))
+      print(pcall(fonts.print, fonts, 1, 2, 'x'))
+      Billboard(1, 2, 3)
+    )");
+    const RunResult result = play();
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.script, "9 8 3 8\n2\n1 0 0 1 6 8\n"
+                             "[string \"Scripts/Main\"]:19: Billboard :new : Invalid number of parameters\nERRRUN\n");
+    EXPECT_EQ(result.out, "false\tBillboard :display : Invalid number of parameters\n"
+                          "false\tFontManager :print : Invalid number of parameters\n");
+}
+
+} // namespace
