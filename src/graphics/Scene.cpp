@@ -1,5 +1,8 @@
 #include "graphics/Scene.h"
 
+#include "audio/ALErrors.h"
+#include "audio/Listener.h"
+#include "audio/Sound.h"
 #include "config/Var.h"
 #include "graphics/Camera.h"
 #include "graphics/Font.h"
@@ -129,10 +132,12 @@ Scene::Scene(bool fullScreen) {
 
     initSDLContext();
     initALContext();
+    gListener = SharedPointer<Listener>(new Listener(Point(0, 0, 6), Point(0, 0, 0), Vector(0, 1, 0), Vector(0, 0, 0)));
     initGLContext();
 
     gTime = SharedPointer<Time>(new Time);
     gEventManager = SharedPointer<EventManager>(new EventManager);
+    gSoundManager = SharedPointer<SoundManager>(new SoundManager);
     gTextureManager = SharedPointer<TextureManager>(new TextureManager);
     gFontManager = SharedPointer<FontManager>(new FontManager("Fonts/Font.txt", 1.0f));
     gCamera = SharedPointer<Camera>(new Camera(Point(0, 0, 6), Point(0, 0, 0), Vector(0, 1, 0)));
@@ -144,8 +149,10 @@ Scene::~Scene() {
     gCamera.free();
     gFontManager.free();
     gTextureManager.free();
+    gSoundManager.free();
     gEventManager.free();
     gTime.free();
+    gListener.free();
     closeAL();
     SDL_Quit();
     gVarManager.free();
@@ -412,21 +419,7 @@ bool Scene::errorGL(const char* message) {
 
 bool Scene::errorAL(const char* message) {
     if (message && *message) std::fprintf(stderr, "Scene::errorAL( %s ) \n", message);
-    bool any = false;
-    for (int i = 0; i < 64 && mContext; ++i) {
-        const ALenum error = alGetError();
-        if (error == AL_NO_ERROR) break;
-        any = true;
-        switch (error) {
-        case AL_INVALID_NAME: std::fputs("AL_INVALID_NAME\n", stderr); break;
-        case AL_INVALID_ENUM: std::fputs("AL_INVALID_ENUM\n", stderr); break;
-        case AL_INVALID_VALUE: std::fputs("AL_INVALID_VALUE\n", stderr); break;
-        case AL_INVALID_OPERATION: std::fputs("AL_INVALID_OPERATION\n", stderr); break;
-        case AL_OUT_OF_MEMORY: std::fputs("AL_OUT_OF_MEMORY\n", stderr); break;
-        default: std::fputs("Error Unknown!\n", stderr);
-        }
-    }
-    return any;
+    return mContext && drainALErrors();
 }
 
 bool Scene::error(const char* message) {
@@ -505,7 +498,10 @@ void Scene::endSDL() {
     SDL_Quit();
 }
 
-void Scene::endAL() { closeAL(); }
+void Scene::endAL() {
+    if (!gSoundManager.isNull() && mContext) gSoundManager->end();
+    closeAL();
+}
 
 // The teardown's way out of OpenAL: the handles are cleared, so a later
 // endAL or the teardown never closes them twice.
@@ -535,6 +531,8 @@ void Scene::restartSDL() {
 void Scene::restartAL() {
     if (mContext || mDevice) endAL();
     initALContext();
+    if (!gListener.isNull()) gListener->normalize();
+    if (!gSoundManager.isNull()) gSoundManager->restart();
 }
 
 void Scene::set(int cap, bool value) {

@@ -10,6 +10,7 @@
 #include "script/FileBinding.h"
 #include "script/FontManagerBinding.h"
 #include "script/LightManagerBinding.h"
+#include "script/ListenerBinding.h"
 #include "script/MaterialBinding.h"
 #include "script/MatrixBinding.h"
 #include "script/PlaneBinding.h"
@@ -17,6 +18,7 @@
 #include "script/QuadBinding.h"
 #include "script/RoundedCubeBinding.h"
 #include "script/SceneBinding.h"
+#include "script/SoundManagerBinding.h"
 #include "script/TextureManagerBinding.h"
 #include "script/TimeBinding.h"
 #include "script/TransformBinding.h"
@@ -37,11 +39,13 @@ void registerClasses(lua_State* L) {
     ScriptBinding<MatrixBinding>::registerClass(L);
     ScriptBinding<BoundingSphereBinding>::registerClass(L);
     ScriptBinding<CameraBinding>::registerClass(L);
+    ScriptBinding<ListenerBinding>::registerClass(L);
     ScriptBinding<MaterialBinding>::registerClass(L);
     ScriptBinding<BillboardBinding>::registerClass(L);
     ScriptBinding<ColorBinding>::registerClass(L);
     ScriptBinding<FontManagerBinding>::registerClass(L);
     ScriptBinding<TextureManagerBinding>::registerClass(L);
+    ScriptBinding<SoundManagerBinding>::registerClass(L);
     ScriptBinding<TimeBinding>::registerClass(L);
     ScriptBinding<LightManagerBinding>::registerClass(L);
     ScriptBinding<EventManagerBinding>::registerClass(L);

@@ -160,6 +160,9 @@ std::string scriptOutput(const std::string& err) {
     std::size_t end = err.find("\n\n", list);
     if (end == std::string::npos) return err;
     while (end < err.size() && err[end] == '\n') ++end;
+    // The sound manager's probe closes the report.
+    const std::string probe = "INFO : AL_MAX_SOURCES = ";
+    if (err.compare(end, probe.size(), probe) == 0) end = err.find('\n', end) + 1;
     return err.substr(end);
 }
 

@@ -126,7 +126,8 @@ inline const char* const BASIC_CFG =
 std::string cfgWith(const std::vector<std::pair<std::string, std::string>>& values);
 // The lines of a configuration in the order Engine.cfg is saved in.
 std::string sortedCfg(const std::string& cfg);
-// What a run printed after the engine's start-up report (the driver lines):
+// What a run printed after the engine's start-up report (the driver lines
+// and the sound manager's probe):
 // the script's own output and whatever followed it.
 std::string scriptOutput(const std::string& err);
 

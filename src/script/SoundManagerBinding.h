@@ -1,0 +1,28 @@
+#ifndef BRAWLGEAR_SCRIPT_SOUNDMANAGERBINDING_H
+#define BRAWLGEAR_SCRIPT_SOUNDMANAGERBINDING_H
+
+#include "audio/Sound.h"
+#include "script/Binding.h"
+
+namespace bg {
+
+// "SoundManager": sounds and their sources by id, reached with
+// getSoundManager().
+class SoundManagerBinding : public SingletonBinding<SoundManagerBinding, SoundManager, gSoundManager> {
+public:
+    using SingletonBinding::SingletonBinding;
+    static constexpr const char* className = "SoundManager";
+    static constexpr const char* accessorName = "getSoundManager";
+    static const Method<SoundManagerBinding> methods[];
+
+    int addSource(lua_State* L);
+    int pause(lua_State* L);
+    int setPosition(lua_State* L);
+    int setVelocity(lua_State* L);
+    int getPosition(lua_State* L);
+    int getVelocity(lua_State* L);
+};
+
+} // namespace bg
+
+#endif
