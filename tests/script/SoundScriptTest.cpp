@@ -1,0 +1,129 @@
+// Sound as games use it, through the real engine, with OpenAL Soft's null
+// driver (capped to 16 sources) or its wave writer, whose file the test
+// measures.
+
+#include "support/Expect.h"
+#include "support/Game.h"
+#include "tools/media/Media.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <gtest/gtest.h>
+
+using bgtest::RunResult;
+
+namespace {
+
+class SoundScript : public bgtest::GameTest {
+protected:
+    // OpenAL Soft's configuration for the run.
+    std::vector<std::string> openal(const std::string& config) {
+        scratch.write("alsoft.conf", config);
+        return {"ALSOFT_CONF=" + scratch / "alsoft.conf", "ALSOFT_DRIVERS=" + std::string(config.find("drivers=wave") != std::string::npos ? "wave" : "null")};
+    }
+    RunResult playWith(const std::vector<std::string>& environment) {
+        addFonts();
+        EXPECT_EQ(pack().exitCode, 0);
+        scratch.write("game/Engine.cfg", bgtest::BASIC_CFG);
+        return bgtest::run({BRAWLGEAR_EXE, "-windowed"}, scratch / "game", environment);
+    }
+    // The energy of each channel of a 16-bit stereo WAV, from `from` seconds.
+    static void energy(const std::string& wav, double from, double& left, double& right) {
+        left = right = 0;
+        const std::size_t data = wav.find("data");
+        if (data == std::string::npos) return;
+        const std::size_t start = data + 8 + static_cast<std::size_t>(from * 44100) * 4;
+        for (std::size_t at = start; at + 4 <= wav.size(); at += 4) {
+            std::int16_t l, r;
+            std::memcpy(&l, wav.data() + at, 2);
+            std::memcpy(&r, wav.data() + at + 2, 2);
+            left += double(l) * l;
+            right += double(r) * r;
+        }
+    }
+    std::string waveConfig() {
+        return "[general]\ndrivers=wave\nchannels=stereo\nsample-type=int16\nfrequency=44100\n[wave]\nfile=" +
+               scratch / "out.wav" + "\n";
+    }
+};
+
+TEST_F(SoundScript, IdsSlotsAndRemoval) {
+    source("s.ogg", bg::media::sineOgg(1, 22050, 2205));
+    mainScript(R"(
+      local sounds = getSoundManager()
+      local s = sounds:load('s.ogg')
+      assert(sounds:load('s.ogg') == s)
+      local ids = {}
+      for i = 1, 16 do ids[i] = sounds:addSource(s) end
+      trace(ids[1] .. ' ' .. ids[16] .. ' ' .. sounds:addSource(s))
+      sounds:removeSource(3)
+      trace(sounds:addSource(s) .. ' ' .. sounds:getGain(3) .. ' ' .. tostring(sounds:isPlaying(3)) .. ' ' .. sounds:getSoundId(-5))
+      sounds:setGain(67, -2) sounds:setRadius(67, 50) sounds:setLooping(67, true) sounds:setRelative(67, true)
+      sounds:setPosition(67, Point(1, 2, 3)) sounds:setPosition(67, 4, 5, 6) sounds:setVelocity(67, Vector(1, 0, 0))
+      trace(sounds:getGain(67) .. ' ' .. sounds:getRadius(67) .. ' ' .. tostring(sounds:getLooping(67)) .. ' ' .. table.concat({sounds:getPosition(67)}, ' '))
+      for i = 1, 16 do sounds:removeSource(ids[i]) end
+      local auto = sounds:addSource(s, true)
+      sounds:update()
+      trace(tostring(sounds:getSoundId(auto)))
+      local keep = sounds:addSource(s)
+      sounds:setGain(keep, 0.5)
+      getScene():restartAL()
+      sounds:play(keep)
+      trace(sounds:getGain(keep) .. ' ' .. tostring(sounds:isPlaying(keep)))
+      print(pcall(sounds.addSource, sounds, 99))
+      getListener():setEar(0, 0, 1) trace(table.concat({getListener():getListen()}, ' '))
+      getListener():setUp(0, 0, 1) getListener():normalize()
+    )");
+    const RunResult result = playWith(openal("[general]\nsources=16\n"));
+    EXPECT_EQ(result.exitCode, 1);
+    const std::string& out = result.script;
+    EXPECT_EQ(out.rfind("0 15 -1\n67 0 false -1\n0 50 true 4 5 6\n-1\n", 0), 0u) << out;
+    EXPECT_NE(out.find("\n0.5 true\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("INFO : AL_MAX_SOURCES = 16\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("0 0 -1\nASSERTION FAILED:Listener:"), std::string::npos) << out;
+    EXPECT_NE(out.find("sin( RAD( angleBetween( mUp, mListen ) ) )> ZERO"), std::string::npos);
+    EXPECT_EQ(result.out, "true\t-1\n");
+    EXPECT_TRUE(bgtest::matches(out.substr(out.find("Sound:"), out.find('\n', out.find("Sound:")) - out.find("Sound:") + 1),
+                                bgtest::report("Sound:#: ERROR : SoundManager::addSource( 99, autoRemove ) : Invalid soundId\n")));
+}
+
+// Heard through the wave writer: a sound to the right is louder on the
+// right; gain 0 is silent; a looping sound outlasts its length.
+TEST_F(SoundScript, WhatTheListenerHears) {
+    source("s.ogg", bg::media::sineOgg(1, 44100, 8820)); // 0.2 s
+    mainScript(R"(
+      local which = getVarManager():getString('CASE')
+      local sounds, listener = getSoundManager(), getListener()
+      listener:normalize()
+      local id = sounds:addSource(sounds:load('s.ogg'))
+      sounds:setPosition(id, 5, 0, 6)
+      if which == 'silent' then sounds:setGain(id, -2) end
+      if which == 'loop' then sounds:setLooping(id, true) end
+      sounds:play(id)
+      delay(700)
+    )");
+    for (const char* which : {"right", "silent", "loop"}) {
+        addFonts();
+        ASSERT_EQ(pack().exitCode, 0);
+        scratch.write("game/Engine.cfg", std::string(bgtest::BASIC_CFG) + "CASE = " + which + "\n");
+        std::remove((scratch / "out.wav").c_str());
+        const RunResult result = bgtest::run({BRAWLGEAR_EXE, "-windowed"}, scratch / "game", openal(waveConfig()));
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const std::string wav = scratch.read("out.wav");
+        double left, right;
+        energy(wav, 0, left, right);
+        if (std::string(which) == "right") {
+            EXPECT_GT(right, 2 * left) << left << " " << right;
+            EXPECT_GT(right, 1e6);
+        } else if (std::string(which) == "silent") {
+            EXPECT_LT(left + right, 1e5); // the output's dither, nothing more
+        } else {
+            double lateLeft, lateRight;
+            energy(wav, 0.45, lateLeft, lateRight); // long after 0.2 s
+            EXPECT_GT(lateRight, 1e5);
+        }
+    }
+}
+
+} // namespace
