@@ -1,5 +1,6 @@
 #include "script/Globals.h"
 
+#include "audio/CdPlayer.h"
 #include "foundation/Utils.h"
 #include "graphics/Effects.h"
 #include "graphics/Scene.h"
@@ -105,10 +106,45 @@ int displayShadowFunction(lua_State*) {
     return 0;
 }
 
+// The CD functions check no argument count.
+int playCD(lua_State* L) {
+    lua_pushboolean(L, cd::play());
+    return 1;
+}
+
+int stopCD(lua_State*) {
+    cd::stop();
+    return 0;
+}
+
+int setVolumeCD(lua_State* L) {
+    cd::setVolume(static_cast<float>(luaL_checknumber(L, 1)));
+    return 0;
+}
+
+int nextTrackCD(lua_State* L) {
+    lua_pushnumber(L, cd::nextTrack());
+    return 1;
+}
+
+int prevTrackCD(lua_State* L) {
+    lua_pushnumber(L, cd::prevTrack());
+    return 1;
+}
+
+int updateCD(lua_State* L) {
+    lua_pushboolean(L, cd::update());
+    return 1;
+}
+
+int CDPresent(lua_State* L) {
+    lua_pushboolean(L, cd::present());
+    return 1;
+}
+
 } // namespace
 
-// In the order scripts have always found them (the CD functions, which come
-// with the sound work, take their places between trace and enableVSync).
+// In the order scripts have always found them.
 void registerGlobalFunctions(lua_State* L) {
     const luaL_Reg functions[] = {{"loadModule", loadModule},
                                   {"glBeginMirror", glBeginMirror},
@@ -118,6 +154,13 @@ void registerGlobalFunctions(lua_State* L) {
                                   {"clamp", clamp},
                                   {"acos", acos},
                                   {"trace", trace},
+                                  {"playCD", playCD},
+                                  {"stopCD", stopCD},
+                                  {"setVolumeCD", setVolumeCD},
+                                  {"nextTrackCD", nextTrackCD},
+                                  {"prevTrackCD", prevTrackCD},
+                                  {"updateCD", updateCD},
+                                  {"CDPresent", CDPresent},
                                   {"enableVSync", enableVSync},
                                   {"disableVSync", disableVSync},
                                   {"delay", delay},

@@ -10,6 +10,8 @@
 #include "script/Classes.h"
 #include "script/Globals.h"
 #include "script/Interpreter.h"
+#include "platform/CdDrive.h"
+#include "platform/CdVolume.h"
 #include "script/Runner.h"
 #include "vfs/VFS.h"
 
@@ -56,6 +58,10 @@ int main(int argc, char** argv) {
     gScene = SharedPointer<Scene>(new Scene(fullScreen));
     if (gScene->hasMultiTexture()) gScene->prepareEnvironmentUnit();
     gScene->clearBuffers();
+    // The player's CD volume, put back at exit. A machine without a CD or
+    // Aux line has nothing to keep, and says nothing about it.
+    float savedCdVolume = 0;
+    const bool cdVolumeSaved = platform::hasCdLine() && platform::cdVolume(false, savedCdVolume);
     gFontManager->setCurrentFontId(gFontManager->load("Fonts/Font3.txt"));
     showLoadingScreen();
 
@@ -63,8 +69,10 @@ int main(int argc, char** argv) {
         BG_ERROR("main() : Scripts/Main.lua is not packed: make the game runnable with brawlgear-pack");
     runScript(L, "Scripts/Main");
 
+    if (cdVolumeSaved) platform::cdVolume(true, savedCdVolume);
     lua_close(L);
     gVarManager->end();
     gScene.free();
+    platform::cdDrives().close();
     return 0;
 }

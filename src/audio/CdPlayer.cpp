@@ -1,0 +1,90 @@
+#include "audio/CdPlayer.h"
+
+#include "platform/CdDrive.h"
+#include "platform/CdVolume.h"
+
+#include <algorithm>
+
+namespace bg::cd {
+
+namespace {
+
+platform::CdDrives& drive() { return platform::cdDrives(); }
+
+bool discIn() { return drive().isOpen() && drive().status() > 0; }
+
+// SDL's own limit: a drive reporting more tracks is not believed.
+constexpr int MAX_TRACKS = 99;
+
+// The first audio track from `from` on (or down, with step -1), within the
+// disc, or -1.
+int findAudio(int from, int step) {
+    const int tracks = std::min(drive().numTracks(), MAX_TRACKS);
+    for (int t = from; t >= 0 && t < tracks; t += step)
+        if (drive().isAudioTrack(t)) return t;
+    return -1;
+}
+
+int playFrom(int track) {
+    drive().playFrom(track);
+    return track + 1;
+}
+
+} // namespace
+
+bool play() {
+    if (drive().isOpen()) {
+        // Resume where it was, when that is still inside an audio track.
+        const int current = drive().currentTrack();
+        if (discIn() && current >= 0 && current < drive().numTracks() && drive().isAudioTrack(current) &&
+            drive().currentFrame() < drive().trackLength(current)) {
+            drive().resume();
+            return true;
+        }
+        drive().close();
+    }
+    const int drives = drive().count();
+    for (int i = 0; i < drives; ++i) {
+        if (drive().open(i) && drive().status() > 0) {
+            const int first = findAudio(0, 1);
+            if (first >= 0) {
+                playFrom(first);
+                return true;
+            }
+        }
+        drive().close();
+    }
+    return false;
+}
+
+void stop() {
+    if (discIn()) drive().pause();
+}
+
+int nextTrack() {
+    if (!discIn()) return -1;
+    int track = findAudio(std::max(drive().currentTrack(), -1) + 1, 1);
+    if (track < 0) track = findAudio(0, 1);
+    return track < 0 ? -1 : playFrom(track);
+}
+
+int prevTrack() {
+    if (!discIn() || drive().numTracks() < 1) return -1;
+    int track = findAudio(std::min(drive().currentTrack(), MAX_TRACKS) - 1, -1);
+    if (track < 0) track = findAudio(std::min(drive().numTracks(), MAX_TRACKS) - 1, -1);
+    return track < 0 ? -1 : playFrom(track);
+}
+
+bool update() {
+    if (!discIn() || drive().status() != platform::CdDrives::STOPPED) return false;
+    const int first = findAudio(0, 1);
+    if (first < 0) return false;
+    playFrom(first);
+    return true;
+}
+
+bool present() { return discIn() && findAudio(0, 1) >= 0; }
+
+void setVolume(float volume) { platform::cdVolume(true, volume); }
+
+} // namespace bg::cd
