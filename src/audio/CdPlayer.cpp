@@ -1,9 +1,12 @@
 #include "audio/CdPlayer.h"
 
+#include "audio/VirtualCd.h"
+
 #include "platform/CdDrive.h"
 #include "platform/CdVolume.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace bg::cd {
 
@@ -86,5 +89,19 @@ bool update() {
 bool present() { return discIn() && findAudio(0, 1) >= 0; }
 
 void setVolume(float volume) { platform::cdVolume(true, volume); }
+
+namespace {
+VirtualCd* gVirtual = nullptr;
+} // namespace
+
+void useVirtualDrive(const char* folder) {
+    auto drive = std::make_unique<VirtualCd>(folder);
+    gVirtual = drive.get();
+    platform::setCdDrives(std::move(drive));
+}
+
+void pump() {
+    if (gVirtual && &platform::cdDrives() == gVirtual) gVirtual->pump();
+}
 
 } // namespace bg::cd

@@ -16,6 +16,10 @@ bool update();
 bool present();
 // Clamps to [0, 1]; a mixer failure prints its error.
 void setVolume(float volume);
+// Once a frame: keeps a virtual drive's stream fed.
+void pump();
+// With the folder of Track01.ogg, ...: a virtual drive instead of SDL's.
+void useVirtualDrive(const char* folder);
 
 } // namespace bg::cd
 

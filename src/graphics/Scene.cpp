@@ -1,6 +1,7 @@
 #include "graphics/Scene.h"
 
 #include "audio/ALErrors.h"
+#include "audio/CdPlayer.h"
 #include "audio/Listener.h"
 #include "audio/Sound.h"
 #include "config/Var.h"
@@ -465,6 +466,7 @@ void Scene::glEnd2D() {
 void Scene::update() {
     gTime->update();
     gEventManager->update();
+    cd::pump(); // a virtual CD's music streams a little ahead
 }
 
 // Without a window there is nothing to swap or clear (SDL would crash).

@@ -2,6 +2,7 @@
 // stored script "Scripts/Main" (the game loop lives there), then saves
 // Engine.cfg and takes everything down again.
 
+#include "audio/CdPlayer.h"
 #include "config/Var.h"
 #include "graphics/Font.h"
 #include "graphics/Light.h"
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
     gScene = SharedPointer<Scene>(new Scene(fullScreen));
     if (gScene->hasMultiTexture()) gScene->prepareEnvironmentUnit();
     gScene->clearBuffers();
+    // Optional: a folder of TrackNN.ogg files standing in for a CD.
+    if (gVarManager->has("CD_VIRTUAL_TRACKS")) cd::useVirtualDrive(gVarManager->get("CD_VIRTUAL_TRACKS").getValue());
     // The player's CD volume, put back at exit. A machine without a CD or
     // Aux line has nothing to keep, and says nothing about it.
     float savedCdVolume = 0;
@@ -72,7 +75,8 @@ int main(int argc, char** argv) {
     if (cdVolumeSaved) platform::cdVolume(true, savedCdVolume);
     lua_close(L);
     gVarManager->end();
-    gScene.free();
+    // Before the scene: a virtual drive's stream needs the OpenAL context.
     platform::cdDrives().close();
+    gScene.free();
     return 0;
 }

@@ -64,6 +64,13 @@ int VFS::close() {
     return result;
 }
 
+bool VFS::exists(const FixedString& name) const {
+    const FixedString path = fullPath(name);
+    if (mArchive) return unzLocateFile(mHandle, path.c_str(), 2) == UNZ_OK;
+    struct stat info;
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 void VFS::setDirectory(const char* dir) {
     mDirectory = dir;
     mDirectory += "/";

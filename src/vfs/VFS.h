@@ -80,6 +80,8 @@ public:
     // shared buffer, valid until the next texture-mode load.
     ImageData loadImage(const File& file, bool textureBuffer);
     ImageData loadImage(const FixedString& name, bool textureBuffer);
+    // Whether the file is there to load, without a word either way.
+    bool exists(const FixedString& name) const;
     // Decodes a whole Ogg Vorbis sound, once, into its buffer.
     SoundData loadSound(const FixedString& name);
 

@@ -126,4 +126,31 @@ TEST_F(SoundScript, WhatTheListenerHears) {
     }
 }
 
+// A folder of TrackNN.ogg files stands in for a CD: every function works,
+// and the music is heard.
+TEST_F(SoundScript, AVirtualCdPlaysTheGamesTracks) {
+    source("Music/Track01.ogg", bg::media::sineOgg(2, 44100, 44100 * 2));
+    source("Music/Track03.ogg", bg::media::sineOgg(2, 44100, 44100 * 2, 660));
+    mainScript(R"(
+      trace(tostring(CDPresent()) .. ' ' .. tostring(playCD()) .. ' ' .. tostring(CDPresent()))
+      local scene = getScene()
+      for i = 1, 20 do scene:update() end
+      trace(nextTrackCD() .. ' ' .. nextTrackCD() .. ' ' .. prevTrackCD())
+      for i = 1, 20 do scene:update() end
+      stopCD() trace(tostring(updateCD()))
+      trace(tostring(playCD()))
+      for i = 1, 10 do scene:update() end
+    )");
+    addFonts();
+    ASSERT_EQ(pack().exitCode, 0);
+    scratch.write("game/Engine.cfg", std::string(bgtest::BASIC_CFG) + "CD_VIRTUAL_TRACKS = Music\n");
+    const RunResult result = bgtest::run({BRAWLGEAR_EXE, "-windowed"}, scratch / "game", openal(waveConfig()));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.script, "false true true\n3 1 3\nfalse\ntrue\n");
+    double left, right;
+    energy(scratch.read("out.wav"), 0, left, right);
+    EXPECT_GT(left, 1e7);
+    EXPECT_GT(right, 1e7);
+}
+
 } // namespace

@@ -1,0 +1,221 @@
+#include "audio/VirtualCd.h"
+
+#include "vfs/VFS.h"
+
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vorbis/vorbisfile.h>
+
+namespace bg {
+
+namespace {
+
+constexpr int BUFFERS = 4;
+constexpr int BUFFER_BYTES = 16384; // four of them: a third of a second ahead at 44.1 kHz stereo
+constexpr int FRAMES_PER_SECOND = 75; // CD frames
+
+struct Bytes {
+    const char* data;
+    std::size_t size, position;
+};
+
+std::size_t readBytes(void* out, std::size_t size, std::size_t count, void* source) {
+    auto* b = static_cast<Bytes*>(source);
+    const std::size_t n = std::min(size * count, b->size - b->position);
+    std::memcpy(out, b->data + b->position, n);
+    b->position += n;
+    return n;
+}
+
+int seekBytes(void* source, ogg_int64_t offset, int origin) {
+    auto* b = static_cast<Bytes*>(source);
+    const auto size = static_cast<ogg_int64_t>(b->size);
+    const ogg_int64_t to = origin == SEEK_SET ? offset : origin == SEEK_CUR ? ogg_int64_t(b->position) + offset : size;
+    b->position = static_cast<std::size_t>(std::max<ogg_int64_t>(0, std::min(to, size)));
+    return 0;
+}
+
+long tellBytes(void* source) { return static_cast<long>(static_cast<Bytes*>(source)->position); }
+
+const ov_callbacks CALLBACKS = {readBytes, seekBytes, nullptr, tellBytes};
+
+} // namespace
+
+// One track being played: its bytes, its decoder and the OpenAL source its
+// buffers are queued on.
+struct VirtualCd::Stream {
+    File file;
+    Bytes bytes{nullptr, 0, 0};
+    OggVorbis_File vorbis;
+    bool open = false;
+    bool ended = false;
+    ALenum format = AL_FORMAT_STEREO16;
+    long rate = 44100;
+    int channels = 2;
+    ALuint source = 0;
+    ALuint buffers[BUFFERS] = {};
+    long long samplesDone = 0; // played out of processed buffers, per channel
+    int queuedSamples[BUFFERS] = {};
+
+    ~Stream() {
+        if (alcGetCurrentContext() && alIsSource(source)) {
+            alSourceStop(source);
+            alDeleteSources(1, &source);
+            alDeleteBuffers(BUFFERS, buffers);
+        }
+        if (open) ov_clear(&vorbis);
+    }
+};
+
+VirtualCd::VirtualCd(const std::string& folder) {
+    // The disc is as long as its highest numbered track.
+    for (int n = 1; n <= 99; ++n) {
+        char name[16];
+        std::snprintf(name, sizeof name, "/Track%02d.ogg", n);
+        const std::string path = folder + name;
+        if (!gVFS->exists(path.c_str())) continue;
+        mTracks.resize(static_cast<std::size_t>(n));
+        Track& track = mTracks.back();
+        File file(path.c_str(), true);
+        Bytes bytes{file.getData(), static_cast<std::size_t>(file.getSize()), 0};
+        OggVorbis_File vorbis;
+        if (!file.getData() || ov_open_callbacks(&bytes, &vorbis, nullptr, 0, CALLBACKS) < 0) continue;
+        const vorbis_info* info = ov_info(&vorbis, -1);
+        const ogg_int64_t samples = ov_pcm_total(&vorbis, -1);
+        if (info && info->rate > 0 && samples > 0) {
+            track.name = path;
+            track.frames = static_cast<int>(samples * FRAMES_PER_SECOND / info->rate);
+        }
+        ov_clear(&vorbis);
+    }
+}
+
+VirtualCd::~VirtualCd() = default;
+
+bool VirtualCd::open(int i) {
+    mOpen = i == 0;
+    return mOpen;
+}
+
+void VirtualCd::close() {
+    stopStream();
+    mOpen = false;
+}
+
+bool VirtualCd::isAudioTrack(int track) const {
+    return track >= 0 && track < numTracks() && !mTracks[static_cast<std::size_t>(track)].name.empty();
+}
+
+int VirtualCd::trackLength(int track) const {
+    return track >= 0 && track < numTracks() ? mTracks[static_cast<std::size_t>(track)].frames : 0;
+}
+
+int VirtualCd::currentFrame() const {
+    return mStream ? static_cast<int>(mStream->samplesDone * FRAMES_PER_SECOND / mStream->rate) : 0;
+}
+
+int VirtualCd::status() {
+    if (!mOpen) return -1;
+    if (mTracks.empty()) return 0; // no disc
+    pump();
+    return mStatus;
+}
+
+void VirtualCd::stopStream() {
+    mStream.reset();
+    mStatus = 1;
+}
+
+bool VirtualCd::fill(unsigned buffer) {
+    Stream& s = *mStream;
+    static char pcm[BUFFER_BYTES];
+    int filled = 0, bitstream = 0, errors = 0;
+    while (filled < BUFFER_BYTES && errors < 8) {
+        const long got = ov_read(&s.vorbis, pcm + filled, BUFFER_BYTES - filled, 0, 2, 1, &bitstream);
+        if (got == 0) break;
+        if (got < 0) {
+            ++errors;
+            continue;
+        }
+        filled += static_cast<int>(got);
+    }
+    if (filled == 0) return false;
+    alBufferData(buffer, s.format, pcm, filled, static_cast<ALsizei>(s.rate));
+    alSourceQueueBuffers(s.source, 1, &buffer);
+    for (int k = 0; k < BUFFERS; ++k)
+        if (s.buffers[k] == buffer) s.queuedSamples[k] = filled / (2 * s.channels);
+    return true;
+}
+
+bool VirtualCd::startTrack(int track) {
+    stopStream();
+    if (!isAudioTrack(track) || !alcGetCurrentContext()) return false;
+    auto stream = std::make_unique<Stream>();
+    if (!stream->file.load(mTracks[static_cast<std::size_t>(track)].name.c_str(), true)) return false;
+    stream->bytes = Bytes{stream->file.getData(), static_cast<std::size_t>(stream->file.getSize()), 0};
+    if (ov_open_callbacks(&stream->bytes, &stream->vorbis, nullptr, 0, CALLBACKS) < 0) return false;
+    stream->open = true;
+    const vorbis_info* info = ov_info(&stream->vorbis, -1);
+    if (!info || info->rate <= 0 || info->channels < 1) return false;
+    stream->channels = info->channels > 1 ? 2 : 1;
+    stream->format = info->channels > 1 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
+    stream->rate = info->rate;
+    alGenSources(1, &stream->source);
+    alGenBuffers(BUFFERS, stream->buffers);
+    alSourcei(stream->source, AL_SOURCE_RELATIVE, AL_TRUE); // music, not a place
+    mStream = std::move(stream);
+    mCurrent = track;
+    for (ALuint buffer : mStream->buffers)
+        if (!fill(buffer)) break;
+    alSourcePlay(mStream->source);
+    mStatus = 2;
+    return true;
+}
+
+// From the track to the end of the disc, as a CD plays.
+void VirtualCd::playFrom(int track) {
+    if (!startTrack(track)) mStatus = 1;
+}
+
+void VirtualCd::pause() {
+    if (mStream && mStatus == 2) alSourcePause(mStream->source);
+    if (mStatus == 2) mStatus = 3;
+}
+
+void VirtualCd::resume() {
+    if (mStream && mStatus == 3) alSourcePlay(mStream->source);
+    if (mStatus == 3) mStatus = 2;
+}
+
+void VirtualCd::pump() {
+    if (!mStream || mStatus != 2) return;
+    Stream& s = *mStream;
+    if (!alcGetCurrentContext() || !alIsSource(s.source)) { // the context was closed under it
+        stopStream();
+        return;
+    }
+    ALint processed = 0;
+    alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
+    while (processed-- > 0) {
+        ALuint buffer = 0;
+        alSourceUnqueueBuffers(s.source, 1, &buffer);
+        for (int k = 0; k < BUFFERS; ++k)
+            if (s.buffers[k] == buffer) s.samplesDone += s.queuedSamples[k];
+        if (!s.ended && !fill(buffer)) s.ended = true;
+    }
+    ALint state = AL_STOPPED, queued = 0;
+    alGetSourcei(s.source, AL_SOURCE_STATE, &state);
+    alGetSourcei(s.source, AL_BUFFERS_QUEUED, &queued);
+    if (state != AL_PLAYING && queued > 0) alSourcePlay(s.source); // ran dry: go on
+    if (s.ended && queued == 0) {
+        // The track is over: the next audio track, or the disc is.
+        int next = mCurrent + 1;
+        while (next < numTracks() && !isAudioTrack(next)) ++next;
+        if (next >= numTracks() || !startTrack(next)) stopStream();
+    }
+}
+
+} // namespace bg
