@@ -50,6 +50,8 @@ protected:
 
 TEST_F(SoundScript, IdsSlotsAndRemoval) {
     source("s.ogg", bg::media::sineOgg(1, 22050, 2205));
+    const std::string tiny = bg::media::sineOgg(1, 8000, 80);
+    for (int i = 1; i <= 41; ++i) source("t" + std::to_string(i) + ".ogg", tiny);
     mainScript(R"(
       local sounds = getSoundManager()
       local s = sounds:load('s.ogg')
@@ -72,6 +74,7 @@ TEST_F(SoundScript, IdsSlotsAndRemoval) {
       sounds:play(keep)
       trace(sounds:getGain(keep) .. ' ' .. tostring(sounds:isPlaying(keep)))
       print(pcall(sounds.addSource, sounds, 99))
+      for i = 1, 41 do sounds:load('t' .. i .. '.ogg') end
       getListener():setEar(0, 0, 1) trace(table.concat({getListener():getListen()}, ' '))
       getListener():setUp(0, 0, 1) getListener():normalize()
     )");
@@ -81,6 +84,7 @@ TEST_F(SoundScript, IdsSlotsAndRemoval) {
     EXPECT_EQ(out.rfind("0 15 -1\n67 0 false -1\n0 50 true 4 5 6\n-1\n", 0), 0u) << out;
     EXPECT_NE(out.find("\n0.5 true\n"), std::string::npos) << out;
     EXPECT_NE(out.find("INFO : AL_MAX_SOURCES = 16\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("ERROR : SoundManager::load( t41.ogg ) : Sound table full\n"), std::string::npos) << out;
     EXPECT_NE(out.find("0 0 -1\nASSERTION FAILED:Listener:"), std::string::npos) << out;
     EXPECT_NE(out.find("sin( RAD( angleBetween( mUp, mListen ) ) )> ZERO"), std::string::npos);
     EXPECT_EQ(result.out, "true\t-1\n");
@@ -101,9 +105,10 @@ TEST_F(SoundScript, WhatTheListenerHears) {
       if which == 'silent' then sounds:setGain(id, -2) end
       if which == 'loop' then sounds:setLooping(id, true) end
       sounds:play(id)
+      if which == 'paused' then sounds:pause() delay(500) sounds:resume() end
       delay(700)
     )");
-    for (const char* which : {"right", "silent", "loop"}) {
+    for (const char* which : {"right", "silent", "loop", "paused"}) {
         addFonts();
         ASSERT_EQ(pack().exitCode, 0);
         scratch.write("game/Engine.cfg", std::string(bgtest::BASIC_CFG) + "CASE = " + which + "\n");
@@ -118,10 +123,16 @@ TEST_F(SoundScript, WhatTheListenerHears) {
             EXPECT_GT(right, 1e6);
         } else if (std::string(which) == "silent") {
             EXPECT_LT(left + right, 1e5); // the output's dither, nothing more
-        } else {
+        } else if (std::string(which) == "loop") {
             double lateLeft, lateRight;
             energy(wav, 0.45, lateLeft, lateRight); // long after 0.2 s
             EXPECT_GT(lateRight, 1e5);
+        } else {
+            // Paused for half a second, then heard again after resume().
+            double lateLeft, lateRight;
+            energy(wav, 0.5, lateLeft, lateRight);
+            EXPECT_GT(lateRight, 1e6);
+            EXPECT_LT(right - lateRight, 0.5 * right); // little of it before the pause ended
         }
     }
 }
