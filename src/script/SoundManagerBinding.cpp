@@ -37,19 +37,11 @@ template <class V> void argIdAndValue(lua_State* L, int& id, V& value) {
 
 } // namespace
 
-int SoundManagerBinding::setPosition(lua_State* L) {
+template <class V, void (SoundManager::*set)(int, const V&)> int SoundManagerBinding::setWithId(lua_State* L) {
     int id;
-    Point p;
-    argIdAndValue(L, id, p);
-    object().setPosition(id, p);
-    return 0;
-}
-
-int SoundManagerBinding::setVelocity(lua_State* L) {
-    int id;
-    Vector v;
-    argIdAndValue(L, id, v);
-    object().setVelocity(id, v);
+    V value;
+    argIdAndValue(L, id, value);
+    (object().*set)(id, value);
     return 0;
 }
 
@@ -80,8 +72,8 @@ const Method<SoundManagerBinding> SoundManagerBinding::methods[] = {
     {"setRadius", call<&SM::setRadius>},
     {"setLooping", call<&SM::setLooping>},
     {"setRelative", call<&SM::setRelative>},
-    {"setPosition", method<&SoundManagerBinding::setPosition>},
-    {"setVelocity", method<&SoundManagerBinding::setVelocity>},
+    {"setPosition", method<&SoundManagerBinding::setWithId<Point, &SM::setPosition>>},
+    {"setVelocity", method<&SoundManagerBinding::setWithId<Vector, &SM::setVelocity>>},
     {"getSoundId", call<&SM::getSoundId>},
     {"getGain", call<&SM::getGain>},
     {"getRadius", call<&SM::getRadius>},

@@ -17,8 +17,9 @@ public:
 
     int addSource(lua_State* L);
     int pause(lua_State* L);
-    int setPosition(lua_State* L);
-    int setVelocity(lua_State* L);
+    // setPosition and setVelocity: a source id, then a Point or Vector or
+    // its three numbers.
+    template <class V, void (SoundManager::*set)(int, const V&)> int setWithId(lua_State* L);
     int getPosition(lua_State* L);
     int getVelocity(lua_State* L);
 };
