@@ -474,6 +474,20 @@ void Scene::display() {
     if (mVideoOpen) SDL_GL_SwapBuffers();
 }
 
+void Scene::readBackBuffer(int& width, int& height, std::vector<std::uint8_t>& rgb) {
+    // The whole window, whatever viewport the game has set.
+    const SDL_Surface* screen = SDL_GetVideoSurface();
+    width = screen ? screen->w : 0, height = screen ? screen->h : 0;
+    std::vector<std::uint8_t> bottomUp(static_cast<std::size_t>(width) * height * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    rgb.resize(bottomUp.size());
+    const std::size_t row = static_cast<std::size_t>(width) * 3;
+    for (int y = 0; y < height; ++y)
+        std::copy_n(&bottomUp[static_cast<std::size_t>(height - 1 - y) * row], row, &rgb[static_cast<std::size_t>(y) * row]);
+}
+
 void Scene::clearBuffers() {
     if (mVideoOpen) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }

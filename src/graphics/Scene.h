@@ -19,6 +19,7 @@
 #include "graphics/RenderState.h"
 
 #include <cstdint>
+#include <vector>
 
 typedef struct ALCdevice_struct ALCdevice;
 typedef struct ALCcontext_struct ALCcontext;
@@ -81,6 +82,8 @@ public:
     static int channelBits(int bufferSize) { return bufferSize / 4 < 4 ? bufferSize / 4 : 4; }
 
     bool isVideoOpen() const { return mVideoOpen; }
+    // The back buffer as RGB rows, top row first (for captures).
+    void readBackBuffer(int& width, int& height, std::vector<std::uint8_t>& rgb);
     bool isAudioOpen() const { return mContext != nullptr; }
     RenderState& renderState() { return mState; }
 

@@ -5,6 +5,7 @@
 #include "graphics/Effects.h"
 #include "graphics/Scene.h"
 #include "platform/Sleep.h"
+#include "script/Capture.h"
 #include "script/Runner.h"
 
 #include <algorithm>
@@ -22,7 +23,8 @@ namespace {
 int loadModule(lua_State* L) {
     if (lua_gettop(L) != 1) return luaL_error(L, "loadModule : Invalid number of parameters");
     const FixedString name = luaL_checkstring(L, 1);
-    runScript(L, name);
+    // A captured run that ended in the module ends the caller too.
+    if (runScript(L, name)) capture::endRun(L);
     return 0;
 }
 

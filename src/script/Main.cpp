@@ -13,10 +13,12 @@
 #include "script/Interpreter.h"
 #include "platform/CdDrive.h"
 #include "platform/CdVolume.h"
+#include "script/Capture.h"
 #include "script/Runner.h"
 #include "vfs/VFS.h"
 
 #include <cstdio>
+#include <string>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -25,13 +27,20 @@
 namespace {
 
 const char* const USAGE =
-    "usage: brawlgear [-windowed]\n"
+    "usage: brawlgear [-windowed] [--frames N [--capture F1,F2,...] [--capture-dir DIR]] [--wav FILE]\n"
     "\n"
     "Runs the game in the working folder: reads Engine.cfg, opens the window\n"
-    "(full screen unless -windowed is given) and runs the stored script\n"
-    "Scripts/Main.o, from the folder or from the archive Engine.cfg names.\n"
-    "Engine.cfg is written back at exit. Make a game folder runnable with\n"
-    "brawlgear-pack.\n";
+    "(full screen unless the first argument is -windowed) and runs the stored\n"
+    "script Scripts/Main.o, from the folder or from the archive Engine.cfg\n"
+    "names. Engine.cfg is written back at exit. Make a game folder runnable\n"
+    "with brawlgear-pack.\n"
+    "\n"
+    "For testing a game without anyone watching:\n"
+    "  --frames N        end after N frames (Scene:display calls), as if the\n"
+    "                    main script had returned\n"
+    "  --capture LIST    write those frames as DIR/frameNNNN.png\n"
+    "  --capture-dir DIR where the frames go (default: the game folder)\n"
+    "  --wav FILE        record all sound to FILE (OpenAL Soft's wave writer)\n";
 
 bool isFile(const char* path) {
     struct stat info;
@@ -47,6 +56,14 @@ int main(int argc, char** argv) {
         std::fputs(USAGE, stdout);
         return 0;
     }
+
+    capture::Options captureOptions;
+    std::string optionError;
+    if (!capture::parse(argc, argv, captureOptions, optionError)) {
+        std::fprintf(stderr, "brawlgear: %s\n\n%s", optionError.c_str(), USAGE);
+        return 2;
+    }
+    capture::begin(captureOptions);
 
     lua_State* L = newInterpreter();
     if (!L) BG_FATAL("main() : Unable to create the script interpreter");
@@ -78,5 +95,6 @@ int main(int argc, char** argv) {
     // Before the scene: a virtual drive's stream needs the OpenAL context.
     platform::cdDrives().close();
     gScene.free();
+    capture::finish();
     return 0;
 }

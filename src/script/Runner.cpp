@@ -1,5 +1,6 @@
 #include "script/Runner.h"
 
+#include "script/Capture.h"
 #include "vfs/VFS.h"
 
 #include <cstdio>
@@ -26,6 +27,7 @@ struct Chunk {
     const char* data;
     std::size_t size;
     int status;
+    bool ended; // a captured run's last frame: as if the chunk returned
 };
 
 void printMessage(lua_State* L, int index) {
@@ -43,6 +45,10 @@ int runChunk(lua_State* L) {
     lua_settop(L, 0);
     chunk->status = luaL_loadbuffer(L, chunk->data, chunk->size, chunk->name);
     if (chunk->status == 0) chunk->status = lua_pcall(L, 0, 0, 0);
+    if (chunk->status != 0 && capture::isEndOfRun(L, -1)) {
+        chunk->status = 0;
+        chunk->ended = true;
+    }
     if (chunk->status == 0) return 0;
 
     // Raw: the globals' own __index must not run here.
@@ -59,13 +65,13 @@ int runChunk(lua_State* L) {
 
 } // namespace
 
-void runScript(lua_State* L, const FixedString& name) {
+bool runScript(lua_State* L, const FixedString& name) {
     File file;
     file.load(name + ".o", true);
     file.unscramble();
 
     // An empty buffer is a valid empty chunk: a missing script runs nothing.
-    Chunk chunk{name.c_str(), file.getData() ? file.getData() : "", static_cast<std::size_t>(file.getSize()), 0};
+    Chunk chunk{name.c_str(), file.getData() ? file.getData() : "", static_cast<std::size_t>(file.getSize()), 0, false};
     const int top = lua_gettop(L);
     const int outer = lua_cpcall(L, runChunk, &chunk);
     if (outer != 0) {
@@ -76,6 +82,7 @@ void runScript(lua_State* L, const FixedString& name) {
     lua_settop(L, top);
 
     if (const char* word = statusWord(chunk.status)) std::fputs(word, stderr);
+    return chunk.ended;
 }
 
 } // namespace bg

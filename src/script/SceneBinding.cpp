@@ -1,5 +1,6 @@
 #include "script/SceneBinding.h"
 
+#include "script/Capture.h"
 #include "script/ColorBinding.h"
 
 #include <GL/gl.h>
@@ -33,6 +34,16 @@ void SceneBinding::registerConstants(lua_State* L) {
     bg::registerConstants(L, constants);
 }
 
+// A captured run writes its chosen frames just before the swap and ends
+// after its last one.
+int SceneBinding::display(lua_State* L) {
+    expectArgs(L, 0);
+    capture::beforeSwap();
+    object().display();
+    capture::afterSwap(L);
+    return 0;
+}
+
 // A Color, or four numbers made into one.
 int SceneBinding::setBackgroundColor(lua_State* L) {
     const Color c = argValue<Color>(L);
@@ -46,7 +57,7 @@ const Method<SceneBinding> SceneBinding::methods[] = {
     {"restartSDL", call<&Scene::restartSDL>},
     {"restartAL", call<&Scene::restartAL>},
     {"update", call<&Scene::update>},
-    {"display", call<&Scene::display>},
+    {"display", method<&SceneBinding::display>},
     {"glBegin2D", call<&Scene::glBegin2D>},
     {"glEnd2D", call<&Scene::glEnd2D>},
     {"error", call<&Scene::error>},

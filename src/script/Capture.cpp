@@ -1,0 +1,113 @@
+#include "script/Capture.h"
+
+#include "graphics/Scene.h"
+#include "tools/media/Media.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace bg::capture {
+
+namespace {
+
+Options gOptions;
+int gFrame = 0;
+std::string gConfig;
+char gEndOfRun; // its address marks the error that ends a captured run
+
+bool number(const char* text, int& value) {
+    char* end = nullptr;
+    const long v = std::strtol(text, &end, 10);
+    if (!text[0] || *end || v < 1 || v > 1000000) return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+} // namespace
+
+// Arguments other than these are left alone, as the engine always has
+// (only the first is examined, for -windowed); these want a good value.
+bool parse(int argc, char** argv, Options& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        const bool ours = option == "--frames" || option == "--capture" || option == "--capture-dir" || option == "--wav";
+        if (!ours) continue;
+        const char* value = i + 1 < argc ? argv[++i] : nullptr;
+        if (!value || !*value) return error = option + " wants a value", false;
+        if (option == "--frames") {
+            if (!number(value, options.frames)) return error = "--frames wants a whole number of frames, 1 or more", false;
+        } else if (option == "--capture") {
+            const std::string list = value;
+            for (std::size_t at = 0; at <= list.size();) {
+                const std::size_t comma = std::min(list.find(',', at), list.size());
+                int frame;
+                if (!number(list.substr(at, comma - at).c_str(), frame))
+                    return error = "--capture wants frame numbers, 1 or more, separated by commas", false;
+                options.shots.push_back(frame);
+                at = comma + 1;
+            }
+        } else if (option == "--capture-dir") {
+            options.directory = value;
+        } else {
+            options.wav = value;
+        }
+    }
+    if (!options.shots.empty() && options.frames == 0) return error = "--capture needs --frames", false;
+    return true;
+}
+
+void begin(const Options& options) {
+    gOptions = options;
+    gFrame = 0;
+    if (options.wav.empty()) return;
+    // OpenAL Soft's wave writer, configured for this run alone.
+    gConfig = "/tmp/brawlgear-wave-" + std::to_string(getpid()) + ".conf";
+    std::ofstream(gConfig) << "[general]\ndrivers=wave\nchannels=stereo\nsample-type=int16\n[wave]\nfile="
+                           << options.wav << "\n";
+    setenv("ALSOFT_CONF", gConfig.c_str(), 1);
+    setenv("ALSOFT_DRIVERS", "wave", 1);
+}
+
+void finish() {
+    if (!gConfig.empty()) std::remove(gConfig.c_str());
+}
+
+void beforeSwap() {
+    if (gOptions.frames == 0) return;
+    const int frame = gFrame + 1;
+    bool wanted = false;
+    for (int shot : gOptions.shots) wanted = wanted || shot == frame;
+    if (!wanted || gScene.isNull() || !gScene->isVideoOpen()) return;
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> rgb;
+    gScene->readBackBuffer(width, height, rgb);
+    char name[32];
+    std::snprintf(name, sizeof name, "/frame%04d.png", frame);
+    std::error_code ignored;
+    std::filesystem::create_directories(gOptions.directory, ignored);
+    const std::string path = gOptions.directory + name;
+    std::ofstream out(path, std::ios::binary);
+    out << media::png(width, height, 2, rgb);
+    out.close();
+    if (!out) std::fprintf(stderr, "ERROR : Capture : cannot write %s\n", path.c_str());
+}
+
+void afterSwap(lua_State* L) {
+    if (gOptions.frames == 0) return;
+    if (++gFrame >= gOptions.frames) endRun(L);
+}
+
+void endRun(lua_State* L) {
+    lua_pushlightuserdata(L, &gEndOfRun);
+    lua_error(L);
+    __builtin_unreachable();
+}
+
+bool isEndOfRun(lua_State* L, int index) { return lua_touserdata(L, index) == &gEndOfRun; }
+
+} // namespace bg::capture

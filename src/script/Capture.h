@@ -1,0 +1,41 @@
+#ifndef BRAWLGEAR_SCRIPT_CAPTURE_H
+#define BRAWLGEAR_SCRIPT_CAPTURE_H
+
+// Headless runs for testing games: run N frames, write chosen frames as
+// PNG (from the back buffer, just before each swap) and the whole sound
+// output as a WAV file, then end as if the main script had returned.
+//
+//   brawlgear [-windowed] --frames N [--capture 1,30,60] [--capture-dir DIR] [--wav FILE]
+
+#include <lua.hpp>
+#include <string>
+#include <vector>
+
+namespace bg::capture {
+
+struct Options {
+    int frames = 0; // 0: no limit
+    std::vector<int> shots;
+    std::string directory = ".";
+    std::string wav;
+};
+
+// The options after the first argument ("-windowed" keeps its place);
+// false with a message for anything it does not understand.
+bool parse(int argc, char** argv, Options& options, std::string& error);
+// Before the scene opens OpenAL: the wave writer, when a WAV is wanted.
+void begin(const Options& options);
+void finish();
+
+// Around every swap: writes the frame when it is a chosen one, and ends the
+// run (a long jump that the runner takes as a normal return) after the
+// last frame.
+void beforeSwap();
+void afterSwap(lua_State* L);
+// Whether the error object at `index` is that end of the run.
+bool isEndOfRun(lua_State* L, int index);
+[[noreturn]] void endRun(lua_State* L);
+
+} // namespace bg::capture
+
+#endif
