@@ -2,10 +2,9 @@
 // chosen frames written as PNG and the sound as WAV.
 
 #include "support/Game.h"
+#include "support/Picture.h"
 #include "tools/media/Media.h"
 
-#include <SDL/SDL.h>
-#include <SDL/SDL_image.h>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -19,16 +18,9 @@ class Capture : public bgtest::GameTest {
 protected:
     // The colour at (x, y) of a PNG written by the engine; -1 when it is missing.
     long pixel(const std::string& relative, int x, int y, int* width = nullptr) {
-        SDL_Surface* image = IMG_Load((scratch / relative).c_str());
-        if (!image) return -1;
-        if (width) *width = image->w;
-        Uint32 value = 0;
-        const auto* at = static_cast<const Uint8*>(image->pixels) + y * image->pitch + x * image->format->BytesPerPixel;
-        std::memcpy(&value, at, image->format->BytesPerPixel);
-        Uint8 r, g, b;
-        SDL_GetRGB(value, image->format, &r, &g, &b);
-        SDL_FreeSurface(image);
-        return long(r) << 16 | g << 8 | b;
+        const bgtest::Picture picture = bgtest::Picture::load(scratch / relative);
+        if (width) *width = picture.width;
+        return picture.width ? picture.at(x, y) : -1;
     }
 };
 
@@ -70,13 +62,7 @@ TEST_F(Capture, TheSoundIsRecorded) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const std::string wav = scratch.read("out.wav");
     ASSERT_GT(wav.size(), 44u);
-    double energy = 0;
-    for (std::size_t at = wav.find("data") + 8; at + 2 <= wav.size(); at += 2) {
-        std::int16_t sample;
-        std::memcpy(&sample, wav.data() + at, 2);
-        energy += double(sample) * sample;
-    }
-    EXPECT_GT(energy, 1e9);
+    EXPECT_GT(bgtest::waveEnergy(wav), 1e9);
 }
 
 TEST_F(Capture, BadValuesAreRefusedBeforeAnythingStarts) {

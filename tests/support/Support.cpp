@@ -5,6 +5,7 @@
 #include "vfs/VFS.h"
 
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -169,6 +170,18 @@ std::string scriptOutput(const std::string& err) {
 std::string scramble(std::string bytes) {
     bg::applySizeKey(bytes.data(), static_cast<int>(bytes.size()));
     return bytes;
+}
+
+double waveEnergy(const std::string& wav) {
+    const std::size_t data = wav.find("data");
+    if (data == std::string::npos) return 0;
+    double energy = 0;
+    for (std::size_t at = data + 8; at + 2 <= wav.size(); at += 2) {
+        std::int16_t sample;
+        std::memcpy(&sample, wav.data() + at, 2);
+        energy += double(sample) * sample;
+    }
+    return energy;
 }
 
 } // namespace bgtest

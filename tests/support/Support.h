@@ -146,6 +146,10 @@ inline const char* const ARCHIVE_FONT_LOADS = "INFO : File::load( Fonts/Font.txt
 // The stored form of a script, exactly as the packer and engine scramble it.
 std::string scramble(std::string bytes);
 
+// The sum of the squared samples of a 16-bit WAV file's data: 0 for
+// silence or a file without data.
+double waveEnergy(const std::string& wav);
+
 } // namespace bgtest
 
 #endif
