@@ -29,7 +29,8 @@ function World.build()
     World.walls:invertNormals()
     World.walls:setCounterclockwise(false)
 
-    World.box = RoundedCube(-1, material(0.2, 0.5, 0.9, 60), 2.4, 1.2, 1.6, 0.6)
+    -- A capsule: rounded all round, flat along x only.
+    World.box = RoundedCube(-1, material(0.2, 0.5, 0.9, 60), 2.4, 1.2, 1.2, 0.6)
     World.box:translate(-4, 0.6, -2)
     World.ball = RoundedCube(-1, material(0.9, 0.3, 0.2, 80), 1.6, 1.6, 1.6, 0.8)
     World.ball:translate(3.5, 0.8, -1)

@@ -61,16 +61,23 @@ bool parse(int argc, char** argv, Options& options, std::string& error) {
     return true;
 }
 
-void begin(const Options& options) {
+bool begin(const Options& options, std::string& error) {
     gOptions = options;
     gFrame = 0;
-    if (options.wav.empty()) return;
+    if (options.wav.empty()) return true;
+    // The wave writer cannot make folders, and a device it cannot open
+    // would stop the engine later with a less helpful report.
+    const std::filesystem::path wav = options.wav;
+    std::error_code ignored;
+    if (wav.has_parent_path()) std::filesystem::create_directories(wav.parent_path(), ignored);
+    if (!std::ofstream(options.wav, std::ios::binary | std::ios::app)) return error = "--wav cannot write " + options.wav, false;
     // OpenAL Soft's wave writer, configured for this run alone.
     gConfig = "/tmp/brawlgear-wave-" + std::to_string(getpid()) + ".conf";
     std::ofstream(gConfig) << "[general]\ndrivers=wave\nchannels=stereo\nsample-type=int16\n[wave]\nfile="
                            << options.wav << "\n";
     setenv("ALSOFT_CONF", gConfig.c_str(), 1);
     setenv("ALSOFT_DRIVERS", "wave", 1);
+    return true;
 }
 
 void finish() {

@@ -23,8 +23,10 @@ struct Options {
 // The options after the first argument ("-windowed" keeps its place);
 // false with a message for anything it does not understand.
 bool parse(int argc, char** argv, Options& options, std::string& error);
-// Before the scene opens OpenAL: the wave writer, when a WAV is wanted.
-void begin(const Options& options);
+// Before the scene opens OpenAL: the wave writer, when a WAV is wanted
+// (its folder made if missing); false with a message when the file cannot
+// be written.
+bool begin(const Options& options, std::string& error);
 void finish();
 
 // Around every swap: writes the frame when it is a chosen one, and ends the

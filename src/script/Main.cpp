@@ -59,11 +59,10 @@ int main(int argc, char** argv) {
 
     capture::Options captureOptions;
     std::string optionError;
-    if (!capture::parse(argc, argv, captureOptions, optionError)) {
+    if (!capture::parse(argc, argv, captureOptions, optionError) || !capture::begin(captureOptions, optionError)) {
         std::fprintf(stderr, "brawlgear: %s\n\n%s", optionError.c_str(), USAGE);
         return 2;
     }
-    capture::begin(captureOptions);
 
     lua_State* L = newInterpreter();
     if (!L) BG_FATAL("main() : Unable to create the script interpreter");

@@ -58,9 +58,9 @@ TEST_F(Capture, TheSoundIsRecorded) {
       sounds:play(id)
       while true do scene:update() scene:display() end
     )");
-    const RunResult result = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "30", "--wav", scratch / "out.wav"});
+    const RunResult result = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "30", "--wav", scratch / "sound/out.wav"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    const std::string wav = scratch.read("out.wav");
+    const std::string wav = scratch.read("sound/out.wav");
     ASSERT_GT(wav.size(), 44u);
     EXPECT_GT(bgtest::waveEnergy(wav), 1e9);
 }
@@ -83,6 +83,10 @@ TEST_F(Capture, AnUnwritableFolderIsReported) {
     const RunResult result = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "2", "--capture", "1", "--capture-dir", scratch / "blocker/deeper"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_NE(result.err.find("ERROR : Capture : cannot write " + scratch / "blocker/deeper/frame0001.png"), std::string::npos) << result.err;
+    // A WAV that cannot be written stops the engine before it starts.
+    const RunResult wav = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "2", "--wav", scratch / "blocker/run.wav"});
+    EXPECT_EQ(wav.exitCode, 2);
+    EXPECT_NE(wav.err.find("brawlgear: --wav cannot write " + scratch / "blocker/run.wav\n"), std::string::npos) << wav.err;
 }
 
 } // namespace
