@@ -64,11 +64,14 @@ bool parse(int argc, char** argv, Options& options, std::string& error) {
 bool begin(const Options& options, std::string& error) {
     gOptions = options;
     gFrame = 0;
+    // Folders are made once, here; a picture that still cannot be written
+    // is reported when its frame comes.
+    std::error_code ignored;
+    if (!options.shots.empty()) std::filesystem::create_directories(options.directory, ignored);
     if (options.wav.empty()) return true;
     // The wave writer cannot make folders, and a device it cannot open
     // would stop the engine later with a less helpful report.
     const std::filesystem::path wav = options.wav;
-    std::error_code ignored;
     if (wav.has_parent_path()) std::filesystem::create_directories(wav.parent_path(), ignored);
     if (!std::ofstream(options.wav, std::ios::binary | std::ios::app)) return error = "--wav cannot write " + options.wav, false;
     // OpenAL Soft's wave writer, configured for this run alone.
@@ -95,8 +98,6 @@ void beforeSwap() {
     gScene->readBackBuffer(width, height, rgb);
     char name[32];
     std::snprintf(name, sizeof name, "/frame%04d.png", frame);
-    std::error_code ignored;
-    std::filesystem::create_directories(gOptions.directory, ignored);
     const std::string path = gOptions.directory + name;
     std::ofstream out(path, std::ios::binary);
     out << media::png(width, height, 2, rgb);
