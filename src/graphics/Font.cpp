@@ -77,7 +77,8 @@ bool FontManager::readFont(const FixedString& fontFile, Font& font) {
     font.topOffset = topOffset;
     const int count = font.last - font.first + 1;
     font.glyphs.resize(static_cast<std::size_t>(count));
-    int x = 0, y = 0;
+    // Wide enough that no count of rows of any cell size overflows.
+    long long x = 0, y = 0;
     for (int i = 0; i < count; ++i) {
         int width;
         if (!readNumber(reader, width)) {

@@ -117,6 +117,9 @@ TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
     for (int i = 0; i < 10000; ++i) many += "5\n";
     scratch.write("Fonts/many.txt", many);
     quietly([&] { EXPECT_GE(fonts().load("Fonts/many.txt"), 0); });
+    // Cells a billion pixels high: the rows run past any int.
+    scratch.write("Fonts/tall.txt", "ac\n8\n1000000000\n8\n64\n1\n0\n3\n3\n3\n");
+    quietly([&] { EXPECT_GE(fonts().load("Fonts/tall.txt"), 0); });
     // Eleven fonts at most.
     std::string err;
     int id = 0;
