@@ -134,14 +134,14 @@ int FontManager::getStringWidth(const char* str) const {
     double width = 0;
     int n = 0;
     for (const char* c = str; *c; ++c, ++n) width += font->textureWidth * font->glyph(*c).w * mScale;
-    width += (n - 1) * font->spacing * mScale + 0.5;
+    width += (n - 1) * static_cast<double>(font->spacing) * mScale + 0.5;
     return static_cast<int>(std::max(-2e9, std::min(std::trunc(width), 2e9)));
 }
 
 int FontManager::getStringHeight() const {
     const Font* font = current();
     if (!font) return 0;
-    const double height = std::trunc((font->cellHeight + font->topOffset) * static_cast<double>(mScale));
+    const double height = std::trunc((static_cast<double>(font->cellHeight) + font->topOffset) * mScale);
     return static_cast<int>(std::max(-2e9, std::min(height, 2e9)));
 }
 

@@ -120,6 +120,13 @@ TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
     // Cells a billion pixels high: the rows run past any int.
     scratch.write("Fonts/tall.txt", "ac\n8\n1000000000\n8\n64\n1\n0\n3\n3\n3\n");
     quietly([&] { EXPECT_GE(fonts().load("Fonts/tall.txt"), 0); });
+    // Spacing and offsets near the int limit measure as the clamped size.
+    scratch.write("Fonts/wide.txt", "ac\n8\n2000000000\n8\n64\n1000000000\n2000000000\n3\n3\n3\n");
+    quietly([&] {
+        fonts().setCurrentFontId(fonts().load("Fonts/wide.txt"));
+        EXPECT_EQ(fonts().getStringWidth("abcab"), 2000000000);
+        EXPECT_EQ(fonts().getStringHeight(), 2000000000);
+    });
     // Eleven fonts at most.
     std::string err;
     int id = 0;
