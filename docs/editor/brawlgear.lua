@@ -909,22 +909,22 @@ function Scene:restoreShadeModel() end
 ---@return boolean
 function Scene:hasMultiTexture() end
 
----Prints the message and the pending SDL, else OpenGL, else OpenAL errors; true when there were some.
+---Prints the message (unless empty), then the pending SDL, else OpenGL, else OpenAL errors; true when there were some.
 ---@param message string
 ---@return boolean
 function Scene:error(message) end
 
----Prints pending OpenGL errors after the message; true when there were some.
+---Prints the message (unless empty), then the pending OpenGL errors; true when there were some.
 ---@param message string
 ---@return boolean
 function Scene:errorGL(message) end
 
----Prints pending OpenAL errors after the message; true when there were some.
+---Prints the message (unless empty), then the pending OpenAL errors; true when there were some.
 ---@param message string
 ---@return boolean
 function Scene:errorAL(message) end
 
----Prints a pending SDL error after the message; true when there was one.
+---Prints the message (unless empty), then a pending SDL error; true when there was one.
 ---@param message string
 ---@return boolean
 function Scene:errorSDL(message) end
