@@ -19,12 +19,6 @@ Matrix* MatrixBinding::construct(lua_State* L) {
     return make<Matrix>(L, count == 16 ? argMatrixRows(L, 1) : Matrix());
 }
 
-int MatrixBinding::identity(lua_State* L) {
-    expectArgs(L, 0);
-    object().identity();
-    return 0;
-}
-
 // Three angles (a Vector or three numbers), or an angle and an axis (a
 // Vector or three numbers).
 int MatrixBinding::rotation(lua_State* L) {
@@ -37,47 +31,6 @@ int MatrixBinding::rotation(lua_State* L) {
     } else {
         object().rotation(argValue<Vector>(L));
     }
-    return 0;
-}
-
-int MatrixBinding::inverseRotation(lua_State* L) {
-    object().inverseRotation(argValue<Vector>(L));
-    return 0;
-}
-
-int MatrixBinding::translation(lua_State* L) {
-    object().translation(argValue<Vector>(L));
-    return 0;
-}
-
-int MatrixBinding::inverseTranslation(lua_State* L) {
-    object().inverseTranslation(argValue<Vector>(L));
-    return 0;
-}
-
-int MatrixBinding::scale(lua_State* L) {
-    object().scale(argValue<Vector>(L));
-    return 0;
-}
-
-int MatrixBinding::inverseScale(lua_State* L) {
-    object().inverseScale(argValue<Vector>(L));
-    return 0;
-}
-
-int MatrixBinding::inverse(lua_State* L) {
-    expectArgs(L, 0);
-    object().inverse();
-    return 0;
-}
-
-int MatrixBinding::shear(lua_State* L) {
-    object().shear(argValue<Vector>(L));
-    return 0;
-}
-
-int MatrixBinding::inverseShear(lua_State* L) {
-    object().inverseShear(argValue<Vector>(L));
     return 0;
 }
 
@@ -122,29 +75,23 @@ int MatrixBinding::mulMatrix(lua_State* L) {
     return 16;
 }
 
-int MatrixBinding::mulVector(lua_State* L) { return pushXYZ(L, object().mulVector(argValue<Vector>(L))); }
-
-int MatrixBinding::mulPoint(lua_State* L) {
-    return pushXYZ(L, object().mulPoint(argValue<Point>(L)));
-}
-
 const Method<MatrixBinding> MatrixBinding::methods[] = {
-    {"identity", method<&MatrixBinding::identity>},
+    {"identity", call<&Matrix::identity>},
     {"rotation", method<&MatrixBinding::rotation>},
-    {"inverseRotation", method<&MatrixBinding::inverseRotation>},
-    {"translation", method<&MatrixBinding::translation>, ":traslation"}, // the message has always been spelled so
-    {"inverseTranslation", method<&MatrixBinding::inverseTranslation>},
-    {"scale", method<&MatrixBinding::scale>},
-    {"inverseScale", method<&MatrixBinding::inverseScale>},
-    {"inverse", method<&MatrixBinding::inverse>},
-    {"shear", method<&MatrixBinding::shear>},
-    {"inverseShear", method<&MatrixBinding::inverseShear>},
+    {"inverseRotation", call<&Matrix::inverseRotation>},
+    {"translation", call<&Matrix::translation>, ":traslation"}, // the message has always been spelled so
+    {"inverseTranslation", call<&Matrix::inverseTranslation>},
+    {"scale", call<&Matrix::scale>},
+    {"inverseScale", call<&Matrix::inverseScale>},
+    {"inverse", call<&Matrix::inverse>},
+    {"shear", call<&Matrix::shear>},
+    {"inverseShear", call<&Matrix::inverseShear>},
     {"mirror", method<&MatrixBinding::mirror>},
     {"get", method<&MatrixBinding::get>},
     {"set", method<&MatrixBinding::set>},
     {"mulMatrix", method<&MatrixBinding::mulMatrix>},
-    {"mulVector", method<&MatrixBinding::mulVector>},
-    {"mulPoint", method<&MatrixBinding::mulPoint>},
+    {"mulVector", call<&Matrix::mulVector>},
+    {"mulPoint", call<&Matrix::mulPoint>},
     {nullptr, nullptr}};
 
 } // namespace bg

@@ -14,22 +14,11 @@ public:
     static const Method<MatrixBinding> methods[];
     static Matrix* construct(lua_State* L);
 
-    int identity(lua_State* L);
     int rotation(lua_State* L);
-    int inverseRotation(lua_State* L);
-    int translation(lua_State* L);
-    int inverseTranslation(lua_State* L);
-    int scale(lua_State* L);
-    int inverseScale(lua_State* L);
-    int inverse(lua_State* L);
-    int shear(lua_State* L);
-    int inverseShear(lua_State* L);
     int mirror(lua_State* L);
     int get(lua_State* L);
     int set(lua_State* L);
     int mulMatrix(lua_State* L);
-    int mulVector(lua_State* L);
-    int mulPoint(lua_State* L);
 };
 
 // Sixteen numbers, row by row, from `first` on.

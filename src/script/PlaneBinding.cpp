@@ -36,29 +36,9 @@ int PlaneBinding::get(lua_State* L) {
     return 4;
 }
 
-int PlaneBinding::setNormal(lua_State* L) {
-    object().setNormal(argValue<Vector>(L));
-    return 0;
-}
-
-int PlaneBinding::getNormal(lua_State* L) {
-    expectArgs(L, 0);
-    return pushXYZ(L, object().normal());
-}
-
-int PlaneBinding::setPoint(lua_State* L) {
-    object().setPoint(argValue<Point>(L));
-    return 0;
-}
-
 int PlaneBinding::getPoint(lua_State* L) {
     expectArgs(L, 0);
     return pushXYZ(L, object().point);
-}
-
-int PlaneBinding::translate(lua_State* L) {
-    object().translate(argValue<Vector>(L));
-    return 0;
 }
 
 // Three Points (the third receives the crossing) or six numbers (the
@@ -80,48 +60,20 @@ int PlaneBinding::getIntersection(lua_State* L) {
     return 1 + pushXYZ(L, out);
 }
 
-int PlaneBinding::classify(lua_State* L) {
-    lua_pushnumber(L, object().classify(argValue<Point>(L)));
-    return 1;
-}
-
-int PlaneBinding::distance(lua_State* L) {
-    lua_pushnumber(L, object().distance(argValue<Point>(L)));
-    return 1;
-}
-
-int PlaneBinding::findPoint(lua_State* L) {
-    expectArgs(L, 0);
-    object().findPoint();
-    return 0;
-}
-
-int PlaneBinding::findD(lua_State* L) {
-    expectArgs(L, 0);
-    object().findD();
-    return 0;
-}
-
-int PlaneBinding::normalize(lua_State* L) {
-    expectArgs(L, 0);
-    object().normalize();
-    return 0;
-}
-
 const Method<PlaneBinding> PlaneBinding::methods[] = {
     {"set", method<&PlaneBinding::set>},
     {"get", method<&PlaneBinding::get>},
-    {"setNormal", method<&PlaneBinding::setNormal>},
-    {"getNormal", method<&PlaneBinding::getNormal>},
-    {"setPoint", method<&PlaneBinding::setPoint>},
+    {"setNormal", call<&Plane::setNormal>},
+    {"getNormal", call<&Plane::normal>},
+    {"setPoint", call<&Plane::setPoint>},
     {"getPoint", method<&PlaneBinding::getPoint>},
-    {"translate", method<&PlaneBinding::translate>},
+    {"translate", call<&Plane::translate>},
     {"getIntersection", method<&PlaneBinding::getIntersection>},
-    {"classify", method<&PlaneBinding::classify>},
-    {"distance", method<&PlaneBinding::distance>},
-    {"findPoint", method<&PlaneBinding::findPoint>},
-    {"findD", method<&PlaneBinding::findD>},
-    {"normalize", method<&PlaneBinding::normalize>},
+    {"classify", call<&Plane::classify>},
+    {"distance", call<&Plane::distance>},
+    {"findPoint", call<&Plane::findPoint>},
+    {"findD", call<&Plane::findD>},
+    {"normalize", call<&Plane::normalize>},
     {nullptr, nullptr}};
 
 } // namespace bg

@@ -16,17 +16,8 @@ public:
 
     int set(lua_State* L);
     int get(lua_State* L);
-    int setNormal(lua_State* L);
-    int getNormal(lua_State* L);
-    int setPoint(lua_State* L);
     int getPoint(lua_State* L);
-    int translate(lua_State* L);
     int getIntersection(lua_State* L);
-    int classify(lua_State* L);
-    int distance(lua_State* L);
-    int findPoint(lua_State* L);
-    int findD(lua_State* L);
-    int normalize(lua_State* L);
 };
 
 } // namespace bg

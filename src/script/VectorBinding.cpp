@@ -18,32 +18,6 @@ Vector* VectorBinding::construct(lua_State* L) {
     return make<Vector>(L, vector);
 }
 
-int VectorBinding::dotProduct(lua_State* L) {
-    lua_pushnumber(L, object().dot(argValue<Vector>(L)));
-    return 1;
-}
-
-int VectorBinding::crossProduct(lua_State* L) {
-    return pushXYZ(L, object().cross(argValue<Vector>(L)));
-}
-
-int VectorBinding::normalize(lua_State* L) {
-    expectArgs(L, 0);
-    object().normalize();
-    return 0;
-}
-
-int VectorBinding::length(lua_State* L) {
-    expectArgs(L, 0);
-    lua_pushnumber(L, object().length());
-    return 1;
-}
-
-int VectorBinding::equal(lua_State* L) {
-    lua_pushboolean(L, object() == argValue<Vector>(L));
-    return 1;
-}
-
 // One number adds to or takes from x alone, but scales all three.
 int VectorBinding::add(lua_State* L) { return pushXYZ(L, object() + argOperand(L, true)); }
 int VectorBinding::sub(lua_State* L) { return pushXYZ(L, object() - argOperand(L, true)); }
@@ -66,11 +40,11 @@ const Method<VectorBinding> VectorBinding::methods[] = {
     {"setY", method<&VectorBinding::setY>},
     {"setZ", method<&VectorBinding::setZ>},
     {"set", method<&VectorBinding::set>},
-    {"dotProduct", method<&VectorBinding::dotProduct>},
-    {"crossProduct", method<&VectorBinding::crossProduct>},
-    {"normalize", method<&VectorBinding::normalize>},
-    {"length", method<&VectorBinding::length>},
-    {"equal", method<&VectorBinding::equal>},
+    {"dotProduct", call<&Vector::dot>},
+    {"crossProduct", call<&Vector::cross>},
+    {"normalize", call<&Vector::normalize>},
+    {"length", call<&Vector::length>},
+    {"equal", call<&Vector::operator==>},
     {"add", method<&VectorBinding::add>},
     {"sub", method<&VectorBinding::sub>},
     {"mul", method<&VectorBinding::mul>},

@@ -15,11 +15,6 @@ public:
     static const Method<VectorBinding> methods[];
     static Vector* construct(lua_State* L);
 
-    int dotProduct(lua_State* L);
-    int crossProduct(lua_State* L);
-    int normalize(lua_State* L);
-    int length(lua_State* L);
-    int equal(lua_State* L);
     int add(lua_State* L);
     int sub(lua_State* L);
     int mul(lua_State* L);
