@@ -148,7 +148,7 @@ bool Mesh::isVisible(float& distance) const {
     return gCamera->isSphereVisible(mSphere.position, mSphere.radius, distance);
 }
 
-void Mesh::steps(float distance, int& stepX, int& stepY) const {
+void Mesh::levels(float distance, int& levelX, int& levelY) const {
     auto level = [&](int levels) {
         int l;
         if (mLODEnabled) {
@@ -160,14 +160,18 @@ void Mesh::steps(float distance, int& stepX, int& stepY) const {
         }
         return std::max(0, std::min(l, std::max(levels - 1, 0)));
     };
-    stepX = 1 << level(mLevelsX);
-    stepY = 1 << level(mLevelsY);
+    levelX = level(mLevelsX);
+    levelY = level(mLevelsY);
 }
 
-const Mesh::Strips& Mesh::strips(int stepX, int stepY) {
-    int levelX = 0, levelY = 0;
-    while ((1 << levelX) < stepX) ++levelX;
-    while ((1 << levelY) < stepY) ++levelY;
+void Mesh::steps(float distance, int& stepX, int& stepY) const {
+    levels(distance, stepX, stepY);
+    stepX = 1 << stepX;
+    stepY = 1 << stepY;
+}
+
+const Mesh::Strips& Mesh::strips(int levelX, int levelY) {
+    const int stepX = 1 << levelX, stepY = 1 << levelY;
     const int width = std::max(mLevelsX, 1);
     const std::size_t key = static_cast<std::size_t>(levelY) * width + levelX;
     if (mStrips.size() <= key) mStrips.resize(key + 1);
@@ -214,9 +218,9 @@ void Mesh::display(bool cull) {
     const bool lighting = state.isEnabled(GL_LIGHTING);
     const bool texturing = state.isEnabled(GL_TEXTURE_2D);
     if (lighting) gLightManager->selectLights(mSphere);
-    int stepX, stepY;
-    steps(distance, stepX, stepY);
-    const Strips& s = strips(stepX, stepY);
+    int levelX, levelY;
+    levels(distance, levelX, levelY);
+    const Strips& s = strips(levelX, levelY);
 
     const float* data = mVertices.data();
     glEnableClientState(GL_VERTEX_ARRAY);

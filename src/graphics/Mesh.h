@@ -102,6 +102,9 @@ private:
         std::vector<unsigned> indices;
         std::vector<int> starts;
     };
+    // The detail levels display uses at this distance (0 is full detail;
+    // each level halves the vertices along its direction).
+    void levels(float distance, int& levelX, int& levelY) const;
     const Strips& strips(int levelX, int levelY);
     void transformAbout(const Matrix& m, int normalMode);
     Matrix aboutCentre(const Matrix& m) const;
