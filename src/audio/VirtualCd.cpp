@@ -1,5 +1,6 @@
 #include "audio/VirtualCd.h"
 
+#include "vfs/OggMemory.h"
 #include "vfs/VFS.h"
 
 #include <AL/al.h>
@@ -17,38 +18,13 @@ constexpr int BUFFERS = 4;
 constexpr int BUFFER_BYTES = 16384; // four of them: a third of a second ahead at 44.1 kHz stereo
 constexpr int FRAMES_PER_SECOND = 75; // CD frames
 
-struct Bytes {
-    const char* data;
-    std::size_t size, position;
-};
-
-std::size_t readBytes(void* out, std::size_t size, std::size_t count, void* source) {
-    auto* b = static_cast<Bytes*>(source);
-    const std::size_t n = std::min(size * count, b->size - b->position);
-    std::memcpy(out, b->data + b->position, n);
-    b->position += n;
-    return n;
-}
-
-int seekBytes(void* source, ogg_int64_t offset, int origin) {
-    auto* b = static_cast<Bytes*>(source);
-    const auto size = static_cast<ogg_int64_t>(b->size);
-    const ogg_int64_t to = origin == SEEK_SET ? offset : origin == SEEK_CUR ? ogg_int64_t(b->position) + offset : size;
-    b->position = static_cast<std::size_t>(std::max<ogg_int64_t>(0, std::min(to, size)));
-    return 0;
-}
-
-long tellBytes(void* source) { return static_cast<long>(static_cast<Bytes*>(source)->position); }
-
-const ov_callbacks CALLBACKS = {readBytes, seekBytes, nullptr, tellBytes};
-
 } // namespace
 
 // One track being played: its bytes, its decoder and the OpenAL source its
 // buffers are queued on.
 struct VirtualCd::Stream {
     File file;
-    Bytes bytes{nullptr, 0, 0};
+    OggMemory bytes{nullptr, 0, 0};
     OggVorbis_File vorbis;
     bool open = false;
     bool ended = false;
@@ -80,9 +56,9 @@ VirtualCd::VirtualCd(const std::string& folder) {
         mTracks.resize(static_cast<std::size_t>(n));
         Track& track = mTracks.back();
         File file(path.c_str(), true);
-        Bytes bytes{file.getData(), static_cast<std::size_t>(file.getSize()), 0};
+        OggMemory bytes{file.getData(), static_cast<std::size_t>(file.getSize()), 0};
         OggVorbis_File vorbis;
-        if (!file.getData() || ov_open_callbacks(&bytes, &vorbis, nullptr, 0, CALLBACKS) < 0) continue;
+        if (!file.getData() || openOggMemory(bytes, vorbis) < 0) continue;
         const vorbis_info* info = ov_info(&vorbis, -1);
         const ogg_int64_t samples = ov_pcm_total(&vorbis, -1);
         if (info && info->rate > 0 && samples > 0) {
@@ -155,8 +131,8 @@ bool VirtualCd::startTrack(int track) {
     if (!isAudioTrack(track) || !alcGetCurrentContext()) return false;
     auto stream = std::make_unique<Stream>();
     if (!stream->file.load(mTracks[static_cast<std::size_t>(track)].name.c_str(), true)) return false;
-    stream->bytes = Bytes{stream->file.getData(), static_cast<std::size_t>(stream->file.getSize()), 0};
-    if (ov_open_callbacks(&stream->bytes, &stream->vorbis, nullptr, 0, CALLBACKS) < 0) return false;
+    stream->bytes = OggMemory{stream->file.getData(), static_cast<std::size_t>(stream->file.getSize()), 0};
+    if (openOggMemory(stream->bytes, stream->vorbis) < 0) return false;
     stream->open = true;
     const vorbis_info* info = ov_info(&stream->vorbis, -1);
     if (!info || info->rate <= 0 || info->channels < 1) return false;

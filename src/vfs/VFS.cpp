@@ -1,5 +1,8 @@
 #include "vfs/VFS.h"
 
+#include "math/Math.h"
+#include "vfs/OggMemory.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -327,13 +330,6 @@ bool claimsTooManyPixels(const unsigned char* data, std::size_t size, const char
     return width > MAX_IMAGE_SIDE || height > MAX_IMAGE_SIDE;
 }
 
-// The power-of-two test, by doubling as the texture code always has.
-int textureSize(int value) {
-    long size = 1;
-    while (size < value) size *= 2;
-    return static_cast<int>(size);
-}
-
 std::uint32_t readPixel(const Uint8* p, int bytes) {
     switch (bytes) {
     case 1: return *p;
@@ -415,8 +411,8 @@ ImageData VFS::loadImage(const File& file, bool textureBuffer) {
     }
     const int width = surface->w, height = surface->h;
     if (textureBuffer) {
-        if (width != textureSize(width)) assertionFailed(__FILE__, __LINE__, "imgWidth == textureSize( imgWidth )");
-        if (height != textureSize(height)) assertionFailed(__FILE__, __LINE__, "imgHeight == textureSize( imgHeight )");
+        if (!isPowerOfTwo(width)) assertionFailed(__FILE__, __LINE__, "imgWidth == textureSize( imgWidth )");
+        if (!isPowerOfTwo(height)) assertionFailed(__FILE__, __LINE__, "imgHeight == textureSize( imgHeight )");
         if (width > MAX_TEXTURE_WIDTH) assertionFailed(__FILE__, __LINE__, "imgWidth <= MAX_TEXTURE_WIDTH");
         if (height > MAX_TEXTURE_HEIGHT) assertionFailed(__FILE__, __LINE__, "imgHeight <= MAX_TEXTURE_HEIGHT");
     }
@@ -457,40 +453,29 @@ ImageData VFS::loadImage(const File& file, bool textureBuffer) {
 
 namespace {
 
-// vorbisfile reads the sound from the File's bytes through these.
-struct MemoryStream {
-    const char* data;
-    std::size_t position;
-    std::size_t size;
-};
-
-std::size_t readStream(void* buffer, std::size_t elementSize, std::size_t count, void* source) {
-    auto* stream = static_cast<MemoryStream*>(source);
-    const std::size_t wanted = elementSize * count;
-    const std::size_t n = std::min(wanted, stream->size - stream->position);
-    std::memcpy(buffer, stream->data + stream->position, n);
-    stream->position += n;
+std::size_t readOgg(void* buffer, std::size_t elementSize, std::size_t count, void* source) {
+    auto* bytes = static_cast<OggMemory*>(source);
+    const std::size_t n = std::min(elementSize * count, bytes->size - bytes->position);
+    std::memcpy(buffer, bytes->data + bytes->position, n);
+    bytes->position += n;
     return n;
 }
 
-int seekStream(void* source, ogg_int64_t offset, int origin) {
-    auto* stream = static_cast<MemoryStream*>(source);
-    const auto size = static_cast<ogg_int64_t>(stream->size);
-    ogg_int64_t position = static_cast<ogg_int64_t>(stream->position);
+int seekOgg(void* source, ogg_int64_t offset, int origin) {
+    auto* bytes = static_cast<OggMemory*>(source);
+    const auto size = static_cast<ogg_int64_t>(bytes->size);
+    ogg_int64_t position = static_cast<ogg_int64_t>(bytes->position);
     if (origin == SEEK_SET)
         position = offset;
     else if (origin == SEEK_CUR)
         position += offset;
     else if (origin == SEEK_END)
         position = size;
-    stream->position = static_cast<std::size_t>(std::max<ogg_int64_t>(0, std::min(position, size)));
+    bytes->position = static_cast<std::size_t>(std::max<ogg_int64_t>(0, std::min(position, size)));
     return 0;
 }
 
-int closeStream(void*) { return 1; }
-long tellStream(void* source) { return static_cast<long>(static_cast<MemoryStream*>(source)->position); }
-
-const ov_callbacks STREAM_CALLBACKS = {readStream, seekStream, closeStream, tellStream};
+long tellOgg(void* source) { return static_cast<long>(static_cast<OggMemory*>(source)->position); }
 constexpr int BLOCK = 4096;
 // A stream that only answers errors must not keep the engine in its loop.
 constexpr int MAX_ERRORS_IN_A_ROW = 64;
@@ -523,6 +508,11 @@ void decodeBlocks(OggVorbis_File& vorbis, const FixedString& where, Target targe
 
 } // namespace
 
+int openOggMemory(OggMemory& bytes, OggVorbis_File& vorbis) {
+    static const ov_callbacks callbacks = {readOgg, seekOgg, nullptr, tellOgg};
+    return ov_open_callbacks(&bytes, &vorbis, nullptr, 0, callbacks);
+}
+
 // A sound is decoded once: its PCM size comes from the size table, else
 // from the stream's own length; only a stream that cannot tell its length
 // is decoded twice. A table entry smaller than the sound never writes past
@@ -534,9 +524,9 @@ SoundData VFS::loadSound(const FixedString& name) {
         BG_ERROR(where + "Unable to open the file");
         return SoundData();
     }
-    MemoryStream stream{file.getData(), 0, static_cast<std::size_t>(file.getSize())};
+    OggMemory bytes{file.getData(), static_cast<std::size_t>(file.getSize()), 0};
     OggVorbis_File vorbis;
-    if (ov_open_callbacks(&stream, &vorbis, nullptr, 0, STREAM_CALLBACKS) < 0) {
+    if (openOggMemory(bytes, vorbis) < 0) {
         BG_ERROR(where + "Invalid ogg format ");
         return SoundData();
     }
