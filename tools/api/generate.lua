@@ -227,7 +227,7 @@ local function anchor(name)
     return name:lower():gsub("[^%w]+", "-")
 end
 
-local function callRows(prefix, calls, makeForm)
+local function callRows(calls, makeForm)
     emit("| call | answers | does |", "|---|---|---|")
     for _, call in ipairs(calls) do
         local forms, types = {}, {}
@@ -261,7 +261,7 @@ for _, class in ipairs(api.classes) do emit("- [" .. class.name .. "](#" .. anch
 emit("- [Constants](#constants)", "")
 
 emit("## Global functions", "")
-callRows("", functions, function(call, params) return call.name .. "(" .. formArgs(params) .. ")" end)
+callRows(functions, function(call, params) return call.name .. "(" .. formArgs(params) .. ")" end)
 local accessors = {}
 for _, class in ipairs(api.classes) do
     if class.accessor then table.insert(accessors, "`" .. class.accessor .. "()` ([" .. class.name .. "](#" .. anchor(class.name) .. "))") end
@@ -278,10 +278,10 @@ for _, class in ipairs(api.classes) do
     local makers, methods = {}, {}
     for _, call in ipairs(class.calls) do table.insert(call.name == "new" and makers or methods, call) end
     if not class.accessor then
-        callRows("", makers, function(_, params) return class.name .. "(" .. formArgs(params) .. ")" end)
+        callRows(makers, function(_, params) return class.name .. "(" .. formArgs(params) .. ")" end)
     end
     if #methods > 0 then
-        callRows(class.var, methods, function(call, params)
+        callRows(methods, function(call, params)
             local name = call.name
             if name == "end" then return class.var .. '["end"](' .. class.var .. ")" end
             return class.var .. ":" .. name .. "(" .. formArgs(params) .. ")"
@@ -315,10 +315,6 @@ local keywords = {}
 for word in ("and break do else elseif end false for function if in local nil not or repeat return then " ..
              "true until while"):gmatch("%S+") do keywords[word] = true end
 
-local function lsType(kind)
-    return kind
-end
-
 local function docLines(text)
     for line in (text .. "\n"):gmatch("(.-)\n") do emit("---" .. line) end
 end
@@ -329,12 +325,12 @@ local function funType(self, params, results)
     if self then table.insert(parts, "self: " .. self) end
     for _, param in ipairs(params) do
         table.insert(parts, paramText(param) .. ((param.optional and not param.variadic) and "?" or "") .. ": " ..
-                     lsType(param.type))
+                     param.type)
     end
     local text = "fun(" .. table.concat(parts, ", ") .. ")"
     if #results > 0 then
         local types = {}
-        for _, result in ipairs(results) do table.insert(types, lsType(result.type)) end
+        for _, result in ipairs(results) do table.insert(types, result.type) end
         text = text .. ": " .. table.concat(types, ", ")
     end
     return text
@@ -342,7 +338,7 @@ end
 
 local function paramDoc(param)
     local name = param.variadic and "..." or (param.name .. (param.optional and "?" or ""))
-    local line = "---@param " .. name .. " " .. lsType(param.type)
+    local line = "---@param " .. name .. " " .. param.type
     if param.default then line = line .. " Default " .. param.default .. "." end
     return line
 end
@@ -360,7 +356,7 @@ local function emitFunction(owner, call, self, results)
     if owner and keywords[call.name] then emit("---@param self " .. owner) end
     for _, param in ipairs(call.forms[1]) do emit(paramDoc(param)) end
     for _, result in ipairs(results) do
-        emit("---@return " .. lsType(result.type) .. (result.name and (" " .. result.name) or ""))
+        emit("---@return " .. result.type .. (result.name and (" " .. result.name) or ""))
     end
     for i = 2, #call.forms do emit("---@overload " .. funType(self, call.forms[i], results)) end
     if owner and keywords[call.name] then
