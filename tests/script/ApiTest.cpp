@@ -150,13 +150,4 @@ TEST_F(ApiTest, EveryExampleRuns) {
     EXPECT_NE(savedCfg().find("GAME_VOLUME = 0.600000\n"), std::string::npos) << savedCfg();
 }
 
-TEST_F(ApiTest, GeneratorNamesTheEntryItCannotRead) {
-    scratch.write("bad.lua", R"(return {functions = {{"clamp(x: number, low number) -> number", "no colon"}},
-                                 classes = {}, constants = {}})");
-    const bgtest::RunResult result =
-        bgtest::run({BRAWLGEAR_LUA_EXE, BRAWLGEAR_API_GENERATOR, "list", scratch / "bad.lua"}, scratch.path());
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "brawlgear-lua: functions #1: cannot read the parameter 'low number'\n");
-}
-
 } // namespace

@@ -3,7 +3,6 @@
 
 #include "script/Classes.h"
 #include "support/Expect.h"
-#include "support/Game.h"
 #include "support/Lua.h"
 
 #include <gtest/gtest.h>
@@ -194,16 +193,6 @@ TEST_F(MathClasses, BoundingSpheresCollide) {
     lua_State* state = L;
     EXPECT_EXIT(bgtest::runChunk(state, "BoundingSphere():rayIntersect(1, 1, 1, 1, 1, 1)", "=t"),
                 testing::ExitedWithCode(1), bgtest::report("ASSERTION FAILED:Math:#: V_length > 0\n"));
-}
-
-using MathInTheEngine = bgtest::GameTest;
-
-TEST_F(MathInTheEngine, ClassesAreRegisteredInTheRunningEngine) {
-    mainScript("local m = Matrix()\nm:translation(Vector(1, 2, 3))\ntrace(table.concat({m:mulPoint(Point())}, ' '))\n"
-               "m:translation(1, 2)\n");
-    const bgtest::RunResult result = play();
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.script, "1 2 3\n[string \"Scripts/Main\"]:4: Matrix :traslation : Invalid number of parameters\nERRRUN\n");
 }
 
 } // namespace
