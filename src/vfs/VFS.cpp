@@ -4,11 +4,13 @@
 #include "vfs/OggMemory.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <sys/stat.h>
 #include <AL/al.h>
 #include <SDL.h>
@@ -98,14 +100,14 @@ void VFS::loadOggsSize(const char* name) {
         errno = 0;
         const long size = std::strtol(digits, &end, 10);
         if (end == digits || errno != 0 || size < 0 || size > INT_MAX) continue;
-        mOggsInfo.add(sound, new OggsInfo{sound, static_cast<int>(size)});
+        mOggSizes.emplace(sound, static_cast<int>(size));
     }
 }
 
 int VFS::lookupOggSize(const char* name) const {
     if (!name || !*name) return 0; // the empty key would find a free slot
-    const int i = mOggsInfo.find(name);
-    return i < 0 ? 0 : mOggsInfo.at(i).size;
+    const auto entry = mOggSizes.find(name);
+    return entry == mOggSizes.end() ? 0 : entry->second;
 }
 
 void applySizeKey(char* data, int size) {
@@ -292,42 +294,163 @@ std::uint32_t bigEndian32(const unsigned char* p) {
 }
 unsigned littleEndian16(const unsigned char* p) { return unsigned(p[0]) | unsigned(p[1]) << 8; }
 
-// The decoders allocate the whole picture before they read it: a few bytes
-// claiming 60000 x 60000 pixels would take 14 GB. The sizes the headers of
-// the common formats claim are checked first.
+// What an image file holds, read from its header before any decoder sees
+// it: the decoders allocate the whole picture first, so a few bytes
+// claiming 60000 x 60000 pixels would take 14 GB, and some of them crash
+// on sizes of zero.
+enum class ImageFormat { Unsupported, Damaged, Png, Bmp, Jpeg, Gif, Tga };
+
+struct ImageHeader {
+    ImageFormat format = ImageFormat::Unsupported;
+    long width = 0; // what the decoder will make of it
+    long height = 0;
+};
+
 constexpr long MAX_IMAGE_SIDE = 16384;
 
-bool claimsTooManyPixels(const unsigned char* data, std::size_t size, const char* hint) {
-    long width = 0, height = 0;
-    if (size >= 24 && std::memcmp(data, "\x89PNG", 4) == 0) {
-        width = bigEndian32(data + 16), height = bigEndian32(data + 20);
-    } else if (size >= 26 && data[0] == 'B' && data[1] == 'M') {
-        if (littleEndian16(data + 14) == 12) { // the old OS/2 header: 16-bit sizes
-            width = littleEndian16(data + 18), height = littleEndian16(data + 20);
+// The extension, lower case, without the dot; empty when there is none.
+std::string extensionOf(const char* name) {
+    const char* dot = std::strrchr(name, '.');
+    const char* slash = std::strrchr(name, '/');
+    std::string ext;
+    if (!dot || (slash && slash > dot)) return ext;
+    for (const char* c = dot + 1; *c; ++c) ext += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    return ext;
+}
+
+// The frame header (SOFn) holds the size; it comes before the first scan.
+bool jpegSize(const unsigned char* data, std::size_t size, long& width, long& height) {
+    for (std::size_t at = 2; at + 3 < size;) {
+        if (data[at] != 0xFF) return false;
+        const unsigned marker = data[at + 1];
+        if (marker == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) { // markers without a length
+            at += 2;
+            continue;
+        }
+        if (marker == 0xD9 || marker == 0xDA) return false; // end, or a scan before any frame
+        const unsigned length = unsigned(data[at + 2]) << 8 | data[at + 3];
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+            if (at + 9 > size) return false;
+            height = long(data[at + 5]) << 8 | data[at + 6];
+            width = long(data[at + 7]) << 8 | data[at + 8];
+            return true;
+        }
+        at += 2 + length;
+    }
+    return false;
+}
+
+// Walks every block of a GIF. The decoder makes the first image block's
+// size; each image block must have a size it can hold (one of 0 x 0 crashes
+// it). False when a block is unfit or the file ends before any image.
+bool gifSize(const unsigned char* data, std::size_t size, long& width, long& height) {
+    std::size_t at = 13;
+    auto colourTable = [](unsigned flags) { return flags & 0x80 ? std::size_t(3) << ((flags & 7) + 1) : 0; };
+    at += colourTable(data[10]);
+    auto skipSubBlocks = [&] {
+        while (at < size && data[at] != 0) at += 1 + data[at];
+        ++at;
+    };
+    bool found = false;
+    while (at < size) {
+        const unsigned char kind = data[at];
+        if (kind == 0x3B) break; // trailer
+        if (kind == 0x21) { // extension: label, then sub-blocks
+            at += 2;
+            skipSubBlocks();
+        } else if (kind == 0x2C) {
+            if (at + 10 > size) break;
+            const long w = littleEndian16(data + at + 5), h = littleEndian16(data + at + 7);
+            if (w < 1 || h < 1 || w > MAX_IMAGE_SIDE || h > MAX_IMAGE_SIDE) return false;
+            if (!found) width = w, height = h, found = true;
+            at += 10 + colourTable(data[at + 9]) + 1; // descriptor, local table, LZW code size
+            skipSubBlocks();
         } else {
+            break; // anything else ends what the decoder reads
+        }
+    }
+    return found;
+}
+
+// TGA has no signature: only the extension names it. A file must hold the
+// pixels it claims: all of them uncompressed, and with run-length packing
+// at least one packet (a byte and a pixel) for every 128 pixels.
+bool tgaSize(const unsigned char* data, std::size_t size, long& width, long& height) {
+    if (size < 18) return false;
+    const unsigned type = data[2], depth = data[16];
+    const bool rle = type >= 9 && type <= 11;
+    if (!(type >= 1 && type <= 3) && !rle) return false;
+    if (depth != 8 && depth != 15 && depth != 16 && depth != 24 && depth != 32) return false;
+    width = littleEndian16(data + 12), height = littleEndian16(data + 14);
+    const unsigned long long pixels = static_cast<unsigned long long>(width) * static_cast<unsigned long long>(height);
+    const unsigned long long bytes = (depth + 7) / 8;
+    const unsigned long long mapBytes = data[1] ? littleEndian16(data + 5) * ((data[7] + 7ull) / 8) : 0;
+    const unsigned long long need = 18 + data[0] + mapBytes + (rle ? (pixels + 127) / 128 * (1 + bytes) : pixels * bytes);
+    return need <= size;
+}
+
+ImageHeader readImageHeader(const unsigned char* data, std::size_t size, const std::string& ext) {
+    ImageHeader header;
+    bool sized = false;
+    if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) == 0) {
+        header.format = ImageFormat::Png;
+        if (size >= 24) header.width = bigEndian32(data + 16), header.height = bigEndian32(data + 20), sized = true;
+    } else if (size >= 2 && data[0] == 'B' && data[1] == 'M') {
+        header.format = ImageFormat::Bmp;
+        if (size >= 22 && littleEndian16(data + 14) == 12) { // the old OS/2 header: 16-bit sizes
+            header.width = littleEndian16(data + 18), header.height = littleEndian16(data + 20), sized = true;
+        } else if (size >= 26) {
             std::int32_t w, h;
             std::memcpy(&w, data + 18, 4), std::memcpy(&h, data + 22, 4);
-            width = std::labs(static_cast<long>(w)), height = std::labs(static_cast<long>(h));
+            header.width = std::labs(static_cast<long>(w)), header.height = std::labs(static_cast<long>(h));
+            sized = true;
         }
-    } else if (size >= 4 && data[0] == 0xFF && data[1] == 0xD8) {
-        // JPEG: the frame header (SOFn) holds the size.
-        for (std::size_t at = 2; at + 9 < size;) {
-            if (data[at] != 0xFF) break;
-            const unsigned marker = data[at + 1];
-            const unsigned length = unsigned(data[at + 2]) << 8 | data[at + 3];
-            if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
-                height = long(data[at + 5]) << 8 | data[at + 6];
-                width = long(data[at + 7]) << 8 | data[at + 8];
-                break;
-            }
-            at += 2 + length;
-        }
-    } else if (size >= 10 && std::memcmp(data, "GIF8", 4) == 0) {
-        width = littleEndian16(data + 6), height = littleEndian16(data + 8);
-    } else if (size >= 18 && hint && (std::strcmp(hint, "tga") == 0 || std::strcmp(hint, "TGA") == 0)) {
-        width = littleEndian16(data + 12), height = littleEndian16(data + 14);
+    } else if (size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF) {
+        header.format = ImageFormat::Jpeg;
+        sized = jpegSize(data, size, header.width, header.height);
+    } else if (size >= 13 && (std::memcmp(data, "GIF87a", 6) == 0 || std::memcmp(data, "GIF89a", 6) == 0)) {
+        header.format = ImageFormat::Gif;
+        sized = gifSize(data, size, header.width, header.height);
+    } else if (ext == "tga") {
+        header.format = ImageFormat::Tga;
+        sized = tgaSize(data, size, header.width, header.height);
+    } else if (ext == "png" || ext == "bmp" || ext == "jpg" || ext == "jpeg" || ext == "gif") {
+        header.format = ImageFormat::Damaged; // named as ours, but not what it says
     }
-    return width > MAX_IMAGE_SIDE || height > MAX_IMAGE_SIDE;
+    if (header.format != ImageFormat::Unsupported &&
+        (!sized || header.width < 1 || header.height < 1))
+        header.format = ImageFormat::Damaged;
+    return header;
+}
+
+SDL_Surface* decode(ImageFormat format, SDL_RWops* stream) {
+    switch (format) {
+    case ImageFormat::Png: return IMG_LoadPNG_RW(stream);
+    case ImageFormat::Bmp: return IMG_LoadBMP_RW(stream);
+    case ImageFormat::Jpeg: return IMG_LoadJPG_RW(stream);
+    case ImageFormat::Gif: return IMG_LoadGIF_RW(stream);
+    case ImageFormat::Tga: return IMG_LoadTGA_RW(stream);
+    default: return nullptr;
+    }
+}
+
+// A texture must be a power of two of at most 512 each way. Each rule is
+// fatal; the line before names the file, so the author knows what to fix.
+bool powerOfTwo(long n) { return n <= INT_MAX && isPowerOfTwo(static_cast<int>(n)); }
+
+void checkTextureSize(const FixedString& name, long width, long height) {
+    const bool powers = powerOfTwo(width) && powerOfTwo(height);
+    if (powers && width <= VFS::MAX_TEXTURE_WIDTH && height <= VFS::MAX_TEXTURE_HEIGHT) return;
+    BG_ERROR(FixedString("VFS::loadImage( ") + name + " ) : " + std::to_string(width).c_str() + " x " +
+             std::to_string(height).c_str() + (powers ? " is larger than 512 x 512" : " is not a power of two"));
+    if (!powerOfTwo(width)) assertionFailed(__FILE__, __LINE__, "imgWidth == textureSize( imgWidth )");
+    if (!powerOfTwo(height)) assertionFailed(__FILE__, __LINE__, "imgHeight == textureSize( imgHeight )");
+    if (width > VFS::MAX_TEXTURE_WIDTH) assertionFailed(__FILE__, __LINE__, "imgWidth <= MAX_TEXTURE_WIDTH");
+    assertionFailed(__FILE__, __LINE__, "imgHeight <= MAX_TEXTURE_HEIGHT");
 }
 
 std::uint32_t readPixel(const Uint8* p, int bytes) {
@@ -387,16 +510,33 @@ ImageData VFS::loadImage(const FixedString& name, bool textureBuffer) {
 // turn palette indices into grey levels.
 ImageData VFS::loadImage(const File& file, bool textureBuffer) {
     const FixedString& name = file.getName();
-    const FixedString failure = FixedString("VFS::loadImage( ") + name + " ) : unable to load image!";
-    const char* dot = std::strrchr(name.c_str(), '.');
-    const char* hint = dot ? dot + 1 : nullptr;
+    const FixedString where = FixedString("VFS::loadImage( ") + name + " ) : ";
+    const FixedString failure = where + "unable to load image!";
     const auto* data = reinterpret_cast<const unsigned char*>(file.getData());
-    if (!data || file.getSize() < 1 || claimsTooManyPixels(data, static_cast<std::size_t>(file.getSize()), hint)) {
+    if (!data || file.getSize() < 1) {
+        BG_ERROR(failure);
+        return ImageData();
+    }
+    // Only the formats we name are decoded: the decoding library would try
+    // many more, some of which hang or crash on hostile files.
+    const ImageHeader header =
+        readImageHeader(data, static_cast<std::size_t>(file.getSize()), extensionOf(name.c_str()));
+    if (header.format == ImageFormat::Unsupported) {
+        BG_ERROR(where + "unsupported image format");
+        return ImageData();
+    }
+    if (header.format == ImageFormat::Damaged) {
+        BG_ERROR(failure);
+        return ImageData();
+    }
+    if (textureBuffer) checkTextureSize(name, header.width, header.height);
+    if (header.width > MAX_IMAGE_SIDE || header.height > MAX_IMAGE_SIDE) {
         BG_ERROR(failure);
         return ImageData();
     }
     SDL_RWops* stream = SDL_RWFromConstMem(data, file.getSize());
-    SDL_Surface* surface = stream ? IMG_LoadTyped_RW(stream, 1, const_cast<char*>(hint)) : nullptr;
+    SDL_Surface* surface = stream ? decode(header.format, stream) : nullptr;
+    if (stream) SDL_RWclose(stream);
     // A damaged header can give a surface whose own numbers do not agree
     // (bits and bytes per pixel, row pitch): such a surface is not read.
     const SDL_PixelFormat* format = surface ? surface->format : nullptr;
@@ -410,12 +550,9 @@ ImageData VFS::loadImage(const File& file, bool textureBuffer) {
         return ImageData();
     }
     const int width = surface->w, height = surface->h;
-    if (textureBuffer) {
-        if (!isPowerOfTwo(width)) assertionFailed(__FILE__, __LINE__, "imgWidth == textureSize( imgWidth )");
-        if (!isPowerOfTwo(height)) assertionFailed(__FILE__, __LINE__, "imgHeight == textureSize( imgHeight )");
-        if (width > MAX_TEXTURE_WIDTH) assertionFailed(__FILE__, __LINE__, "imgWidth <= MAX_TEXTURE_WIDTH");
-        if (height > MAX_TEXTURE_HEIGHT) assertionFailed(__FILE__, __LINE__, "imgHeight <= MAX_TEXTURE_HEIGHT");
-    }
+    // The decoder has the last word on the size; the shared buffer holds
+    // no more than a texture's worth.
+    if (textureBuffer) checkTextureSize(name, width, height);
     ImageData image;
     image.width = width;
     image.height = height;
@@ -433,13 +570,31 @@ ImageData VFS::loadImage(const File& file, bool textureBuffer) {
     }
     SDL_LockSurface(surface);
     const int bytes = surface->format->BytesPerPixel;
+    // A grey PNG with a transparent level comes from the decoder as two
+    // bytes a pixel, grey level and alpha, under colour masks meant for
+    // three bytes (SDL's conversion would read it red): take it as the
+    // bytes say. Two-byte pixels without masks are read the same way.
+    const bool greyAlpha =
+        bytes == 2 && ((format->Rmask | format->Gmask | format->Bmask) == 0 ||
+                       (format->Rmask | format->Gmask | format->Bmask | format->Amask) > 0xFFFF);
+    // A colour key (a transparent palette entry or grey level, a GIF's
+    // transparent index) makes the pixels equal to it transparent.
+    const bool keyed = (surface->flags & SDL_SRCCOLORKEY) != 0;
+    const std::uint32_t key = format->colorkey;
     std::uint32_t* out = image.pixels.get();
     // Bottom row first: row y of the result is row height - 1 - y of the picture.
     for (int y = 0; y < height; ++y) {
         const auto* row = static_cast<const Uint8*>(surface->pixels) + (height - 1 - y) * surface->pitch;
         for (int x = 0; x < width; ++x) {
+            const std::uint32_t value = readPixel(row + x * bytes, bytes);
             Uint8 rgba[4];
-            SDL_GetRGBA(readPixel(row + x * bytes, bytes), surface->format, &rgba[0], &rgba[1], &rgba[2], &rgba[3]);
+            if (greyAlpha) {
+                rgba[0] = rgba[1] = rgba[2] = row[x * 2];
+                rgba[3] = row[x * 2 + 1];
+            } else {
+                SDL_GetRGBA(value, surface->format, &rgba[0], &rgba[1], &rgba[2], &rgba[3]);
+                if (keyed && value == key) rgba[3] = 0;
+            }
             std::memcpy(out + static_cast<std::size_t>(y) * width + x, rgba, 4);
         }
     }
@@ -536,22 +691,44 @@ SoundData VFS::loadSound(const FixedString& name) {
         ov_clear(&vorbis);
         return SoundData();
     }
+    // OpenAL plays mono and stereo; a stream whose links change their
+    // layout would be read with the first link's.
+    if (info->channels < 1 || info->channels > 2) {
+        BG_ERROR(where + "holds " + info->channels + " channels: only mono and stereo sounds can be played");
+        ov_clear(&vorbis);
+        return SoundData();
+    }
+    for (int link = 1; link < ov_streams(&vorbis); ++link) {
+        const vorbis_info* other = ov_info(&vorbis, link);
+        if (other && (other->channels != info->channels || other->rate != info->rate)) {
+            BG_ERROR(where + "is chained from streams of different channels or rates (" + info->channels + " at " +
+                     static_cast<int>(info->rate) + " Hz, then " + other->channels + " at " +
+                     static_cast<int>(other->rate) + " Hz): make it one stream");
+            ov_clear(&vorbis);
+            return SoundData();
+        }
+    }
     SoundData sound;
     sound.format = info->channels > 1 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
     sound.frequency = static_cast<int>(info->rate);
+    const int frameBytes = info->channels * 2;
 
     char scratch[BLOCK];
-    long long size = lookupOggSize(name.c_str());
-    if (size < 1) {
+    // The sound's own length: cheap from a stream that can tell it, else
+    // counted by decoding once.
+    auto decodedSize = [&]() -> long long {
         const ogg_int64_t samples = ov_pcm_total(&vorbis, -1);
-        if (samples > 0) {
-            size = static_cast<long long>(samples) * info->channels * 2;
-        } else {
-            size = 0;
-            decodeBlocks(vorbis, where, [&](long) { return scratch; }, [&](long got) { size += got; return true; });
-            ov_raw_seek(&vorbis, 0);
-        }
-    }
+        if (samples > 0) return static_cast<long long>(samples) * frameBytes;
+        long long counted = 0;
+        decodeBlocks(vorbis, where, [&](long) { return scratch; }, [&](long got) { counted += got; return true; });
+        ov_raw_seek(&vorbis, 0);
+        return counted;
+    };
+    // A table entry is trusted only below the sound's length (a larger one
+    // would fill the buffer with silence), and in whole sample frames.
+    long long size = lookupOggSize(name.c_str());
+    size = size < 1 ? decodedSize() : std::min(size, decodedSize());
+    size -= size % frameBytes;
     if (size < 1 || size > INT_MAX) {
         BG_ERROR(where + (size < 1 ? "Size less than zero" : "Size too large"));
         ov_clear(&vorbis);

@@ -12,6 +12,8 @@
 #include "foundation/Utils.h"
 
 #include <cstdint>
+#include <string>
+#include <unordered_map>
 
 namespace bg {
 
@@ -40,15 +42,8 @@ struct SoundData {
     int frequency = 0;
 };
 
-// Decoded PCM size of one sound, from the size table file.
-struct OggsInfo {
-    FixedString name;
-    int size;
-};
-
 class VFS {
 public:
-    static constexpr int OGGS_INFO_CAPACITY = 41;
     static constexpr int MAX_TEXTURE_WIDTH = 512;
     static constexpr int MAX_TEXTURE_HEIGHT = 512;
 
@@ -68,21 +63,24 @@ public:
     const char* getDirectory() const { return mDirectory.c_str(); }
 
     // Reads a size table: lines of a sound name and its decoded size in
-    // bytes. Lines without both are skipped.
+    // bytes. Lines without both are skipped; the table takes as many as the
+    // file has, and the first line for a name is the one that counts.
     void loadOggsSize(const char* name);
     // The decoded size listed for a sound, or 0.
     int lookupOggSize(const char* name) const;
 
-    // Decodes an image (PNG, BMP, TGA, JPEG and whatever else SDL_image
-    // reads; the name's extension is the hint for formats without a
-    // signature). In texture mode the size must be a power of two of at
+    // Decodes a PNG, BMP, JPEG, GIF or TGA image (TGA, which has no
+    // signature, is known by its extension in any letter case); any other
+    // format is refused. In texture mode the size must be a power of two of at
     // most 512 each way (fatal otherwise) and the pixels are the VFS's one
     // shared buffer, valid until the next texture-mode load.
     ImageData loadImage(const File& file, bool textureBuffer);
     ImageData loadImage(const FixedString& name, bool textureBuffer);
     // Whether the file is there to load, without a word either way.
     bool exists(const FixedString& name) const;
-    // Decodes a whole Ogg Vorbis sound, once, into its buffer.
+    // Decodes a whole mono or stereo Ogg Vorbis sound, once, into its
+    // buffer. A size table entry larger than the sound gives way to the
+    // sound's own size.
     SoundData loadSound(const FixedString& name);
 
     // Archive entries larger than this are refused (a zip bomb would
@@ -102,7 +100,7 @@ private:
     FixedString mDirectory;
     unsigned long mMaxEntrySize = DEFAULT_MAX_ENTRY_SIZE;
     SharedArray<std::uint32_t> mImageBuffer;
-    Table<OggsInfo> mOggsInfo{"OggsInfo Table", OGGS_INFO_CAPACITY};
+    std::unordered_map<std::string, int> mOggSizes; // the size table
 };
 
 extern SharedPointer<VFS> gVFS;

@@ -101,19 +101,88 @@ TEST_F(Decode, TextureModeWantsPowersOfTwoUpTo512) {
     scratch.write("odd.png", bg::media::png(300, 256, 0, std::vector<std::uint8_t>(300 * 256, 1)));
     scratch.write("big.png", bg::media::png(1024, 1024, 0, std::vector<std::uint8_t>(1024 * 1024, 1)));
     scratch.write("tall.png", bg::media::png(256, 1024, 0, std::vector<std::uint8_t>(256 * 1024, 1)));
+    // Sizes past what the engine decodes at all still get the texture rules.
+    scratch.write("wide.png", bg::media::png(32768, 1, 0, std::vector<std::uint8_t>(32768, 1)));
+    scratch.write("long.png", bg::media::png(20000, 2, 0, std::vector<std::uint8_t>(40000, 1)));
     ImageData a, b;
     image("ok.png", a, true);
     image("ok.png", b, true);
     EXPECT_EQ(a.width, 256);
     EXPECT_EQ(a.pixels.get(), b.pixels.get()); // the one shared buffer
-    EXPECT_EXIT(gVFS->loadImage("odd.png", true), testing::ExitedWithCode(1),
-                report("ASSERTION FAILED:VFS:#: imgWidth == textureSize( imgWidth )\n"));
-    EXPECT_EXIT(gVFS->loadImage("big.png", true), testing::ExitedWithCode(1),
-                report("ASSERTION FAILED:VFS:#: imgWidth <= MAX_TEXTURE_WIDTH\n"));
-    EXPECT_EXIT(gVFS->loadImage("tall.png", true), testing::ExitedWithCode(1),
-                report("ASSERTION FAILED:VFS:#: imgHeight <= MAX_TEXTURE_HEIGHT\n"));
+    const std::pair<const char*, const char*> fatal[] = {
+        {"odd.png", "300 x 256 is not a power of two\nASSERTION FAILED:VFS:#: imgWidth == textureSize( imgWidth )"},
+        {"big.png", "1024 x 1024 is larger than 512 x 512\nASSERTION FAILED:VFS:#: imgWidth <= MAX_TEXTURE_WIDTH"},
+        {"tall.png", "256 x 1024 is larger than 512 x 512\nASSERTION FAILED:VFS:#: imgHeight <= MAX_TEXTURE_HEIGHT"},
+        {"wide.png", "32768 x 1 is larger than 512 x 512\nASSERTION FAILED:VFS:#: imgWidth <= MAX_TEXTURE_WIDTH"},
+        {"long.png", "20000 x 2 is not a power of two\nASSERTION FAILED:VFS:#: imgWidth == textureSize( imgWidth )"}};
+    for (const auto& [name, text] : fatal)
+        EXPECT_EXIT(gVFS->loadImage(name, true), testing::ExitedWithCode(1),
+                    report(std::string("VFS:#: ERROR : VFS::loadImage( ") + name + " ) : " + text + "\n"))
+            << name;
     image("big.png", a, false); // fine outside texture mode
     EXPECT_EQ(a.width, 1024);
+}
+
+TEST_F(Decode, TransparentColoursComeOutWithAlphaZero) {
+    // Palette entry 0 transparent, grey level 255 transparent, RGB white
+    // transparent, a GIF's index 1 transparent; and grey with its own alpha.
+    scratch.write("palette.png", bg::media::png(2, 1, 3, {0, 1}, {255, 0, 0, 0, 255, 0}, {0}));
+    scratch.write("grey.png", bg::media::png(2, 1, 0, {255, 10}, {}, {0, 255}));
+    scratch.write("rgb.png", bg::media::png(2, 1, 2, {255, 255, 255, 1, 2, 3}, {}, {0, 255, 0, 255, 0, 255}));
+    scratch.write("key.gif", bg::media::gif(2, 1, {0, 1}, {255, 0, 0, 0, 255, 0}, 1));
+    scratch.write("greyalpha.png", bg::media::png(2, 1, 4, {200, 7, 50, 255}));
+    const std::pair<const char*, std::pair<std::uint32_t, std::uint32_t>> cases[] = {
+        {"palette.png", {rgba(255, 0, 0, 0), rgba(0, 255, 0, 255)}},
+        {"grey.png", {rgba(255, 255, 255, 0), rgba(10, 10, 10, 255)}},
+        {"rgb.png", {rgba(255, 255, 255, 0), rgba(1, 2, 3, 255)}},
+        {"key.gif", {rgba(255, 0, 0, 255), rgba(0, 255, 0, 0)}},
+        {"greyalpha.png", {rgba(200, 200, 200, 7), rgba(50, 50, 50, 255)}}};
+    for (const auto& [name, pixels] : cases) {
+        ImageData img;
+        EXPECT_EQ(image(name, img), "") << name;
+        EXPECT_EQ(img.getPixel(0, 0), pixels.first) << name;
+        EXPECT_EQ(img.getPixel(1, 0), pixels.second) << name;
+    }
+}
+
+// Red, green over blue, white (top row first), half-transparent green.
+const std::vector<std::uint8_t> QUAD = {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 255, 255, 255, 255, 255};
+
+TEST_F(Decode, TgaComesUprightInBothOrientationsPlainAndPacked) {
+    for (bool rle : {false, true})
+        for (bool topFirst : {false, true}) {
+            const std::string name = std::string(rle ? "rle" : "plain") + (topFirst ? "Top" : "Bottom") + ".Tga";
+            scratch.write(name, bg::media::tga(2, 2, QUAD, rle, topFirst));
+            ImageData img;
+            EXPECT_EQ(image(name, img), "") << name;
+            ASSERT_EQ(img.width, 2) << name;
+            EXPECT_EQ(img.getPixel(0, 1), rgba(255, 0, 0, 255)) << name;
+            EXPECT_EQ(img.getPixel(1, 1), rgba(0, 255, 0, 128)) << name;
+            EXPECT_EQ(img.getPixel(0, 0), rgba(0, 0, 255, 255)) << name;
+            EXPECT_EQ(img.getPixel(1, 0), rgba(255, 255, 255, 255)) << name;
+        }
+}
+
+TEST_F(Decode, OnlyTheNamedFormatsAreDecoded) {
+    scratch.write("ok.gif", bg::media::gif(2, 2, {0, 1, 1, 0}, {255, 0, 0, 0, 0, 255}));
+    ImageData img;
+    EXPECT_EQ(image("ok.gif", img), "");
+    EXPECT_EQ(img.getPixel(0, 0), rgba(0, 0, 255, 255));
+    // Formats the decoding library knows but the engine does not take (a
+    // GIMP picture hung it; this XPM claiming 60000 x 60000 crashed it).
+    const std::pair<std::string, std::string> others[] = {
+        {"pic.xcf", std::string("gimp xcf file\0", 14) + std::string(64, '\0')},
+        {"pic.xpm", "/* XPM */\nstatic char *x[] = {\n\"60000 60000 1 1\",\n\". c #000000\",\n};\n"},
+        {"pic.pcx", std::string("\x0a\x05\x01\x08", 4) + std::string(124, '\0')},
+        {"pic.pnm", "P6\n60000 60000\n255\n"},
+        {"noextension", "P6\n2 2\n255\n012345678901"}};
+    for (const auto& [name, bytes] : others) {
+        scratch.write(name, bytes);
+        EXPECT_TRUE(bgtest::matches(image(name, img), report("VFS:#: ERROR : VFS::loadImage( " + name +
+                                                             " ) : unsupported image format\n")))
+            << name;
+        EXPECT_EQ(img.width, 0);
+    }
 }
 
 TEST_F(Decode, BadPicturesAreRefusedWithTheMessage) {
@@ -127,7 +196,20 @@ TEST_F(Decode, BadPicturesAreRefusedWithTheMessage) {
     // whose numbers disagree (found by the fuzzer).
     const std::string oddBmp("BMN\0\0\0\0\0\0\xff\0" "6\0\0\0(\0\0\0\3\0\0(\0\0\0\0\0\0\xff\0\0\xff\0\0\xff\0\0\x08"
                              "\0\0\0\0\xff\0\0\xff\0\0\xff\0\0\0", 53);
+    // GIF image blocks of 0 x 0 crashed the decoder, in the first block or
+    // a later one.
+    const std::string empty = bg::media::gif(0, 0, {}, {0, 0, 0, 255, 255, 255});
+    std::string twoBlocks = bg::media::gif(1, 1, {0}, {0, 0, 0, 255, 255, 255});
+    const std::string second = empty.substr(empty.find('\x2c'));
+    twoBlocks = twoBlocks.substr(0, twoBlocks.size() - 1) + second;
+    // 75 bytes of TGA claiming 8224 x 8224 x 32 (took 25 s and 336 MB),
+    // plain and packed, under an extension in capitals.
+    std::string claiming = bg::media::tga(1, 1, {1, 2, 3, 4}, false, false) + std::string(53, '\x7f');
+    claiming[12] = claiming[14] = '\x20', claiming[13] = claiming[15] = '\x20';
+    std::string packed = claiming;
+    packed[2] = 10;
     const std::pair<std::string, std::string> cases[] = {{"odd.bmp", oddBmp},
+        {"empty.gif", empty}, {"second.gif", twoBlocks}, {"claims.TGA", claiming}, {"packed.tga", packed},
         {"cut.png", good.substr(0, good.size() / 2)}, {"huge.png", huge}, {"random.png", random},
         {"random.tga", random},                     {"random.bmp", "BM" + random}, {"random.jpg", "\xff\xd8" + random}};
     for (const auto& [name, bytes] : cases) {
@@ -170,13 +252,41 @@ TEST_F(Decode, SoundsDecodeOnceToTheirExactSize) {
     EXPECT_EQ(tabled.size, 2 * 22050);
 }
 
-TEST_F(Decode, ATableEntrySmallerThanTheSoundNeverWritesPastTheBuffer) {
+TEST_F(Decode, TableEntriesAreTrustedOnlyWithinTheSound) {
     scratch.write("s.ogg", bg::media::sineOgg(2, 44100, 30000));
-    scratch.write("Sounds.txt", "s.ogg 1000\n");
+    scratch.write("t.ogg", bg::media::sineOgg(1, 8000, 2000));
+    scratch.write("u.ogg", bg::media::sineOgg(2, 8000, 2000));
+    // Smaller: decoding stops at the buffer's end, said once, in whole
+    // frames (1003 bytes of stereo said so 64 times and failed). Larger:
+    // the sound's own size, not 2 GB of silence.
+    scratch.write("Sounds.txt", "s.ogg 1003\nt.ogg 2147483647\nu.ogg 7\n");
     gVFS->loadOggsSize("Sounds.txt");
     SoundData s;
     EXPECT_TRUE(bgtest::matches(sound("s.ogg", s), report("VFS:#: ERROR : VFS::loadSound( s.ogg ) : stream corrupted\n")));
     EXPECT_EQ(s.size, 1000);
+    EXPECT_EQ(sound("t.ogg", s), "");
+    EXPECT_EQ(s.size, 2 * 2000);
+    EXPECT_TRUE(bgtest::matches(sound("u.ogg", s), report("VFS:#: ERROR : VFS::loadSound( u.ogg ) : stream corrupted\n")));
+    EXPECT_EQ(s.size, 4);
+}
+
+TEST_F(Decode, OnlyMonoAndStereoStreamsOfOneLayoutPlay) {
+    scratch.write("surround.ogg", bg::media::sineOgg(3, 22050, 4000));
+    // Links of one layout play one after the other; links that differ do not.
+    scratch.write("chain.ogg", bg::media::sineOgg(1, 22050, 4000, 440, 1) + bg::media::sineOgg(1, 22050, 3000, 440, 2));
+    scratch.write("mixed.ogg", bg::media::sineOgg(2, 44100, 4000, 440, 1) + bg::media::sineOgg(1, 22050, 3000, 440, 2));
+    SoundData s;
+    EXPECT_TRUE(bgtest::matches(sound("surround.ogg", s),
+                                report("VFS:#: ERROR : VFS::loadSound( surround.ogg ) : holds 3 channels: only mono "
+                                       "and stereo sounds can be played\n")));
+    EXPECT_EQ(s.size, 0);
+    EXPECT_EQ(sound("chain.ogg", s), "");
+    EXPECT_EQ(s.size, 2 * 7000);
+    EXPECT_TRUE(bgtest::matches(sound("mixed.ogg", s),
+                                report("VFS:#: ERROR : VFS::loadSound( mixed.ogg ) : is chained from streams of "
+                                       "different channels or rates (2 at 44100 Hz, then 1 at 22050 Hz): make "
+                                       "it one stream\n")));
+    EXPECT_EQ(s.size, 0);
 }
 
 TEST_F(Decode, BadSoundsAreRefusedWithTheMessage) {

@@ -247,12 +247,15 @@ TEST_F(VFSTest, SizeTableListsDecodedSizesByExactName) {
     EXPECT_EQ(gVFS->lookupOggSize("Huge"), 0);
     EXPECT_EQ(gVFS->lookupOggSize(""), 0);
 
+    // As many entries as the file has (a game's 42nd sound stopped the
+    // engine); the first line for a name counts.
     std::string many;
-    for (int i = 0; i < 41; ++i) many += "s" + std::to_string(i) + " 1\n";
-    scratch.write("many.txt", many + "one.more 1\n");
-    VFS* vfs = gVFS.get();
-    EXPECT_EXIT(vfs->loadOggsSize("many.txt"), testing::ExitedWithCode(1),
-                report("ASSERTION FAILED:Utils:#:OggsInfo Table: j != mCapacity\n"));
+    for (int i = 0; i < 500; ++i) many += "s" + std::to_string(i) + " " + std::to_string(i + 1) + "\n";
+    scratch.write("many.txt", many + "s7 1\n");
+    gVFS->loadOggsSize("many.txt");
+    EXPECT_EQ(gVFS->lookupOggSize("s0"), 1);
+    EXPECT_EQ(gVFS->lookupOggSize("s7"), 8);
+    EXPECT_EQ(gVFS->lookupOggSize("s499"), 500);
 }
 
 } // namespace

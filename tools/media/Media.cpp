@@ -1,5 +1,6 @@
 #include "tools/media/Media.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <ctime>
@@ -40,7 +41,7 @@ void le32(std::string& out, std::uint32_t v) {
 
 } // namespace
 
-std::string sineOgg(int channels, int rate, long frames, double hertz) {
+std::string sineOgg(int channels, int rate, long frames, double hertz, int serial) {
     vorbis_info info;
     vorbis_info_init(&info);
     vorbis_encode_init_vbr(&info, channels, rate, 0.3f);
@@ -51,7 +52,7 @@ std::string sineOgg(int channels, int rate, long frames, double hertz) {
     vorbis_block block;
     vorbis_block_init(&dsp, &block);
     ogg_stream_state stream;
-    ogg_stream_init(&stream, 1);
+    ogg_stream_init(&stream, serial);
 
     std::string out;
     ogg_packet header, commentHeader, codeHeader;
@@ -94,7 +95,7 @@ std::string sineOgg(int channels, int rate, long frames, double hertz) {
 }
 
 std::string png(int width, int height, int colourType, const std::vector<std::uint8_t>& rows,
-                const std::vector<std::uint8_t>& palette) {
+                const std::vector<std::uint8_t>& palette, const std::vector<std::uint8_t>& transparency) {
     const int samples = colourType == 2 ? 3 : colourType == 4 ? 2 : colourType == 6 ? 4 : 1;
     std::string raw;
     for (int y = 0; y < height; ++y) {
@@ -117,6 +118,7 @@ std::string png(int width, int height, int colourType, const std::vector<std::ui
     header += std::string(3, '\0');
     chunk(out, "IHDR", header);
     if (colourType == 3) chunk(out, "PLTE", std::string(palette.begin(), palette.end()));
+    if (!transparency.empty()) chunk(out, "tRNS", std::string(transparency.begin(), transparency.end()));
     chunk(out, "IDAT", packed);
     chunk(out, "IEND", "");
     return out;
@@ -150,6 +152,48 @@ std::string bmp24(int width, int height, const std::vector<std::uint8_t>& rgb) {
     le32(out, 0);
     le32(out, 0);
     return out + pixels;
+}
+
+BdfGlyph bdfGlyph(int pixelSize, int character) {
+    // Widths up to 11 put some rows across two bytes of the bitmap.
+    const int width = 1 + character % 11, left = character / 2 % 2;
+    return {left, width, std::max(1, bdfAscent(pixelSize) - character % 3), left + width + 1, character % 2 == 0};
+}
+
+std::string bdf(int pixelSize, int first, int last) {
+    const int ascent = bdfAscent(pixelSize), descent = pixelSize - ascent;
+    const std::string size = std::to_string(pixelSize);
+    std::string out = "STARTFONT 2.1\n"
+                      "FONT -Brawlgear-Test-Medium-R-Normal--" + size + "-" + size + "0-72-72-C-120-ISO10646-1\n"
+                      "SIZE " + size + " 72 72\n"
+                      "FONTBOUNDINGBOX 12 " + size + " 0 " + std::to_string(-descent) + "\n"
+                      "STARTPROPERTIES 5\n"
+                      "PIXEL_SIZE " + size + "\n"
+                      "FONT_ASCENT " + std::to_string(ascent) + "\n"
+                      "FONT_DESCENT " + std::to_string(descent) + "\n"
+                      "CHARSET_REGISTRY \"ISO10646\"\n"
+                      "CHARSET_ENCODING \"1\"\n"
+                      "ENDPROPERTIES\n"
+                      "CHARS " + std::to_string(std::max(0, last - first + 1)) + "\n";
+    for (int c = first; c <= last; ++c) {
+        const BdfGlyph glyph = bdfGlyph(pixelSize, c);
+        out += "STARTCHAR C" + std::to_string(c) + "\nENCODING " + std::to_string(c) + "\nSWIDTH " +
+               std::to_string(glyph.advance * 1000 / pixelSize) + " 0\nDWIDTH " + std::to_string(glyph.advance) +
+               " 0\nBBX " + std::to_string(glyph.width) + " " + std::to_string(glyph.height) + " " +
+               std::to_string(glyph.left) + " 0\nBITMAP\n";
+        // Each row in whole bytes, the leftmost pixel the top bit.
+        for (int y = 0; y < glyph.height; ++y) {
+            for (int x = 0; x < glyph.width; x += 8) {
+                int byte = 0;
+                for (int bit = 0; bit < 8; ++bit) byte = byte << 1 | (glyph.lit(x + bit, y) ? 1 : 0);
+                out += "0123456789ABCDEF"[byte >> 4];
+                out += "0123456789ABCDEF"[byte & 15];
+            }
+            out += '\n';
+        }
+        out += "ENDCHAR\n";
+    }
+    return out + "ENDFONT\n";
 }
 
 } // namespace bg::media

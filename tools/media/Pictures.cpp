@@ -1,0 +1,96 @@
+// TGA and GIF pictures made in memory (declared in Media.h).
+
+#include "tools/media/Media.h"
+
+#include <algorithm>
+
+namespace bg::media {
+
+namespace {
+void le16(std::string& out, unsigned v) {
+    out += static_cast<char>(v & 0xFF);
+    out += static_cast<char>((v >> 8) & 0xFF);
+}
+} // namespace
+
+std::string tga(int width, int height, const std::vector<std::uint8_t>& rgba, bool rle, bool topFirst) {
+    std::string out(18, '\0');
+    out[2] = static_cast<char>(rle ? 10 : 2);
+    out[12] = static_cast<char>(width & 0xFF), out[13] = static_cast<char>(width >> 8);
+    out[14] = static_cast<char>(height & 0xFF), out[15] = static_cast<char>(height >> 8);
+    out[16] = 32;
+    out[17] = static_cast<char>(8 | (topFirst ? 0x20 : 0));
+    auto pixel = [&](int x, int y) {
+        const std::uint8_t* p = rgba.data() + (static_cast<std::size_t>(y) * width + x) * 4;
+        return std::string{static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0]),
+                           static_cast<char>(p[3])};
+    };
+    for (int row = 0; row < height; ++row) {
+        const int y = topFirst ? row : height - 1 - row;
+        for (int x = 0; x < width;) {
+            if (!rle) {
+                out += pixel(x++, y);
+                continue;
+            }
+            // A run packet for equal pixels, else a raw packet of one.
+            int run = 1;
+            while (x + run < width && run < 128 && pixel(x + run, y) == pixel(x, y)) ++run;
+            out += static_cast<char>(run > 1 ? 0x80 | (run - 1) : 0);
+            out += pixel(x, y);
+            x += run;
+        }
+    }
+    return out;
+}
+
+std::string gif(int width, int height, const std::vector<std::uint8_t>& indices,
+                const std::vector<std::uint8_t>& palette, int transparent, int screenWidth, int screenHeight) {
+    int colours = 2, bits = 1;
+    while (colours * 3 < static_cast<int>(palette.size())) colours *= 2, ++bits;
+    std::string out = "GIF89a";
+    le16(out, static_cast<unsigned>(screenWidth < 0 ? width : screenWidth));
+    le16(out, static_cast<unsigned>(screenHeight < 0 ? height : screenHeight));
+    out += static_cast<char>(0x80 | (bits - 1)); // a global colour table
+    out += '\0';
+    out += '\0';
+    std::string table(palette.begin(), palette.end());
+    table.resize(static_cast<std::size_t>(colours) * 3, '\0');
+    out += table;
+    if (transparent >= 0) out += std::string("\x21\xf9\x04\x01\0\0", 6) + static_cast<char>(transparent) + '\0';
+    out += '\x2c';
+    le16(out, 0);
+    le16(out, 0);
+    le16(out, static_cast<unsigned>(width));
+    le16(out, static_cast<unsigned>(height));
+    out += '\0';
+    // LZW with 8-bit literals only: a clear code before the table would
+    // need wider codes keeps every code 9 bits wide.
+    out += static_cast<char>(8);
+    std::string data;
+    std::uint32_t acc = 0;
+    int held = 0;
+    auto code = [&](unsigned c) {
+        acc |= c << held;
+        held += 9;
+        while (held >= 8) data += static_cast<char>(acc & 0xFF), acc >>= 8, held -= 8;
+    };
+    code(256);
+    int sinceClear = 0;
+    for (std::uint8_t index : indices) {
+        if (sinceClear == 250) code(256), sinceClear = 0;
+        code(index);
+        ++sinceClear;
+    }
+    code(257);
+    if (held > 0) data += static_cast<char>(acc & 0xFF);
+    for (std::size_t at = 0; at < data.size(); at += 255) {
+        const std::size_t n = std::min<std::size_t>(255, data.size() - at);
+        out += static_cast<char>(n);
+        out += data.substr(at, n);
+    }
+    out += '\0';
+    out += ';';
+    return out;
+}
+
+} // namespace bg::media
