@@ -38,8 +38,10 @@ int playFrom(int track) {
 bool play() {
     if (drive().isOpen()) {
         // Resume where it was, when that is still inside an audio track.
+        // The status read refreshes the position, so it comes first.
+        const bool disc = discIn();
         const int current = drive().currentTrack();
-        if (discIn() && current >= 0 && current < drive().numTracks() && drive().isAudioTrack(current) &&
+        if (disc && current >= 0 && current < drive().numTracks() && drive().isAudioTrack(current) &&
             drive().currentFrame() < drive().trackLength(current)) {
             drive().resume();
             return true;
@@ -100,8 +102,20 @@ void useVirtualDrive(const char* folder) {
     platform::setCdDrives(std::move(drive));
 }
 
+namespace {
+VirtualCd* virtualDrive() { return gVirtual && &platform::cdDrives() == gVirtual ? gVirtual : nullptr; }
+} // namespace
+
 void pump() {
-    if (gVirtual && &platform::cdDrives() == gVirtual) gVirtual->pump();
+    if (VirtualCd* cd = virtualDrive()) cd->pump();
+}
+
+void endAL() {
+    if (VirtualCd* cd = virtualDrive()) cd->endAL();
+}
+
+void restartAL() {
+    if (VirtualCd* cd = virtualDrive()) cd->restartAL();
 }
 
 } // namespace bg::cd

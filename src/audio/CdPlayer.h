@@ -18,6 +18,10 @@ bool present();
 void setVolume(float volume);
 // Once a frame: keeps a virtual drive's stream fed.
 void pump();
+// Around a new OpenAL context: a virtual drive's stream gives its names
+// back to the closing context and picks up where it was in the new one.
+void endAL();
+void restartAL();
 // With the folder of Track01.ogg, ...: a virtual drive instead of SDL's.
 void useVirtualDrive(const char* folder);
 

@@ -248,14 +248,20 @@ void SoundManager::end() {
             alSourceStop(s->source);
             alDeleteSources(1, &s->source);
         }
+        // The name may come back for something else: forget it.
+        if (s) s->source = 0;
     }
     for (int id = mSounds.first(); id >= 0; id = mSounds.next(id)) {
         SoundRecord* record = mSounds.dataAt(id);
         if (record->buffer && alIsBuffer(record->buffer)) alDeleteBuffers(1, &record->buffer);
+        record->buffer = 0;
     }
 }
 
 void SoundManager::restart() {
+    // Over live sources and buffers (no end() first), the old ones would
+    // play on as orphans and take the sources the probe below counts.
+    end();
     // How many sources this implementation offers, at most 64.
     drainALErrors();
     ALuint probe[MAX_SOURCES];

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <vorbis/vorbisfile.h>
 
 namespace bg {
@@ -36,12 +37,20 @@ struct VirtualCd::Stream {
     long long samplesDone = 0; // played out of processed buffers, per channel
     int queuedSamples[BUFFERS] = {};
 
-    ~Stream() {
-        if (alcGetCurrentContext() && alIsSource(source)) {
+    // Gives the names back to the current context; 0 means none are held.
+    void dropNames() {
+        if (source && alcGetCurrentContext() && alIsSource(source)) {
             alSourceStop(source);
             alDeleteSources(1, &source);
             alDeleteBuffers(BUFFERS, buffers);
         }
+        source = 0;
+        std::fill(std::begin(buffers), std::end(buffers), 0);
+        std::fill(std::begin(queuedSamples), std::end(queuedSamples), 0);
+    }
+
+    ~Stream() {
+        dropNames();
         if (open) ov_clear(&vorbis);
     }
 };
@@ -139,16 +148,40 @@ bool VirtualCd::startTrack(int track) {
     stream->channels = info->channels > 1 ? 2 : 1;
     stream->format = info->channels > 1 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
     stream->rate = info->rate;
-    alGenSources(1, &stream->source);
-    alGenBuffers(BUFFERS, stream->buffers);
-    alSourcei(stream->source, AL_SOURCE_RELATIVE, AL_TRUE); // music, not a place
     mStream = std::move(stream);
     mCurrent = track;
-    for (ALuint buffer : mStream->buffers)
-        if (!fill(buffer)) break;
+    makeNames();
     alSourcePlay(mStream->source);
     mStatus = 2;
     return true;
+}
+
+// A source and buffers for the stream, filled from where the decoder is.
+void VirtualCd::makeNames() {
+    Stream& s = *mStream;
+    alGenSources(1, &s.source);
+    alGenBuffers(BUFFERS, s.buffers);
+    alSourcei(s.source, AL_SOURCE_RELATIVE, AL_TRUE); // music, not a place
+    for (ALuint buffer : s.buffers)
+        if (!fill(buffer)) break;
+}
+
+void VirtualCd::endAL() {
+    if (!mStream || !mStream->source || !alcGetCurrentContext()) return;
+    Stream& s = *mStream;
+    // The decoder runs ahead of what was heard by the queued buffers.
+    ALint offset = 0;
+    alGetSourcei(s.source, AL_SAMPLE_OFFSET, &offset);
+    s.samplesDone += std::max(offset, 0);
+    s.dropNames();
+    s.ended = false;
+    if (ov_pcm_seek(&s.vorbis, s.samplesDone) != 0) stopStream();
+}
+
+void VirtualCd::restartAL() {
+    if (!mStream || mStream->source || !alcGetCurrentContext()) return;
+    makeNames();
+    if (mStatus == 2) alSourcePlay(mStream->source);
 }
 
 // From the track to the end of the disc, as a CD plays.
@@ -157,17 +190,17 @@ void VirtualCd::playFrom(int track) {
 }
 
 void VirtualCd::pause() {
-    if (mStream && mStatus == 2) alSourcePause(mStream->source);
+    if (mStream && mStream->source && mStatus == 2) alSourcePause(mStream->source);
     if (mStatus == 2) mStatus = 3;
 }
 
 void VirtualCd::resume() {
-    if (mStream && mStatus == 3) alSourcePlay(mStream->source);
+    if (mStream && mStream->source && mStatus == 3) alSourcePlay(mStream->source);
     if (mStatus == 3) mStatus = 2;
 }
 
 void VirtualCd::pump() {
-    if (!mStream || mStatus != 2) return;
+    if (!mStream || mStatus != 2 || !mStream->source) return; // none, or waiting for a new context
     Stream& s = *mStream;
     if (!alcGetCurrentContext() || !alIsSource(s.source)) { // the context was closed under it
         stopStream();

@@ -35,12 +35,20 @@ public:
     void resume() override;
     // Keeps the stream fed; once a frame (the scene's update) is enough.
     void pump();
+    // Before the OpenAL context closes: the stream's source and buffers go
+    // with it (in a new context those names belong to others), and the
+    // place in the track is kept.
+    void endAL();
+    // In the new context: new names, the stream from where it was, playing
+    // again if it played.
+    void restartAL();
 
 private:
     struct Stream;
     void stopStream();
     bool startTrack(int track);
     bool fill(unsigned buffer);
+    void makeNames();
 
     struct Track {
         std::string name; // empty: a data track

@@ -523,6 +523,7 @@ void Scene::endAL() {
 // endAL or the teardown never closes them twice.
 void Scene::closeAL() {
     if (mContext) {
+        cd::endAL();
         alcMakeContextCurrent(nullptr);
         alcDestroyContext(mContext);
         mContext = nullptr;
@@ -549,6 +550,7 @@ void Scene::restartAL() {
     initALContext();
     if (!gListener.isNull()) gListener->normalize();
     if (!gSoundManager.isNull()) gSoundManager->restart();
+    cd::restartAL();
 }
 
 void Scene::set(int cap, bool value) {

@@ -22,7 +22,11 @@ public:
     bool open(int) override { return mOpen = true; }
     bool isOpen() const override { return mOpen; }
     void close() override { mOpen = false; }
-    int status() override { return mStatus; }
+    // Like SDL's, the position is brought up to date by the status read.
+    int status() override {
+        if (mMovesTo >= 0) mCurrent = mMovesTo, mMovesTo = -1;
+        return mStatus;
+    }
     int numTracks() const override { return mReportedTracks >= 0 ? mReportedTracks : static_cast<int>(mTracks.size()); }
     int currentTrack() const override { return mCurrent; }
     int currentFrame() const override { return mFrame; }
@@ -41,6 +45,7 @@ public:
     int mStatus = 1; // a disc, stopped
     int mCurrent = 0, mFrame = 0;
     int mReportedTracks = -1;
+    int mMovesTo = -1;
     int plays = 0;
 };
 
@@ -68,6 +73,13 @@ TEST_F(Cd, PlaysResumesAndSkipsDataTracks) {
     EXPECT_EQ(drive.mStatus, 2);
     EXPECT_EQ(drive.mFrame, 500);
     EXPECT_EQ(drive.plays, 1);
+    // The disc played on into a data track since the last look: the fresh
+    // position counts, and the music starts over instead of resuming there.
+    bg::cd::stop();
+    drive.mMovesTo = 1;
+    EXPECT_TRUE(bg::cd::play());
+    EXPECT_EQ(drive.plays, 2);
+    EXPECT_EQ(drive.mCurrent, 2);
 }
 
 TEST_F(Cd, TracksWrapBothWays) {

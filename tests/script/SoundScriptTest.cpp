@@ -164,4 +164,50 @@ TEST_F(SoundScript, AVirtualCdPlaysTheGamesTracks) {
     EXPECT_GT(right, 1e7);
 }
 
+// A new OpenAL context under a playing virtual CD, and restarts over live
+// sources: the CD goes on with names of its own (the old ones belonged to
+// the sound manager's sources in the new context, so the stream started a
+// source nobody played and deleted it at the next track), and a restart
+// without end() first neither leaks sources nor runs out of them.
+TEST_F(SoundScript, NewContextsAndRestartsKeepSourcesApart) {
+    source("Music/Track01.ogg", bg::media::sineOgg(2, 44100, 44100 * 3));
+    source("Music/Track02.ogg", bg::media::sineOgg(2, 44100, 44100 * 3, 660));
+    source("s.ogg", bg::media::sineOgg(1, 22050, 22050 * 3));
+    mainScript(R"(
+      local scene, sounds = getScene(), getSoundManager()
+      local s = sounds:load('s.ogg')
+      playCD()
+      for i = 1, 5 do scene:update() delay(20) end
+      scene:endAL() scene:restartAL()
+      local idle, played = sounds:addSource(s), sounds:addSource(s)
+      sounds:play(played)
+      for i = 1, 5 do scene:update() delay(20) end
+      trace(tostring(sounds:isPlaying(idle)) .. ' ' .. tostring(sounds:isPlaying(played)))
+      nextTrackCD()
+      for i = 1, 5 do scene:update() delay(20) end
+      trace(tostring(sounds:isPlaying(played)))
+      for i = 1, 4 do sounds:restart() end
+      local more = {}
+      for i = 1, 14 do more[i] = sounds:addSource(s) end
+      trace(table.concat(more, ' ', 14) .. ' ' .. sounds:addSource(s))
+      for i = 1, 40 do scene:update() delay(20) end
+    )");
+    addFonts();
+    ASSERT_EQ(pack().exitCode, 0);
+    scratch.write("game/Engine.cfg", std::string(bgtest::BASIC_CFG) + "CD_VIRTUAL_TRACKS = Music\n");
+    const RunResult result = bgtest::run({BRAWLGEAR_EXE, "-windowed"}, scratch / "game",
+                                         openal(waveConfig() + "[general]\nsources=17\n"));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    // 17 sources: 16 for the sound manager once the CD's stream holds one.
+    EXPECT_EQ(result.script.find("AL_MAX_SOURCES = 0"), std::string::npos) << result.script;
+    EXPECT_NE(result.script.find("false true\n"), std::string::npos) << result.script;
+    EXPECT_NE(result.script.find("\ntrue\n"), std::string::npos) << result.script;
+    EXPECT_NE(result.script.find("\n15 -1\n"), std::string::npos) << result.script;
+    // The music goes on after the new context: heard in the last second.
+    const std::string wav = scratch.read("out.wav");
+    double left, right;
+    energy(wav, static_cast<double>(wav.size()) / (44100 * 4) - 0.6, left, right);
+    EXPECT_GT(left, 1e6);
+}
+
 } // namespace
