@@ -38,6 +38,119 @@ constexpr unsigned long RATIO_SLACK = 4096;
 
 // Buffers for file contents: size + 1 bytes, or null when memory is short.
 char* allocateBuffer(int size) { return new (std::nothrow) char[static_cast<std::size_t>(size) + 1]; }
+
+std::string lowerCase(const char* text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+// Info-ZIP's zip64 entries put 0xFFFFFFFF in the directory and the real
+// sizes in the zip64 extra field (id 1): the uncompressed size first when
+// it is masked, then the compressed one. The zip library reads the data
+// right but still reports the mask, so the sizes are taken from the field.
+// True when it found them.
+bool zip64Sizes(unz_file_info64& info, const unsigned char* extra, std::size_t length) {
+    constexpr ZPOS64_T MASK = 0xFFFFFFFFu;
+    if (info.uncompressed_size != MASK && info.compressed_size != MASK) return false;
+    for (std::size_t at = 0; at + 4 <= length;) {
+        const unsigned id = extra[at] | unsigned(extra[at + 1]) << 8;
+        const std::size_t size = extra[at + 2] | std::size_t(extra[at + 3]) << 8;
+        const unsigned char* field = extra + at + 4;
+        if (at + 4 + size > length) return false;
+        if (id == 1) {
+            auto take = [&](ZPOS64_T& value, std::size_t& used) {
+                if (value != MASK || used + 8 > size) return;
+                ZPOS64_T v = 0;
+                for (int i = 7; i >= 0; --i) v = v << 8 | field[used + static_cast<std::size_t>(i)];
+                value = v;
+                used += 8;
+            };
+            std::size_t used = 0;
+            take(info.uncompressed_size, used);
+            take(info.compressed_size, used);
+            return info.uncompressed_size != MASK && info.compressed_size != MASK;
+        }
+        at += 4 + size;
+    }
+    return false;
+}
+
+// One stored or deflated entry read straight from the archive file, from
+// the start of its data, with its CRC kept as it goes.
+class RawEntry {
+public:
+    RawEntry(const char* archive, ZPOS64_T at, ZPOS64_T packed, bool deflated)
+        : mFile(std::fopen(archive, "rb")), mLeft(packed), mDeflated(deflated) {
+        if (mFile && fseeko(mFile, static_cast<off_t>(at), SEEK_SET) != 0) mFailed = true;
+        if (mDeflated && inflateInit2(&mStream, -MAX_WBITS) != Z_OK) mFailed = true, mDeflated = false;
+    }
+    ~RawEntry() {
+        if (mFile) std::fclose(mFile);
+        if (mDeflated) inflateEnd(&mStream);
+    }
+    RawEntry(const RawEntry&) = delete;
+    RawEntry& operator=(const RawEntry&) = delete;
+
+    // Up to n bytes of the entry; 0 at its end, -1 when damaged.
+    int read(char* to, unsigned n) {
+        if (!mFile || mFailed) return -1;
+        if (!mDeflated) {
+            const auto want = static_cast<std::size_t>(std::min<ZPOS64_T>(n, mLeft));
+            const std::size_t got = std::fread(to, 1, want, mFile);
+            if (got != want) return -1;
+            mLeft -= got;
+            return keep(to, got);
+        }
+        mStream.next_out = reinterpret_cast<Bytef*>(to);
+        mStream.avail_out = n;
+        while (mStream.avail_out > 0 && !mEnded) {
+            if (mStream.avail_in == 0 && mLeft > 0) {
+                const auto want = static_cast<std::size_t>(std::min<ZPOS64_T>(sizeof mInput, mLeft));
+                if (std::fread(mInput, 1, want, mFile) != want) return -1;
+                mLeft -= want;
+                mStream.next_in = mInput;
+                mStream.avail_in = static_cast<uInt>(want);
+            }
+            const int status = inflate(&mStream, Z_NO_FLUSH);
+            if (status == Z_STREAM_END) mEnded = true;
+            else if (status != Z_OK) return -1;
+        }
+        return keep(to, n - mStream.avail_out);
+    }
+    unsigned long crc() const { return mCrc; }
+
+private:
+    int keep(const char* bytes, std::size_t n) {
+        mCrc = crc32(mCrc, reinterpret_cast<const Bytef*>(bytes), static_cast<uInt>(n));
+        return static_cast<int>(n);
+    }
+
+    std::FILE* mFile;
+    ZPOS64_T mLeft;
+    bool mDeflated;
+    bool mFailed = false;
+    bool mEnded = false;
+    z_stream mStream{};
+    Bytef mInput[16384];
+    unsigned long mCrc = crc32(0, nullptr, 0);
+};
+
+// The names of the compression methods the zip format knows; we read two.
+const char* methodName(unsigned long method) {
+    switch (method) {
+    case 1: return "Shrink";
+    case 6: return "Implode";
+    case 9: return "Deflate64";
+    case 12: return "BZip2";
+    case 14: return "LZMA";
+    case 93: return "Zstandard";
+    case 95: return "XZ";
+    case 98: return "PPMd";
+    default: return nullptr;
+    }
+}
 } // namespace
 
 VFS::VFS() : mImageBuffer(new std::uint32_t[MAX_TEXTURE_WIDTH * MAX_TEXTURE_HEIGHT]) {}
@@ -54,15 +167,54 @@ bool VFS::open(const char* archiveName) {
         BG_ERROR(FixedString("VFS::open( const char* ) : Error during opening archive ") + archiveName);
         return false;
     }
+    mArchivePath = archiveName;
     // An archive already open would be lost with its handle: close it.
     if (mHandle) unzClose(mHandle);
     mHandle = handle;
     mArchive = true;
+    // Names are compared without regard to ASCII letter case, as the zip
+    // library's own search does; the first of equal names wins, as there.
+    mEntries.clear();
+    char entryName[MAX_STR_SIZE];
+    for (int status = unzGoToFirstFile(handle); status == UNZ_OK; status = unzGoToNextFile(handle)) {
+        unz_file_info64 info;
+        unz64_file_pos place;
+        if (unzGetCurrentFileInfo64(handle, &info, entryName, sizeof entryName, nullptr, 0, nullptr, 0) != UNZ_OK ||
+            info.size_filename >= sizeof entryName || unzGetFilePos64(handle, &place) != UNZ_OK)
+            continue; // a name longer than any the engine can ask for
+        mEntries.emplace(lowerCase(entryName), EntryPlace{place.pos_in_zip_directory, place.num_of_file});
+    }
     return true;
+}
+
+bool VFS::locate(const FixedString& path) const {
+    if (!mHandle) return false;
+    const auto entry = mEntries.find(lowerCase(path.c_str()));
+    if (entry == mEntries.end()) return false;
+    const unz64_file_pos place{entry->second.directory, entry->second.number};
+    return unzGoToFilePos64(mHandle, &place) == UNZ_OK;
+}
+
+std::string VFS::findUnderTopFolder(const FixedString& path) const {
+    const std::string wanted = "/" + lowerCase(path.c_str());
+    for (const auto& [name, place] : mEntries) {
+        const std::size_t slash = name.find('/');
+        if (slash > 0 && slash != std::string::npos && name.compare(slash, std::string::npos, wanted) == 0) {
+            // The name as the archive writes it.
+            const unz64_file_pos at{place.directory, place.number};
+            char entryName[MAX_STR_SIZE];
+            if (unzGoToFilePos64(mHandle, &at) == UNZ_OK &&
+                unzGetCurrentFileInfo64(mHandle, nullptr, entryName, sizeof entryName, nullptr, 0, nullptr, 0) == UNZ_OK)
+                return entryName;
+            return name;
+        }
+    }
+    return std::string();
 }
 
 int VFS::close() {
     mArchive = false;
+    mEntries.clear();
     if (!mHandle) return 0;
     int result = unzClose(mHandle);
     mHandle = nullptr;
@@ -71,7 +223,7 @@ int VFS::close() {
 
 bool VFS::exists(const FixedString& name) const {
     const FixedString path = fullPath(name);
-    if (mArchive) return unzLocateFile(mHandle, path.c_str(), 2) == UNZ_OK;
+    if (mArchive) return locate(path);
     struct stat info;
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
@@ -180,15 +332,21 @@ bool File::adopt(char* buffer, int size) {
 bool File::loadFromArchive(const FixedString& path) {
     unzFile zip = gVFS->getArchiveHandle();
     const FixedString where = FixedString("File::load( ") + path + " ) : ";
-    if (unzLocateFile(zip, path.c_str(), 2) != UNZ_OK) {
+    if (!gVFS->locate(path)) {
         BG_ERROR(where + "unzLocateFile failed!");
+        const std::string nested = gVFS->findUnderTopFolder(path);
+        if (!nested.empty())
+            BG_ERROR(FixedString("the archive holds ") + nested.c_str() +
+                     ": zip the folder's contents, not the folder");
         return false;
     }
-    unz_file_info info;
-    if (unzGetCurrentFileInfo(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
+    unz_file_info64 info;
+    unsigned char extra[1024];
+    if (unzGetCurrentFileInfo64(zip, &info, nullptr, 0, extra, sizeof extra, nullptr, 0) != UNZ_OK) {
         BG_ERROR(where + "unzGetCurrentFileInfo failed!");
         return false;
     }
+    const bool zip64 = zip64Sizes(info, extra, std::min<std::size_t>(info.size_file_extra, sizeof extra));
     if (info.uncompressed_size < 1 || info.uncompressed_size > MAX_FILE_SIZE) {
         BG_ERROR(where + "Invalid file size.");
         return false;
@@ -203,11 +361,31 @@ bool File::loadFromArchive(const FixedString& path) {
         BG_ERROR(where + "Compression ratio too high: damaged archive.");
         return false;
     }
+    // The zip library reads stored and deflated entries without a
+    // password; anything else would fail further on without saying why.
+    const bool encrypted = (info.flag & 1) != 0;
+    if (encrypted || (info.compression_method != 0 && info.compression_method != Z_DEFLATED)) {
+        BG_ERROR(where + "unzOpenCurrentFile failed!");
+        const char* method = methodName(info.compression_method);
+        if (encrypted)
+            BG_ERROR(path + " is encrypted: store it without a password (brawlgear-pack does)");
+        else
+            BG_ERROR(path + " is compressed with " +
+                     (method ? FixedString(method) : FixedString("method ") + static_cast<int>(info.compression_method)) +
+                     ": store or deflate it (brawlgear-pack does)");
+        return false;
+    }
     const int size = static_cast<int>(info.uncompressed_size);
     if (unzOpenCurrentFile(zip) != UNZ_OK) {
         BG_ERROR(where + "unzOpenCurrentFile failed!");
         return false;
     }
+    // Entries whose sizes only the zip64 field holds are read here: the zip
+    // library would read on by the masked size, past the end of the file.
+    std::unique_ptr<RawEntry> raw;
+    if (zip64)
+        raw = std::make_unique<RawEntry>(gVFS->getArchivePath().c_str(), unzGetCurrentFileZStreamPos64(zip),
+                                         info.compressed_size, info.compression_method == Z_DEFLATED);
     int capacity = std::min(size, FIRST_READ_SIZE);
     std::unique_ptr<char[]> buffer(allocateBuffer(capacity));
     int got = 0;
@@ -223,10 +401,12 @@ bool File::loadFromArchive(const FixedString& path) {
             std::memcpy(larger.get(), buffer.get(), static_cast<std::size_t>(got));
             buffer = std::move(larger);
         }
-        result = unzReadCurrentFile(zip, buffer.get() + got, static_cast<unsigned>(capacity - got));
+        const auto room = static_cast<unsigned>(capacity - got);
+        result = raw ? raw->read(buffer.get() + got, room) : unzReadCurrentFile(zip, buffer.get() + got, room);
         if (result <= 0) break;
         got += result;
     }
+    if (raw && raw->crc() != info.crc) result = -1;
     // Closing checks the CRC once the whole entry was read: a mismatch is
     // damaged data, which we refuse like a failed read.
     const int closed = unzCloseCurrentFile(zip);

@@ -92,11 +92,26 @@ public:
 
     bool isArchive() const { return mArchive; }
     void* getArchiveHandle() const { return mHandle; }
+    const std::string& getArchivePath() const { return mArchivePath; }
+    // Makes the archive entry of that path (letter case aside) the current
+    // one; false when there is none.
+    bool locate(const FixedString& path) const;
+    // An entry that holds the path under one top folder ("Game/" + path),
+    // as a game zipped with its folder does; empty when there is none.
+    std::string findUnderTopFolder(const FixedString& path) const;
     FixedString fullPath(const FixedString& name) const { return mDirectory + name; }
 
 private:
     bool mArchive = false;
     void* mHandle = nullptr; // unzFile
+    std::string mArchivePath;
+    // Every entry's place in the archive, by its name in lower case: a
+    // name is found at once, not by walking the whole directory.
+    struct EntryPlace {
+        unsigned long long directory;
+        unsigned long long number;
+    };
+    std::unordered_map<std::string, EntryPlace> mEntries;
     FixedString mDirectory;
     unsigned long mMaxEntrySize = DEFAULT_MAX_ENTRY_SIZE;
     SharedArray<std::uint32_t> mImageBuffer;

@@ -1,6 +1,7 @@
 #include "vfs/VFS.h"
 #include "support/Expect.h"
 #include "support/Support.h"
+#include "tools/media/Media.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -94,6 +95,62 @@ TEST_F(VFSTest, ArchiveModeFindsEntriesWhateverTheirLetterCase) {
     EXPECT_EQ(gVFS->close(), UNZ_OK);
     EXPECT_FALSE(gVFS->isArchive());
     EXPECT_EQ(gVFS->close(), 0);
+}
+
+// What the zip library cannot read is said in words an author can act on.
+TEST_F(VFSTest, ArchivesSayWhyAnEntryCannotBeRead) {
+    using bg::media::ZipEntry;
+    scratch.write("odd.zip", bg::media::zip({ZipEntry{"Scripts/Main.o", "lzma bytes", 14},
+                                             ZipEntry{"Data/a.txt", "deflate64 bytes", 9},
+                                             ZipEntry{"Data/b.txt", "secret", 0, 1},
+                                             ZipEntry{"Data/c.txt", "unknown", 77}}));
+    openArchive("odd.zip");
+    File file;
+    const std::pair<const char*, const char*> cases[] = {
+        {"Scripts/Main.o", "Scripts/Main.o is compressed with LZMA: store or deflate it (brawlgear-pack does)"},
+        {"Data/a.txt", "Data/a.txt is compressed with Deflate64: store or deflate it (brawlgear-pack does)"},
+        {"Data/b.txt", "Data/b.txt is encrypted: store it without a password (brawlgear-pack does)"},
+        {"Data/c.txt", "Data/c.txt is compressed with method 77: store or deflate it (brawlgear-pack does)"}};
+    for (const auto& [name, why] : cases)
+        EXPECT_TRUE(bgtest::matches(load(file, name, true, false),
+                                    report(std::string("VFS:#: ERROR : File::load( ") + name +
+                                           " ) : unzOpenCurrentFile failed!\nVFS:#: ERROR : " + why + "\n")))
+            << name;
+
+    // A game zipped with its folder on top.
+    bgtest::writeZip(scratch / "nested.zip", {{"Game/Scripts/Main.o", "x"}, {"Game/Engine.cfg", "y"}});
+    openArchive("nested.zip");
+    EXPECT_TRUE(bgtest::matches(load(file, "scripts/main.o", true, false),
+                                report("VFS:#: ERROR : File::load( scripts/main.o ) : unzLocateFile failed!\n"
+                                       "VFS:#: ERROR : the archive holds Game/Scripts/Main.o: zip the folder's "
+                                       "contents, not the folder\n")));
+}
+
+// Info-ZIP's zip64 form (zip -fz) gave "Invalid file size." on every
+// entry; and names are found through an index built when the archive opens.
+TEST_F(VFSTest, Zip64EntriesAndLargeDirectories) {
+    using bg::media::ZipEntry;
+    // Deflated, as Info-ZIP writes them (the zip library would read a
+    // stored entry's masked size past the end of a small archive).
+    scratch.write("z64.zip", bg::media::zip({ZipEntry{"Scripts/Main.o", "0123456789", 8}, ZipEntry{"b", "bb"}}, true));
+    openArchive("z64.zip");
+    File file;
+    EXPECT_EQ(load(file, "Scripts/Main.o", true, true), "INFO : File::load( Scripts/Main.o ) : 10 bytes - loaded!\n");
+    ASSERT_EQ(file.getSize(), 10);
+    EXPECT_EQ(std::string(file.getData(), 10), "0123456789");
+    EXPECT_EQ(load(file, "B", true, true), "INFO : File::load( B ) : 2 bytes - loaded!\n");
+
+    std::vector<ZipEntry> many;
+    for (int i = 0; i < 5000; ++i) many.push_back(ZipEntry{"Data/File" + std::to_string(i) + ".txt", std::to_string(i)});
+    many.push_back(ZipEntry{"DATA/FILE7.TXT", "the second of equal names"});
+    scratch.write("many.zip", bg::media::zip(many));
+    openArchive("many.zip");
+    EXPECT_EQ(load(file, "data/file4999.txt", true, true), "INFO : File::load( data/file4999.txt ) : 4 bytes - loaded!\n");
+    ASSERT_EQ(file.getSize(), 4);
+    EXPECT_EQ(std::string(file.getData(), 4), "4999");
+    EXPECT_EQ(load(file, "Data/File7.txt", true, true), "INFO : File::load( Data/File7.txt ) : 1 bytes - loaded!\n");
+    EXPECT_TRUE(gVFS->exists("DATA/file0.TXT"));
+    EXPECT_FALSE(gVFS->exists("Data/File5000.txt"));
 }
 
 TEST_F(VFSTest, BrokenArchivesAreReportedNotTrusted) {

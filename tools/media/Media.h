@@ -58,6 +58,18 @@ std::string gif(int width, int height, const std::vector<std::uint8_t>& indices,
                 const std::vector<std::uint8_t>& palette, int transparent = -1, int screenWidth = -1,
                 int screenHeight = -1);
 
+// A zip archive of entries: `data` is deflated for method 8, and written
+// as it is for any other `method` (whatever that says); `flags` is the
+// general purpose flag (1: encrypted). With zip64 every size is 0xFFFFFFFF
+// in the headers and given in a zip64 extra field, as Info-ZIP's -fz does.
+struct ZipEntry {
+    std::string name;
+    std::string data;
+    int method = 0;
+    int flags = 0;
+};
+std::string zip(const std::vector<ZipEntry>& entries, bool zip64 = false);
+
 } // namespace bg::media
 
 #endif
