@@ -12,7 +12,7 @@ Cube::Cube(int textureId, const Material& material, float width, float height, f
     BG_ASSERT(numStacks >= 1);
     BG_ASSERT(isPowerOfTwo( numSlices ));
     BG_ASSERT(isPowerOfTwo( numStacks ));
-    allocate(4 * numSlices + 1, numStacks + 1);
+    allocate(4LL * numSlices + 1, numStacks + 1LL);
     setLevels(log2(numSlices) + 1, log2(numStacks) + 1);
     const float w = width / 2, d = depth / 2, sx = width / numSlices, sz = depth / numSlices;
     const float y0 = -height / 2, dy = height / numStacks;

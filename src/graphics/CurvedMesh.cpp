@@ -82,8 +82,9 @@ CurvedMesh::CurvedMesh(int textureId, const Material& material, int interpolatio
 
     // Rows per segment.
     const int k = interpolationType == LINEAR ? 1 : nextPowerOfTwo(numSlices / (numControlPoints - 1));
-    const int numX = numSlices + 1, numY = (numControlPoints - 1) * k + 1;
+    const long long numX = numSlices + 1LL, numY = (numControlPoints - 1LL) * k + 1;
     BG_ASSERT(isPowerOfTwo( numX - 1 ));
+    // At most twice the slices, so numY - 1 fits an int.
     BG_ASSERT(isPowerOfTwo( numY - 1 ));
     allocate(numX, numY);
     setLevels(log2(numSlices) - 1, log2(k) + 1);

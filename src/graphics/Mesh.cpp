@@ -8,6 +8,9 @@
 
 #include <GL/gl.h>
 #include <algorithm>
+#include <climits>
+#include <cmath>
+#include <new>
 #include <cmath>
 #include <cstring>
 
@@ -16,12 +19,17 @@ namespace bg {
 Mesh::Mesh(int textureId, const Material& material, int normalFlag, bool counterclockwise)
     : mNormalFlag(normalFlag), mCounterclockwise(counterclockwise), mMaterial(material), mTextureId(textureId) {}
 
-void Mesh::allocate(int numX, int numY) {
+void Mesh::allocate(long long numX, long long numY) {
     BG_ASSERT(numX > 1);
     BG_ASSERT(numY > 1);
-    mNumX = numX;
-    mNumY = numY;
-    mVertices.assign(static_cast<std::size_t>(numX) * numY * FLOATS, 0.0f);
+    // A grid the process cannot hold fails like any allocation: the script
+    // that asked for it gets the interpreter's memory error.
+    if (numX > INT_MAX || numY > INT_MAX ||
+        static_cast<unsigned long long>(numX) * static_cast<unsigned long long>(numY) > mVertices.max_size() / FLOATS)
+        throw std::bad_alloc();
+    mNumX = static_cast<int>(numX);
+    mNumY = static_cast<int>(numY);
+    mVertices.assign(static_cast<std::size_t>(numX) * static_cast<std::size_t>(numY) * FLOATS, 0.0f);
     mStrips.clear();
 }
 
@@ -298,7 +306,9 @@ void Mesh::rotate(const Vector& angles) {
 }
 
 namespace {
-float largest(const Vector& s) { return std::max(s.x, std::max(s.y, s.z)); }
+// How much a scale stretches the sphere: a negative factor mirrors, but
+// stretches by its size all the same.
+float largest(const Vector& s) { return std::max(std::fabs(s.x), std::max(std::fabs(s.y), std::fabs(s.z))); }
 } // namespace
 
 void Mesh::scale(const Vector& s) {

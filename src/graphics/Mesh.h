@@ -87,7 +87,7 @@ protected:
         return l;
     }
     // Allocates the grid (fatal unless both counts are above 1), all zeros.
-    void allocate(int numX, int numY);
+    void allocate(long long numX, long long numY);
     void setLevels(int levelsX, int levelsY) { mLevelsX = levelsX, mLevelsY = levelsY; }
     Point position(int i, int j) const;
     void setPosition(int i, int j, const Point& p);

@@ -12,7 +12,7 @@ Quad::Quad(int textureId, const Material& material, float width, float height, i
     BG_ASSERT(numStacks >= 1);
     BG_ASSERT(isPowerOfTwo( numSlices ));
     BG_ASSERT(isPowerOfTwo( numStacks ));
-    allocate(numSlices + 1, numStacks + 1);
+    allocate(numSlices + 1LL, numStacks + 1LL);
     setLevels(log2(numSlices) + 1, log2(numStacks) + 1);
     for (int j = 0; j <= numStacks; ++j)
         for (int i = 0; i <= numSlices; ++i) {

@@ -34,8 +34,8 @@ RoundedCube::RoundedCube(int textureId, const Material& material, float width, f
     else if (hasY)
         BG_ASSERT(verticalAngle == 180);
 
-    const int mNumVerticesX = numSlices + 1 + (hasX ? 2 : 0) + (hasZ ? 2 : 0);
-    const int mNumVerticesY = numStacks + 1 + (hasY ? 1 : 0);
+    const long long mNumVerticesX = numSlices + 1LL + (hasX ? 2 : 0) + (hasZ ? 2 : 0);
+    const long long mNumVerticesY = numStacks + 1LL + (hasY ? 1 : 0);
     allocate(mNumVerticesX, mNumVerticesY);
     setLevels(log2(numSlices) - 1, log2(numStacks));
     if (hasX || hasY || hasZ) setLODEnabled(false);

@@ -157,6 +157,27 @@ TEST(Mesh, TransformationsMoveVerticesAndTheSphereAsTheTableSays) {
     m.translation(Vector(5, 0, 0));
     quad.transform(m, 0);
     EXPECT_EQ(quad.getPosition().x, 0); // transform leaves the sphere alone
+
+    // A negative factor mirrors but stretches by its size: the sphere must
+    // still hold every vertex.
+    for (bool self : {false, true}) {
+        Quad q(0, Material(), 2, 2, 1, 1);
+        self ? q.selfScale(Vector(-2, 1, 1)) : q.scale(Vector(-2, 1, 1));
+        const float radius = q.getBoundingSphere().initialRadius;
+        for (int i = 0; i < 2; ++i)
+            for (int j = 0; j < 2; ++j) {
+                const float* v = q.vertex(i, j);
+                EXPECT_LE(std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]), radius + 1e-5f) << self;
+            }
+    }
+}
+
+TEST(Mesh, GridsTooLargeToHoldAreMemoryErrors) {
+    // Counts whose products overflow: no length_error escaping, no overflow
+    // in the column count of a cube.
+    EXPECT_THROW(Quad(0, Material(), 1, 1, 1 << 30, 1 << 30), std::bad_alloc);
+    EXPECT_THROW(Cube(0, Material(), 1, 1, 1, 1 << 30, 1 << 30), std::bad_alloc);
+    EXPECT_THROW(RoundedCube(0, Material(), 1, 1, 1, 0.5f, 360, 180, 1 << 30, 1 << 30), std::bad_alloc);
 }
 
 class MeshDrawing : public bgtest::SceneTest {};

@@ -33,6 +33,8 @@ TEST_F(MeshScript, TheCommonMethodsOnEveryShape) {
       print(pcall(Quad, 0))
       print(pcall(CurvedMesh, 0, m, 1, 3, 0, 0, 0))
       print(pcall(Cube, 0, Vector()))
+      print(pcall(Quad, -1, m, 1, 1, 2^30, 2^30))
+      print(pcall(CurvedMesh, 0, m, 1, 3, 0, 0, 1, 3, 1, 0, 0, 2, 2, 180, 2^30))
       CurvedMesh(0, m, 0, 1, 0, 0, 0)
     )");
     const RunResult result = play();
@@ -43,7 +45,8 @@ TEST_F(MeshScript, TheCommonMethodsOnEveryShape) {
         << result.script;
     EXPECT_EQ(result.out, "false\tQuad :new : Invalid number of parameters\n"
                           "false\tCurvedMesh :new : Invalid number of parameters\n"
-                          "false\tbad argument #2 to 'Cube' (Material expected, got Vector)\n");
+                          "false\tbad argument #2 to 'Cube' (Material expected, got Vector)\n"
+                          "false\tnot enough memory\nfalse\tnot enough memory\n");
 }
 
 } // namespace
