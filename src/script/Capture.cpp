@@ -4,6 +4,7 @@
 #include "tools/media/Media.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -73,7 +74,23 @@ bool begin(const Options& options, std::string& error) {
     // would stop the engine later with a less helpful report.
     const std::filesystem::path wav = options.wav;
     if (wav.has_parent_path()) std::filesystem::create_directories(wav.parent_path(), ignored);
-    if (!std::ofstream(options.wav, std::ios::binary | std::ios::app)) return error = "--wav cannot write " + options.wav, false;
+    // A file can open and still take nothing (/dev/full, a full disk): write
+    // what the wave writer writes first, its header's worth. The writer
+    // starts the file over anyway.
+    std::FILE* file = std::fopen(options.wav.c_str(), "wb");
+    bool written = false;
+    int why = 0;
+    if (file) {
+        const char header[44] = {};
+        written = std::fwrite(header, 1, sizeof header, file) == sizeof header && std::fflush(file) == 0;
+        why = errno;
+        written = std::fclose(file) == 0 && written;
+    } else {
+        why = errno;
+    }
+    if (!written)
+        return error = "--wav cannot write " + options.wav + (why ? std::string(" (") + std::strerror(why) + ")" : ""),
+               false;
     // OpenAL Soft's wave writer, configured for this run alone.
     gConfig = "/tmp/brawlgear-wave-" + std::to_string(getpid()) + ".conf";
     std::ofstream(gConfig) << "[general]\ndrivers=wave\nchannels=stereo\nsample-type=int16\n[wave]\nfile="

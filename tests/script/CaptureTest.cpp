@@ -86,7 +86,14 @@ TEST_F(Capture, AnUnwritableFolderIsReported) {
     // A WAV that cannot be written stops the engine before it starts.
     const RunResult wav = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "2", "--wav", scratch / "blocker/run.wav"});
     EXPECT_EQ(wav.exitCode, 2);
-    EXPECT_NE(wav.err.find("brawlgear: --wav cannot write " + scratch / "blocker/run.wav\n"), std::string::npos) << wav.err;
+    EXPECT_NE(wav.err.find("brawlgear: --wav cannot write " + scratch / "blocker/run.wav (Not a directory)\n"),
+              std::string::npos)
+        << wav.err;
+    // One that opens but takes nothing, too (it ran and exited 0, silently).
+    const RunResult full = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "2", "--wav", "/dev/full"});
+    EXPECT_EQ(full.exitCode, 2);
+    EXPECT_NE(full.err.find("brawlgear: --wav cannot write /dev/full (No space left on device)\n"), std::string::npos)
+        << full.err;
 }
 
 } // namespace
