@@ -161,7 +161,7 @@ function VFS:setDirectory(dir) end
 ---@return string
 function VFS:getDirectory() end
 
----Reads a table of decoded sound sizes (a sound name and a byte count a line; the packer writes `Sounds.txt`).
+---Reads a table of decoded sound sizes (a sound name and a byte count a line; the packer writes `Sounds.txt`), as many lines as it has. A sound is then decoded once, into a buffer of the listed size: a smaller entry cuts the sound there (one "stream corrupted" line), a larger one gives way to the sound's own size (no silence is added).
 ---@param name string
 function VFS:loadOggsSize(name) end
 
@@ -1347,7 +1347,7 @@ function LightManager:transform(m) end
 ---Sends every light to OpenGL again (the engine does this for a new window).
 function LightManager:restart() end
 
----Textures by id, loaded once per name; powers of two up to 512 × 512 (PNG, BMP, TGA, JPEG, GIF). Each belongs to the groups it was loaded in.
+---Textures by id, loaded once per name; powers of two up to 512 × 512 (PNG, BMP, TGA, JPEG, GIF; another size is fatal). At most 131. Each belongs to the groups it was loaded in.
 ---@class TextureManager
 ---@overload fun(): TextureManager
 TextureManager = {}
@@ -1401,7 +1401,7 @@ TextureManager["end"] = function(self) end
 ---Loads every texture again under the same ids (the engine does this for a new window).
 function TextureManager:restart() end
 
----Bitmap fonts (made with `brawlgear-font`), eleven at most. Text is drawn with its glyph tops at y; inside `Scene:glBegin2D()` a unit is an overlay pixel.
+---Bitmap fonts (made with `brawlgear-font`), eleven at most. Text is textured: it shows while `GL_TEXTURE_2D` is on (else each glyph is a solid box). Text is drawn with its glyph tops at y; inside `Scene:glBegin2D()` a unit is an overlay pixel.
 ---@class FontManager
 ---@overload fun(): FontManager
 FontManager = {}
@@ -1521,7 +1521,7 @@ function Billboard:setDimension(width, height) end
 ---@return number height
 function Billboard:getDimension() end
 
----Ogg Vorbis sounds and the sources that play them. Ids that name nothing are ignored; getters then answer -1, 0, false or 0, 0, 0.
+---Ogg Vorbis sounds (mono or stereo), at most 41, and the sources that play them. Ids that name nothing are ignored; getters then answer -1, 0, false or 0, 0, 0.
 ---@class SoundManager
 ---@overload fun(): SoundManager
 SoundManager = {}

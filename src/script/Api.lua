@@ -58,7 +58,26 @@ two in step with what the engine registers. The engine runs the stored
 script `Scripts/Main` once, in Lua 5.1 with the base, table, io, os, string,
 math and debug libraries; [scripting.md](scripting.md) tells the story
 behind these tables (errors, singletons, the frame loop, render state), and
-[configuration.md](configuration.md) lists the `Engine.cfg` keys.]],
+[configuration.md](configuration.md) lists the `Engine.cfg` keys.
+
+**Limits a game meets.** At most 131 textures, 41 sounds and 11 fonts are
+loaded at once (one more answers -1 after a "... table full" error line);
+8 lights (ids 0 to 7); 151 `Engine.cfg` variables (one more is fatal: the
+run stops with status 1); as many sources as OpenAL offers, up to 64. The
+Ogg size table (`VFS:loadOggsSize`) takes as many entries as its file has.
+
+**Images** are PNG, BMP, JPEG, GIF or TGA (TGA known by its `.tga`
+extension, in any letter case); any other format is refused with
+"unsupported image format", a damaged file with "unable to load image!".
+Transparent colours (a palette entry, a grey level or colour marked
+transparent, a GIF's transparent index) come out with alpha 0. A texture
+must be a power of two of at most 512 each way: anything else is fatal
+(an error line names the file and its size, then the assertion stops the
+run with status 1). Other images may be up to 16384 pixels a side.
+
+**Sounds** are mono or stereo Ogg Vorbis; more channels, or a chained
+stream whose parts differ in channels or rate, are refused with a line
+saying so.]],
 
     classIntroduction = [[
 Objects are userdata with methods, called with a colon
@@ -137,7 +156,7 @@ local id = getTextureManager():loadFromMem(image)]],
                 {"setDirectory(dir: string)", "Every name is read as `dir/name` from now on."},
                 {"getDirectory() -> string", "The directory, with its trailing `/`."},
                 {"loadOggsSize(name: string)",
-                 "Reads a table of decoded sound sizes (a sound name and a byte count a line; the packer writes `Sounds.txt`)."},
+                 "Reads a table of decoded sound sizes (a sound name and a byte count a line; the packer writes `Sounds.txt`), as many lines as it has. A sound is then decoded once, into a buffer of the listed size: a smaller entry cuts the sound there (one \"stream corrupted\" line), a larger one gives way to the sound's own size (no silence is added)."},
             },
             example = [[
 local vfs = getVFS()
@@ -405,11 +424,13 @@ scene:clearBuffers()
 camera:lookAt()
 -- ... the world, then the overlay:
 scene:glBegin2D()
+scene:set(GL_TEXTURE_2D, true) -- text is textured
 scene:set(GL_BLEND, true)
 scene:setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA)
 getFontManager():print(10, 590, "hello", 1, 1, 1, 1)
 scene:restoreBlendFunc()
 scene:restore(GL_BLEND)
+scene:restore(GL_TEXTURE_2D)
 scene:glEnd2D()
 scene:display()]],
         },
@@ -551,7 +572,7 @@ lights:enable(lamp)]],
         },
         {
             name = "TextureManager", accessor = "getTextureManager", var = "textures",
-            doc = "Textures by id, loaded once per name; powers of two up to 512 × 512 (PNG, BMP, TGA, JPEG, GIF). Each belongs to the groups it was loaded in.",
+            doc = "Textures by id, loaded once per name; powers of two up to 512 × 512 (PNG, BMP, TGA, JPEG, GIF; another size is fatal). At most 131. Each belongs to the groups it was loaded in.",
             methods = {
                 {"new()", "An object standing for the singleton, as `getTextureManager()`."},
                 {"load(name: string, mipmaps: boolean = true, replaceId: integer = -1) -> integer",
@@ -575,7 +596,7 @@ textures:free(TEMPORARY_TEXTURES)]],
         },
         {
             name = "FontManager", accessor = "getFontManager", var = "fonts",
-            doc = "Bitmap fonts (made with `brawlgear-font`), eleven at most. Text is drawn with its glyph tops at y; inside `Scene:glBegin2D()` a unit is an overlay pixel.",
+            doc = "Bitmap fonts (made with `brawlgear-font`), eleven at most. Text is textured: it shows while `GL_TEXTURE_2D` is on (else each glyph is a solid box). Text is drawn with its glyph tops at y; inside `Scene:glBegin2D()` a unit is an overlay pixel.",
             methods = {
                 {"new()", "An object standing for the singleton, as `getFontManager()`."},
                 {"load(file: string) -> integer", "Loads a font file (read once per name): its id, or -1."},
@@ -592,9 +613,16 @@ textures:free(TEMPORARY_TEXTURES)]],
 local fonts = getFontManager()
 local font = fonts:load("Fonts/Font.txt")
 fonts:setCurrentFontId(font)
-getScene():glBegin2D()
+local scene = getScene()
+scene:glBegin2D()
+scene:set(GL_TEXTURE_2D, true) -- glyphs are textured
+scene:set(GL_BLEND, true)
+scene:setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA)
 fonts:print(20, 580, "Score 100", 1, 1, 0, 1)
-getScene():glEnd2D()]],
+scene:restoreBlendFunc()
+scene:restore(GL_BLEND)
+scene:restore(GL_TEXTURE_2D)
+scene:glEnd2D()]],
         },
         {
             name = "Billboard", var = "billboard",
@@ -624,7 +652,7 @@ spark:endDisplay()]],
         },
         {
             name = "SoundManager", accessor = "getSoundManager", var = "sounds",
-            doc = "Ogg Vorbis sounds and the sources that play them. Ids that name nothing are ignored; getters then answer -1, 0, false or 0, 0, 0.",
+            doc = "Ogg Vorbis sounds (mono or stereo), at most 41, and the sources that play them. Ids that name nothing are ignored; getters then answer -1, 0, false or 0, 0, 0.",
             methods = {
                 {"new()", "An object standing for the singleton, as `getSoundManager()`."},
                 {"load(file: string) -> integer", "Loads a sound (decoded once per name): its id, or -1."},
