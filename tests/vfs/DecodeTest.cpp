@@ -202,6 +202,11 @@ TEST_F(Decode, BadPicturesAreRefusedWithTheMessage) {
     std::string twoBlocks = bg::media::gif(1, 1, {0}, {0, 0, 0, 255, 255, 255});
     const std::string second = empty.substr(empty.find('\x2c'));
     twoBlocks = twoBlocks.substr(0, twoBlocks.size() - 1) + second;
+    // A block claiming 60000 x 60000 on a 2 x 2 screen: the decoder
+    // allocates the block's size, not the screen's.
+    std::string bigBlock = bg::media::gif(2, 2, {0, 1, 1, 0}, {0, 0, 0, 255, 255, 255});
+    const std::size_t block = bigBlock.find('\x2c');
+    bigBlock[block + 5] = bigBlock[block + 7] = '\x60', bigBlock[block + 6] = bigBlock[block + 8] = '\xea';
     // 75 bytes of TGA claiming 8224 x 8224 x 32 (took 25 s and 336 MB),
     // plain and packed, under an extension in capitals.
     std::string claiming = bg::media::tga(1, 1, {1, 2, 3, 4}, false, false) + std::string(53, '\x7f');
@@ -209,7 +214,7 @@ TEST_F(Decode, BadPicturesAreRefusedWithTheMessage) {
     std::string packed = claiming;
     packed[2] = 10;
     const std::pair<std::string, std::string> cases[] = {{"odd.bmp", oddBmp},
-        {"empty.gif", empty}, {"second.gif", twoBlocks}, {"claims.TGA", claiming}, {"packed.tga", packed},
+        {"empty.gif", empty}, {"second.gif", twoBlocks}, {"block.gif", bigBlock}, {"claims.TGA", claiming}, {"packed.tga", packed},
         {"cut.png", good.substr(0, good.size() / 2)}, {"huge.png", huge}, {"random.png", random},
         {"random.tga", random},                     {"random.bmp", "BM" + random}, {"random.jpg", "\xff\xd8" + random}};
     for (const auto& [name, bytes] : cases) {
