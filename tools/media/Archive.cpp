@@ -85,11 +85,31 @@ std::string zip(const std::vector<ZipEntry>& entries, bool zip64) {
     }
     const auto start = static_cast<std::uint32_t>(out.size());
     out += directory;
+    // More entries than 16 bits count need the zip64 end records.
+    const bool many = entries.size() > 0xFFFF;
+    if (many || zip64) {
+        const auto record = static_cast<std::uint64_t>(out.size());
+        le32(out, 0x06064b50);
+        le64(out, 44);
+        le16(out, 45);
+        le16(out, 45);
+        le32(out, 0);
+        le32(out, 0);
+        le64(out, entries.size());
+        le64(out, entries.size());
+        le64(out, directory.size());
+        le64(out, start);
+        le32(out, 0x07064b50);
+        le32(out, 0);
+        le64(out, record);
+        le32(out, 1);
+    }
+    const unsigned count = many ? 0xFFFF : static_cast<unsigned>(entries.size());
     le32(out, 0x06054b50);
     le16(out, 0);
     le16(out, 0);
-    le16(out, static_cast<unsigned>(entries.size()));
-    le16(out, static_cast<unsigned>(entries.size()));
+    le16(out, count);
+    le16(out, count);
     le32(out, static_cast<std::uint32_t>(directory.size()));
     le32(out, start);
     le16(out, 0);
