@@ -116,6 +116,16 @@ function VarManager:getBoolean(name) end
 ---@param value string|number|boolean
 function VarManager:setVarValue(name, value) end
 
+---Whether `Engine.cfg` defines the name.
+---@param name string
+---@return boolean
+function VarManager:hasVar(name) end
+
+---Defines the name when `Engine.cfg` lacks it (one word), then sets it as `setVarValue` does; a full table (151) is a script error.
+---@param name string
+---@param value string|number|boolean
+function VarManager:addVar(name, value) end
+
 ---Writes `Engine.cfg` now (it is also written when the game ends).
 ---@param self VarManager
 VarManager["end"] = function(self) end

@@ -86,6 +86,12 @@ void VarManager::parse(const char* text) {
     }
 }
 
+bool VarManager::add(const char* name, const char* value) {
+    if (mVars.size() >= mVars.capacity()) return false;
+    mVars.add(name, new Var(name, value));
+    return true;
+}
+
 namespace {
 
 bool writeAll(int fd, const std::string& text) {

@@ -45,6 +45,9 @@ public:
     // variable) when the name is not defined.
     Var& get(const char* name);
     bool has(const char* name) const { return mVars.find(name) >= 0; }
+    // Defines a new variable; false, and nothing added, when the table is
+    // full. The caller checks that the name is new.
+    bool add(const char* name, const char* value);
     int size() const { return mVars.size(); }
     const FixedString& getFileName() const { return mFileName; }
 

@@ -128,12 +128,17 @@ object or its numbers. Methods named `end` are Lua keywords: call them as
                  "True for \"true\", false for \"false\", else whether the number is not 0."},
                 {"setVarValue(name: string, value: string|number|boolean)",
                  "Sets a value (booleans as 1 or 0, numbers with six decimals); control characters are refused."},
+                {"hasVar(name: string) -> boolean", "Whether `Engine.cfg` defines the name."},
+                {"addVar(name: string, value: string|number|boolean)",
+                 "Defines the name when `Engine.cfg` lacks it (one word), then sets it as `setVarValue` does; a full table (151) is a script error."},
                 {"end()", "Writes `Engine.cfg` now (it is also written when the game ends)."},
             },
             example = [[
 local vars = getVarManager()
 local volume = vars:getNumber("GAME_VOLUME")
 vars:setVarValue("GAME_VOLUME", math.min(volume + 0.1, 1))
+-- a setting of the game's own, made on its first run:
+if not vars:hasVar("BEST_SCORE") then vars:addVar("BEST_SCORE", 0) end
 vars["end"](vars) -- save now]],
         },
         {

@@ -19,13 +19,15 @@ namespace bg {
 namespace {
 
 // loadModule(name): runs a further stored script in this interpreter and
-// returns whatever became of it.
+// returns what its chunk returned (nothing when it failed: its error is
+// reported and the caller goes on).
 int loadModule(lua_State* L) {
     if (lua_gettop(L) != 1) return luaL_error(L, "loadModule : Invalid number of parameters");
     const FixedString name = luaL_checkstring(L, 1);
+    const RunOutcome outcome = runScript(L, name, true);
     // A captured run that ended in the module ends the caller too.
-    if (runScript(L, name)) capture::endRun(L);
-    return 0;
+    if (outcome.ended) capture::endRun(L);
+    return outcome.results;
 }
 
 int clamp(lua_State* L) {

@@ -86,7 +86,9 @@ int main(int argc, char** argv) {
 
     if (!gVFS->isArchive() && !isFile("Scripts/Main.o") && isFile("Scripts/Main.lua"))
         BG_ERROR("main() : Scripts/Main.lua is not packed: make the game runnable with brawlgear-pack");
-    runScript(L, "Scripts/Main");
+    // A game that ends in an error still shuts down in order, then says so
+    // by its exit status.
+    const int status = runScript(L, "Scripts/Main").status;
 
     if (cdVolumeSaved) platform::cdVolume(true, savedCdVolume);
     lua_close(L);
@@ -95,5 +97,5 @@ int main(int argc, char** argv) {
     platform::cdDrives().close();
     gScene.free();
     capture::finish();
-    return 0;
+    return status == 0 ? 0 : 1;
 }

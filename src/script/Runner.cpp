@@ -26,63 +26,154 @@ struct Chunk {
     const char* name;
     const char* data;
     std::size_t size;
-    int status;
-    bool ended; // a captured run's last frame: as if the chunk returned
+    bool keepResults;
+    RunOutcome outcome;
 };
+
+// Registry keys (their addresses): where the message handler leaves the
+// traceback of a failed call, and where a chunk's results wait for the
+// caller. Light userdata keys: reading and clearing them allocates nothing.
+char gTracebackKey;
+char gResultsKey;
+
+void setRegistry(lua_State* L, char* key) { // the value on top
+    lua_pushlightuserdata(L, key);
+    lua_insert(L, -2);
+    lua_rawset(L, LUA_REGISTRYINDEX);
+}
+void getRegistry(lua_State* L, char* key) {
+    lua_pushlightuserdata(L, key);
+    lua_rawget(L, LUA_REGISTRYINDEX);
+}
 
 void printMessage(lua_State* L, int index) {
     const char* message = lua_tostring(L, index);
     std::fprintf(stderr, "%s\n", message ? message : "(error object is not a string)");
 }
 
+// The calls that led to an error, innermost first, as the interpreter's
+// own debug.traceback writes them: the first 12 and the last 10 levels.
+void pushTraceback(lua_State* L) {
+    luaL_Buffer out;
+    luaL_buffinit(L, &out);
+    luaL_addstring(&out, "stack traceback:");
+    lua_Debug ar;
+    int depth = 0;
+    while (lua_getstack(L, depth + 1, &ar)) ++depth;
+    for (int level = 1; level <= depth; ++level) {
+        if (level == 13 && depth > 22) {
+            luaL_addstring(&out, "\n\t...");
+            level = depth - 10;
+            continue;
+        }
+        if (!lua_getstack(L, level, &ar) || !lua_getinfo(L, "Snl", &ar)) break;
+        char line[LUA_IDSIZE + 64];
+        int n = std::snprintf(line, sizeof line, "\n\t%s:", ar.short_src);
+        if (ar.currentline > 0) n += std::snprintf(line + n, sizeof line - n, "%d:", ar.currentline);
+        if (*ar.namewhat != '\0')
+            std::snprintf(line + n, sizeof line - n, " in function '%s'", ar.name ? ar.name : "?");
+        else if (*ar.what == 'm')
+            std::snprintf(line + n, sizeof line - n, " in main chunk");
+        else if (*ar.what == 'C' || *ar.what == 't')
+            std::snprintf(line + n, sizeof line - n, " ?");
+        else
+            std::snprintf(line + n, sizeof line - n, " in function <%s:%d>", ar.short_src, ar.linedefined);
+        luaL_addstring(&out, line);
+    }
+    luaL_pushresult(&out);
+}
+
+// The message handler of the chunk's call: keeps the traceback where the
+// runner finds it and hands the error object back untouched (scripts and
+// _ALERT see the message as they always did).
+int keepTraceback(lua_State* L) {
+    if (capture::isEndOfRun(L, 1)) return 1;
+    pushTraceback(L);
+    setRegistry(L, &gTracebackKey);
+    return 1;
+}
+
 // Load, protected call, and the alert step of a failed chunk: a
-// script-defined _ALERT gets the message, or else it is printed with a line
-// feed. Itself run protected, with nothing on the C++ side of the long
-// jumps: whatever a script does (a strict-globals __index, an _ALERT that
-// fails, memory running out), the runner returns.
+// script-defined _ALERT gets the message and the traceback, or else they
+// are printed with a line feed each. Itself run protected, with nothing on
+// the C++ side of the long jumps: whatever a script does (a strict-globals
+// __index, an _ALERT that fails, memory running out), the runner returns.
 int runChunk(lua_State* L) {
     Chunk* chunk = static_cast<Chunk*>(lua_touserdata(L, 1));
     lua_settop(L, 0);
-    chunk->status = luaL_loadbuffer(L, chunk->data, chunk->size, chunk->name);
-    if (chunk->status == 0) chunk->status = lua_pcall(L, 0, 0, 0);
-    if (chunk->status != 0 && capture::isEndOfRun(L, -1)) {
-        chunk->status = 0;
-        chunk->ended = true;
+    lua_pushnil(L);
+    setRegistry(L, &gTracebackKey);
+    lua_pushcfunction(L, keepTraceback);
+    RunOutcome& outcome = chunk->outcome;
+    outcome.status = luaL_loadbuffer(L, chunk->data, chunk->size, chunk->name);
+    if (outcome.status == 0) outcome.status = lua_pcall(L, 0, chunk->keepResults ? LUA_MULTRET : 0, 1);
+    if (outcome.status != 0 && capture::isEndOfRun(L, -1)) {
+        outcome.status = 0;
+        outcome.ended = true;
+        lua_settop(L, 1);
     }
-    if (chunk->status == 0) return 0;
+    if (outcome.status == 0) {
+        // The results go back to the caller's stack as a table: what a
+        // function run by lua_cpcall returns is dropped.
+        outcome.results = lua_gettop(L) - 1;
+        lua_createtable(L, outcome.results, 0);
+        for (int i = outcome.results; i >= 1; --i) {
+            lua_insert(L, -2);
+            lua_rawseti(L, -2, i);
+        }
+        setRegistry(L, &gResultsKey);
+        return 0;
+    }
 
+    getRegistry(L, &gTracebackKey);
     // Raw: the globals' own __index must not run here.
     lua_pushliteral(L, "_ALERT");
     lua_rawget(L, LUA_GLOBALSINDEX);
     if (!lua_isfunction(L, -1)) {
-        printMessage(L, -2);
+        printMessage(L, -3);
+        if (lua_isstring(L, -2)) std::fprintf(stderr, "%s\n", lua_tostring(L, -2));
         return 0;
     }
-    lua_insert(L, -2);
-    if (lua_pcall(L, 1, 0, 0) != 0) printMessage(L, -1);
+    lua_insert(L, -3); // _ALERT, message, traceback
+    if (lua_pcall(L, 2, 0, 0) != 0) printMessage(L, -1);
     return 0;
 }
 
 } // namespace
 
-bool runScript(lua_State* L, const FixedString& name) {
+RunOutcome runScript(lua_State* L, const FixedString& name, bool keepResults) {
     File file;
     file.load(name + ".o", true);
     file.unscramble();
 
     // An empty buffer is a valid empty chunk: a missing script runs nothing.
-    Chunk chunk{name.c_str(), file.getData() ? file.getData() : "", static_cast<std::size_t>(file.getSize()), 0, false};
+    Chunk chunk{name.c_str(), file.getData() ? file.getData() : "", static_cast<std::size_t>(file.getSize()),
+                keepResults, RunOutcome()};
     const int top = lua_gettop(L);
     const int outer = lua_cpcall(L, runChunk, &chunk);
     if (outer != 0) {
         // The alert step itself failed (out of memory, most likely).
         printMessage(L, -1);
-        if (chunk.status == 0) chunk.status = outer;
+        if (chunk.outcome.status == 0) chunk.outcome.status = outer;
+        chunk.outcome.results = 0;
     }
     lua_settop(L, top);
+    lua_pushnil(L);
+    setRegistry(L, &gTracebackKey);
+    getRegistry(L, &gResultsKey);
+    lua_pushnil(L);
+    setRegistry(L, &gResultsKey);
+    if (keepResults && lua_istable(L, -1) && lua_checkstack(L, chunk.outcome.results + LUA_MINSTACK)) {
+        const int table = lua_gettop(L);
+        for (int i = 1; i <= chunk.outcome.results; ++i) lua_rawgeti(L, table, i);
+        lua_remove(L, table);
+    } else {
+        lua_pop(L, 1);
+        chunk.outcome.results = 0;
+    }
 
-    if (const char* word = statusWord(chunk.status)) std::fputs(word, stderr);
-    return chunk.ended;
+    if (const char* word = statusWord(chunk.outcome.status)) std::fputs(word, stderr);
+    return chunk.outcome;
 }
 
 } // namespace bg

@@ -7,11 +7,20 @@ struct lua_State;
 
 namespace bg {
 
+// How a stored script's run ended.
+struct RunOutcome {
+    int status = 0;     // the interpreter's status: 0, LUA_ERRRUN, LUA_ERRSYNTAX, ...
+    bool ended = false; // a captured run's last frame came in it (capture/Capture.h)
+    int results = 0;    // values the chunk returned, left on L's stack when asked for
+};
+
 // Runs the stored script `name`: reads name + ".o" through the VFS in
 // binary mode, unscrambles it and runs it in L. A failure is reported on
-// standard error (the message, then its status word); the caller carries on
-// either way. True when a captured run ended in it (capture/Capture.h).
-bool runScript(lua_State* L, const FixedString& name);
+// standard error (the message, its traceback, then its status word), or
+// handed to a script-defined _ALERT (message and traceback); the caller
+// carries on either way. With keepResults, what the chunk returned is left
+// on the stack (outcome.results values).
+RunOutcome runScript(lua_State* L, const FixedString& name, bool keepResults = false);
 
 // The status word the runner prints for an interpreter status ("ERRRUN",
 // "ERRSYNTAX", ...), or null for success.

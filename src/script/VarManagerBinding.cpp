@@ -29,14 +29,14 @@ int VarManagerBinding::getBoolean(lua_State* L) {
     return 1;
 }
 
+namespace {
+
 // Booleans are stored as "1" or "0", numbers with six decimals, anything
 // else as the interpreter's string form of it. A value is one line of
 // Engine.cfg: a line break in it would write lines of its own (settings the
 // engine trusts at the next start), so control characters are refused.
-int VarManagerBinding::setVarValue(lua_State* L) {
-    expectArgs(L, 2);
-    const char* name = argString(L, 1);
-    char number[512];
+// Raises the script error before anything changes.
+const char* valueOf(lua_State* L, const char* method, const char* name, char (&number)[512], bool& blank) {
     const char* value;
     if (lua_type(L, 3) == LUA_TBOOLEAN) {
         value = lua_toboolean(L, 3) ? "1" : "0";
@@ -46,18 +46,58 @@ int VarManagerBinding::setVarValue(lua_State* L) {
     } else {
         value = argString(L, 2);
     }
-    bool blank = false;
+    blank = false;
     for (const char* c = value; *c; ++c) {
         if (std::iscntrl(static_cast<unsigned char>(*c)) && *c != ' ')
-            luaL_error(L, "VarManager:setVarValue( %s ) : a value may not hold line breaks or other control characters",
+            luaL_error(L, "VarManager:%s( %s ) : a value may not hold line breaks or other control characters", method,
                        name);
         blank = blank || *c == ' ';
     }
+    return value;
+}
+
+void warnOfBlanks(const char* name) {
+    BG_WARNING(FixedString("VarManager::setVarValue( ") + name +
+               " ) : the value holds blanks; the next start reads only its first word");
+}
+
+} // namespace
+
+int VarManagerBinding::setVarValue(lua_State* L) {
+    expectArgs(L, 2);
+    const char* name = argString(L, 1);
+    char number[512];
+    bool blank = false;
+    const char* value = valueOf(L, "setVarValue", name, number, blank);
     Var& var = object().get(name);
     var.set(value);
-    if (blank)
-        BG_WARNING(FixedString("VarManager::setVarValue( ") + name +
-                   " ) : the value holds blanks; the next start reads only its first word");
+    if (blank) warnOfBlanks(name);
+    return 0;
+}
+
+int VarManagerBinding::hasVar(lua_State* L) {
+    expectArgs(L, 1);
+    lua_pushboolean(L, object().has(argString(L, 1)));
+    return 1;
+}
+
+// Defines the name when Engine.cfg lacks it, then sets it as setVarValue
+// does. A name is one word of Engine.cfg: no blanks, no control characters.
+int VarManagerBinding::addVar(lua_State* L) {
+    expectArgs(L, 2);
+    const char* name = argString(L, 1);
+    char number[512];
+    bool blank = false;
+    const char* value = valueOf(L, "addVar", name, number, blank);
+    bool word = *name != '\0' && std::strlen(name) < MAX_STR_SIZE;
+    for (const char* c = name; *c; ++c)
+        word = word && !std::isspace(static_cast<unsigned char>(*c)) && !std::iscntrl(static_cast<unsigned char>(*c));
+    if (!word) return luaL_error(L, "VarManager:addVar( %s ) : a name is one word without blanks or control characters", name);
+    if (!object().has(name) && !object().add(name, value))
+        return luaL_error(L, "VarManager:addVar( %s ) : Engine.cfg holds as many variables as it can (%d)", name,
+                          VarManager::CAPACITY);
+    object().get(name).set(value);
+    if (blank) warnOfBlanks(name);
     return 0;
 }
 
@@ -66,6 +106,8 @@ const Method<VarManagerBinding> VarManagerBinding::methods[] = {
     {"getString", method<&VarManagerBinding::getString>},
     {"getBoolean", method<&VarManagerBinding::getBoolean>},
     {"setVarValue", method<&VarManagerBinding::setVarValue>},
+    {"hasVar", method<&VarManagerBinding::hasVar>},
+    {"addVar", method<&VarManagerBinding::addVar>},
     {"end", call<&VarManager::end>},
     {nullptr, nullptr}};
 

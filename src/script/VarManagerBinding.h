@@ -18,6 +18,8 @@ public:
     int getString(lua_State* L);
     int getBoolean(lua_State* L);
     int setVarValue(lua_State* L);
+    int hasVar(lua_State* L);
+    int addVar(lua_State* L);
 };
 
 } // namespace bg

@@ -148,6 +148,7 @@ TEST_F(ApiTest, EveryExampleRuns) {
     EXPECT_EQ(ran, 25u) << result.script;
     EXPECT_EQ(result.script.find("ERR"), std::string::npos) << result.script;
     EXPECT_NE(savedCfg().find("GAME_VOLUME = 0.600000\n"), std::string::npos) << savedCfg();
+    EXPECT_NE(savedCfg().find("BEST_SCORE = 0.000000\n"), std::string::npos) << savedCfg();
 }
 
 } // namespace

@@ -75,8 +75,8 @@ TEST_F(MeshScript, TextBillboardsAndEffectsFromScripts) {
       Billboard(1, 2, 3)
     )");
     const RunResult result = play();
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.script, "9 8 3 8\n2\n1 0 0 1 6 8\n"
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(bgtest::withoutTracebacks(result.script), "9 8 3 8\n2\n1 0 0 1 6 8\n"
                              "[string \"Scripts/Main\"]:19: Billboard :new : Invalid number of parameters\nERRRUN\n");
     EXPECT_EQ(result.out, "false\tBillboard :display : Invalid number of parameters\n"
                           "false\tFontManager :print : Invalid number of parameters\n");

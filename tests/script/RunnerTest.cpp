@@ -32,25 +32,38 @@ TEST_F(Runner, OnlyAnExactFirstArgumentSelectsAWindow) {
     }
 }
 
-TEST_F(Runner, ARunTimeErrorPrintsTheMessageThenERRRUN) {
-    mainScript("trace('before')\nerror('boom')\ntrace('after')\n");
+// The message, the calls that led to it, the status word; then the engine
+// shuts down in order (Engine.cfg saved) and says by its status that the
+// game failed.
+TEST_F(Runner, ARunTimeErrorPrintsTheMessageItsTracebackThenERRRUN) {
+    mainScript("trace('before')\nlocal function inner() error('boom') end\n"
+               "local function outer() inner() end\nouter()\ntrace('after')\n");
     const RunResult result = play();
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.script, "before\n[string \"Scripts/Main\"]:2: boom\nERRRUN\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.script, "before\n[string \"Scripts/Main\"]:2: boom\nstack traceback:\n"
+                             "\t[C]: in function 'error'\n"
+                             "\t[string \"Scripts/Main\"]:2: in function 'inner'\n"
+                             "\t[string \"Scripts/Main\"]:3: in function 'outer'\n"
+                             "\t[string \"Scripts/Main\"]:4: in main chunk\n"
+                             "\t[C]: ?\nERRRUN\n");
     EXPECT_NE(savedCfg().find("SDL_FULLSCREEN = 0"), std::string::npos);
 }
 
+
+
 TEST_F(Runner, FailuresGoToAScriptDefinedAlert) {
-    mainScript("_ALERT = function(m) io.stderr:write('alert<', m, '>\\n') end\nerror('x')\n");
-    EXPECT_EQ(play().script, "alert<[string \"Scripts/Main\"]:2: x>\nERRRUN\n");
+    // The message first, as scripts have always had it; the traceback second.
+    mainScript("_ALERT = function(m, t) io.stderr:write('alert<', m, '|', t:gsub('\\n.*', ''), '>\\n') end\n"
+               "error('x')\n");
+    EXPECT_EQ(play().script, "alert<[string \"Scripts/Main\"]:2: x|stack traceback:>\nERRRUN\n");
     // An error object that is not a string, and an _ALERT that fails itself.
     mainScript("error({})\n");
     RunResult result = play();
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.script, "(error object is not a string)\nERRRUN\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.script.substr(0, result.script.find('\n') + 1), "(error object is not a string)\n");
     mainScript("_ALERT = function(m) error('alert broke', 0) end\nerror('x')\n");
     result = play();
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.script, "alert broke\nERRRUN\n");
 }
 
@@ -69,19 +82,19 @@ TEST_F(Runner, StoredScriptsThatAreNotChunksFailToLoad) {
     scratch.write("game/Scripts/Main.o", "trace('plain text')\n");
     scratch.write("game/Engine.cfg", BASIC_CFG);
     RunResult result = runGame();
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(bgtest::matches(result.script, "\\[string \"Scripts/Main\"\\]:?[^\n]*\nERRSYNTAX\n")) << result.script;
 
     // Scrambled, but not Lua.
     scratch.write("game/Scripts/Main.o", bgtest::scramble("this is not lua"));
     result = runGame();
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(bgtest::matches(result.script, "\\[string \"Scripts/Main\"\\]:1: [^\n]*\nERRSYNTAX\n")) << result.script;
 
     // Looks like a precompiled chunk, but is cut short.
     scratch.write("game/Scripts/Main.o", bgtest::scramble("\x1bLua\x51"));
     result = runGame();
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.script.find("ERRSYNTAX\n"), std::string::npos) << result.script;
 }
 
@@ -111,15 +124,23 @@ TEST_F(Runner, AnArchiveThatCannotBeOpenedFallsBackToTheFolder) {
 }
 
 TEST_F(Runner, ModulesRunInTheSameInterpreterWhateverTheirStatus) {
-    mainScript("loadModule('Scripts/Bad')\nloadModule('Scripts/Nothing')\ntrace('still here ' .. tostring(half))\n");
+    mainScript("print(select('#', loadModule('Scripts/Bad')))\nloadModule('Scripts/Nothing')\n"
+               "trace('still here ' .. tostring(half))\n"
+               "local Hud, two = loadModule('Scripts/Hud')\nprint(Hud.name, two, select('#', loadModule('Scripts/Hud')))\n");
     source("Scripts/Bad.lua", "half = 'set'\nerror('module failed')\n");
+    source("Scripts/Hud.lua", "return {name = 'hud'}, 2, nil\n");
     const RunResult result = play();
+    // The main script itself returned: a failed module is the module's.
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(bgtest::matches(result.script,
-                                report("[string \"Scripts/Bad\"]:2: module failed\nERRRUN\n"
+                                report("[string \"Scripts/Bad\"]:2: module failed\nstack traceback:\n"
+                                       "\t[C]: in function 'error'\n\t[string \"Scripts/Bad\"]:2: in main chunk\n"
+                                       "\t[C]: ?\n\t[C]: in function 'loadModule'\n\t[string \"Scripts/Main\"]:1: in main chunk\n"
+                                       "\t[C]: ?\nERRRUN\n"
                                        "VFS:#: ERROR : File::load( Scripts/Nothing.o ) : Unable to open file!\n"
                                        "still here set\n")))
         << result.script;
+    EXPECT_EQ(result.out, "0\nhud\t2\t3\n");
 }
 
 TEST_F(Runner, MissingOrBrokenConfigurationIsFatal) {

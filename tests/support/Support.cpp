@@ -155,6 +155,19 @@ std::string sortedCfg(const std::string& cfg) {
     return sorted;
 }
 
+std::string withoutTracebacks(const std::string& text) {
+    std::string out;
+    bool inTraceback = false;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        const std::string line = text.substr(at, end - at);
+        if (line == "stack traceback:") inTraceback = true;
+        else if (!inTraceback || line.empty() || line[0] != '\t') inTraceback = false, out += line + (end < text.size() ? "\n" : "");
+        at = end + 1;
+    }
+    return out;
+}
+
 std::string scriptOutput(const std::string& err) {
     const std::size_t list = err.find("GL Extensions:\n");
     if (list == std::string::npos) return err;

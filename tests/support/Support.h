@@ -130,6 +130,9 @@ std::string sortedCfg(const std::string& cfg);
 // and the sound manager's probe):
 // the script's own output and whatever followed it.
 std::string scriptOutput(const std::string& err);
+// The text without the tracebacks that follow error messages ("stack
+// traceback:" and its tab-indented lines), for tests about other things.
+std::string withoutTracebacks(const std::string& text);
 
 // The default and loading fonts ("Fonts/Font.txt", "Fonts/Font3.txt" and
 // their PNGs) below `folder`: characters ' ' to '~' in 8 x 8 cells of a
