@@ -9,10 +9,14 @@
 #include "graphics/Transform.h"
 #include "support/Expect.h"
 #include "support/SceneFixture.h"
+#include "tools/media/Media.h"
+#include "vfs/VFS.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
+#include <cstdio>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -295,6 +299,121 @@ TEST_F(Text, ABakedFontLoadsMeasuresAndPrints) {
         }
     EXPECT_EQ(beyond, 0);
     EXPECT_GT(right, 100 + width - 6); // the last M reaches the measured end
+}
+
+// A bitmap font is baked pixel for pixel from its strike (1 bit a pixel in
+// FreeType's hands, not the 8 of rendered outlines), the strike nearest the
+// size asked for when it has not that one.
+TEST_F(Text, BitmapFontsBakePixelForPixelFromTheNearestStrike) {
+    build();
+    const int size = 10;
+    scratch.write("mono.bdf", media::bdf(size, ' ', '~'));
+    const auto bake = [&](const std::string& pixels, const std::string& output) {
+        return bgtest::run({BRAWLGEAR_FONT_EXE, scratch / "mono.bdf", pixels, scratch / output}, scratch.path());
+    };
+    const bgtest::RunResult exact = bake("10", "Fonts/Mono.txt");
+    ASSERT_EQ(exact.exitCode, 0) << exact.err;
+    EXPECT_EQ(exact.err, "");
+    int id = -1;
+    quietly([&] { id = fonts().load("Fonts/Mono.txt"); });
+    ASSERT_GE(id, 0);
+    fonts().setCurrentFontId(id);
+    EXPECT_EQ(fonts().getStringWidth("AB"), media::bdfGlyph(size, 'A').advance + media::bdfGlyph(size, 'B').advance);
+
+    std::istringstream description(scratch.read("Fonts/Mono.txt"));
+    std::string range;
+    int cellWidth = 0, cellHeight = 0;
+    std::getline(description, range);
+    description >> cellWidth >> cellHeight;
+    ASSERT_EQ(cellHeight, size);
+    const ImageData image = gVFS->loadImage("Fonts/Mono.png", false);
+    ASSERT_GT(image.width, 0);
+    const int perRow = image.width / cellWidth;
+    int wrong = 0;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const int cell = y / cellHeight * perRow + x / cellWidth;
+            int expected = 0;
+            if (x / cellWidth < perRow && cell < 95) {
+                const media::BdfGlyph glyph = media::bdfGlyph(size, ' ' + cell);
+                const int top = media::bdfAscent(size) - glyph.height;
+                expected = glyph.lit(x % cellWidth - glyph.left, y % cellHeight - top) ? 255 : 0;
+            }
+            const int alpha = static_cast<int>(image.getPixel(x, image.height - 1 - y) >> 24);
+            if (alpha != expected && ++wrong <= 5) ADD_FAILURE() << "alpha " << alpha << " at " << x << ", " << y;
+        }
+    EXPECT_EQ(wrong, 0);
+
+    // Strikes of 2 bits a pixel (a depth after BDF's SIZE) span the whole
+    // range of alpha: glyph 'A' is a staircase, its rows now 2, 3, 3 2, 3 3.
+    std::string grey = media::bdf(8, 'A', 'A');
+    grey.replace(grey.find("SIZE 8 72 72"), 12, "SIZE 8 72 72 2");
+    scratch.write("grey.bdf", grey);
+    const bgtest::RunResult deep = bgtest::run(
+        {BRAWLGEAR_FONT_EXE, scratch / "grey.bdf", "8", scratch / "Fonts/Grey.txt", "--first", "A", "--last", "A"},
+        scratch.path());
+    ASSERT_EQ(deep.exitCode, 0) << deep.err;
+    const ImageData levels = gVFS->loadImage("Fonts/Grey.png", false);
+    ASSERT_EQ(levels.height, 8);
+    std::string rows;
+    for (int y = 2; y < 6; ++y)
+        for (int x = 0; x < 3; ++x)
+            rows += std::to_string(levels.getPixel(x, 7 - y) >> 24) + (x < 2 ? " " : "\n");
+    EXPECT_EQ(rows, "170 0 0\n255 0 0\n255 170 0\n255 255 0\n");
+
+    const bgtest::RunResult near = bake("16", "Fonts/Near.txt");
+    ASSERT_EQ(near.exitCode, 0) << near.err;
+    EXPECT_NE(near.err.find("mono.bdf has no 16-pixel strike; baking its 10-pixel strike"), std::string::npos)
+        << near.err;
+    EXPECT_EQ(scratch.read("Fonts/Near.txt"), scratch.read("Fonts/Mono.txt"));
+    EXPECT_TRUE(scratch.read("Fonts/Near.png") == scratch.read("Fonts/Mono.png"));
+}
+
+// What the font lacks of the range is said; what cannot make a font the
+// engine takes is refused, and nothing is written.
+TEST(FontBaker, SaysWhatAFontLacksAndRefusesWhatMakesNoFont) {
+    bgtest::ScratchDir scratch;
+    const auto bake = [&](const std::string& font, const std::vector<std::string>& options = {}) {
+        std::remove((scratch / "out.txt").c_str());
+        std::remove((scratch / "out.png").c_str());
+        scratch.write("in.bdf", font);
+        std::vector<std::string> argv{BRAWLGEAR_FONT_EXE, scratch / "in.bdf", "8", scratch / "out.txt"};
+        argv.insert(argv.end(), options.begin(), options.end());
+        return bgtest::run(argv, scratch.path());
+    };
+    const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+        return text.replace(text.find(from), from.size(), to);
+    };
+    const std::string ascii = media::bdf(8, ' ', '~');
+
+    const bgtest::RunResult some = bake(media::bdf(8, 'A', 'Z'));
+    EXPECT_EQ(some.exitCode, 0) << some.err;
+    EXPECT_NE(some.err.find("in.bdf lacks 69 of the 95 characters from ' ' to '~'"), std::string::npos) << some.err;
+    // X fonts in a national encoding hold ASCII where ASCII always is.
+    const bgtest::RunResult koi8 =
+        bake(replaced(replaced(ascii, "\"ISO10646\"", "\"KOI8\""), "ENCODING \"1\"", "ENCODING \"R\""));
+    EXPECT_EQ(koi8.exitCode, 0) << koi8.err;
+    EXPECT_NE(koi8.err.find("in.bdf has no Unicode character map"), std::string::npos) << koi8.err;
+    EXPECT_EQ(koi8.err.find("lacks"), std::string::npos) << koi8.err;
+    // A glyph with a size but no pixels is an empty cell, not a crash.
+    const bgtest::RunResult blank = bake(replaced(ascii, "BITMAP\n8000\nC000\nE000\nF000\n", ""));
+    EXPECT_EQ(blank.exitCode, 0) << blank.err;
+
+    const struct {
+        std::string font;
+        std::vector<std::string> options;
+        std::string error;
+    } refused[] = {
+        {media::bdf(8, 0x410, 0x42F), {}, "in.bdf has none of the 95 characters from ' ' to '~'"},
+        {replaced(replaced(ascii, "ASCENT 6", "ASCENT 0"), "DESCENT 2", "DESCENT 0"), {}, "gives cells 0 pixels high"},
+        {ascii, {"--cell", "8", "2000000000"}, "the glyphs do not fit 512 x 512"},
+    };
+    for (const auto& bad : refused) {
+        const bgtest::RunResult result = bake(bad.font, bad.options);
+        EXPECT_EQ(result.exitCode, 1) << bad.error;
+        EXPECT_NE(result.err.find(bad.error), std::string::npos) << result.err;
+        EXPECT_FALSE(scratch.exists("out.txt") || scratch.exists("out.png")) << bad.error;
+    }
 }
 
 } // namespace
