@@ -39,10 +39,13 @@ struct VirtualCd::Stream {
 
     // Gives the names back to the current context; 0 means none are held.
     void dropNames() {
-        if (source && alcGetCurrentContext() && alIsSource(source)) {
-            alSourceStop(source);
-            alDeleteSources(1, &source);
-            alDeleteBuffers(BUFFERS, buffers);
+        if (alcGetCurrentContext()) {
+            if (source && alIsSource(source)) {
+                alSourceStop(source);
+                alDeleteSources(1, &source);
+            }
+            for (ALuint& buffer : buffers)
+                if (buffer && alIsBuffer(buffer)) alDeleteBuffers(1, &buffer);
         }
         source = 0;
         std::fill(std::begin(buffers), std::end(buffers), 0);
@@ -143,31 +146,50 @@ bool VirtualCd::startTrack(int track) {
     stream->bytes = OggMemory{stream->file.getData(), static_cast<std::size_t>(stream->file.getSize()), 0};
     if (openOggMemory(stream->bytes, stream->vorbis) < 0) return false;
     stream->open = true;
+    // Mono or stereo of one layout throughout, as sounds are (VFS::loadSound).
     const vorbis_info* info = ov_info(&stream->vorbis, -1);
-    if (!info || info->rate <= 0 || info->channels < 1) return false;
+    if (!info || info->rate <= 0 || info->channels < 1 || info->channels > 2) return false;
+    for (int link = 1; link < ov_streams(&stream->vorbis); ++link) {
+        const vorbis_info* other = ov_info(&stream->vorbis, link);
+        if (!other || other->channels != info->channels || other->rate != info->rate) return false;
+    }
     stream->channels = info->channels > 1 ? 2 : 1;
     stream->format = info->channels > 1 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
     stream->rate = info->rate;
     mStream = std::move(stream);
     mCurrent = track;
-    makeNames();
+    if (!makeNames()) {
+        stopStream();
+        return false;
+    }
     alSourcePlay(mStream->source);
     mStatus = 2;
     return true;
 }
 
 // A source and buffers for the stream, filled from where the decoder is.
-void VirtualCd::makeNames() {
+bool VirtualCd::makeNames() {
     Stream& s = *mStream;
+    // A failed generation leaves the names at 0. The error itself stays
+    // pending for the script's own errorAL.
     alGenSources(1, &s.source);
     alGenBuffers(BUFFERS, s.buffers);
+    bool made = s.source && alIsSource(s.source);
+    for (ALuint buffer : s.buffers) made = made && buffer && alIsBuffer(buffer);
+    if (!made) {
+        s.dropNames();
+        return false;
+    }
     alSourcei(s.source, AL_SOURCE_RELATIVE, AL_TRUE); // music, not a place
     for (ALuint buffer : s.buffers)
         if (!fill(buffer)) break;
+    return true;
 }
 
 void VirtualCd::endAL() {
     if (!mStream || !mStream->source || !alcGetCurrentContext()) return;
+    pump(); // what was played out is counted; a stopped source has no offset
+    if (!mStream || !mStream->source) return;
     Stream& s = *mStream;
     // The decoder runs ahead of what was heard by the queued buffers.
     ALint offset = 0;
@@ -180,7 +202,10 @@ void VirtualCd::endAL() {
 
 void VirtualCd::restartAL() {
     if (!mStream || mStream->source || !alcGetCurrentContext()) return;
-    makeNames();
+    if (!makeNames()) {
+        stopStream();
+        return;
+    }
     if (mStatus == 2) alSourcePlay(mStream->source);
 }
 

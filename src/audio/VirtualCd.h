@@ -48,7 +48,8 @@ private:
     void stopStream();
     bool startTrack(int track);
     bool fill(unsigned buffer);
-    void makeNames();
+    // False, with nothing held, when OpenAL has no source left.
+    bool makeNames();
 
     struct Track {
         std::string name; // empty: a data track

@@ -23,9 +23,10 @@ void Mesh::allocate(long long numX, long long numY) {
     BG_ASSERT(numX > 1);
     BG_ASSERT(numY > 1);
     // A grid the process cannot hold fails like any allocation: the script
-    // that asked for it gets the interpreter's memory error.
+    // that asked for it gets the interpreter's memory error. Strip indices
+    // are ints, so the vertices stay well inside their range.
     if (numX > INT_MAX || numY > INT_MAX ||
-        static_cast<unsigned long long>(numX) * static_cast<unsigned long long>(numY) > mVertices.max_size() / FLOATS)
+        static_cast<unsigned long long>(numX) * static_cast<unsigned long long>(numY) > INT_MAX / 2)
         throw std::bad_alloc();
     mNumX = static_cast<int>(numX);
     mNumY = static_cast<int>(numY);

@@ -77,16 +77,19 @@ bool begin(const Options& options, std::string& error) {
     // A file can open and still take nothing (/dev/full, a full disk): write
     // what the wave writer writes first, its header's worth. The writer
     // starts the file over anyway.
+    errno = 0;
     std::FILE* file = std::fopen(options.wav.c_str(), "wb");
     bool written = false;
-    int why = 0;
+    int why = errno;
     if (file) {
         const char header[44] = {};
         written = std::fwrite(header, 1, sizeof header, file) == sizeof header && std::fflush(file) == 0;
-        why = errno;
-        written = std::fclose(file) == 0 && written;
-    } else {
-        why = errno;
+        why = written ? 0 : errno;
+        errno = 0;
+        if (std::fclose(file) != 0) {
+            written = false;
+            if (!why) why = errno;
+        }
     }
     if (!written)
         return error = "--wav cannot write " + options.wav + (why ? std::string(" (") + std::strerror(why) + ")" : ""),

@@ -45,6 +45,16 @@ void getRegistry(lua_State* L, char* key) {
     lua_pushlightuserdata(L, key);
     lua_rawget(L, LUA_REGISTRYINDEX);
 }
+// Sets an existing key to false, which needs no allocation; a missing key
+// is left missing.
+void clearRegistry(lua_State* L, char* key) {
+    getRegistry(L, key);
+    const bool present = !lua_isnil(L, -1);
+    lua_pop(L, 1);
+    if (!present) return;
+    lua_pushboolean(L, 0);
+    setRegistry(L, key);
+}
 
 void printMessage(lua_State* L, int index) {
     const char* message = lua_tostring(L, index);
@@ -101,8 +111,12 @@ int keepTraceback(lua_State* L) {
 int runChunk(lua_State* L) {
     Chunk* chunk = static_cast<Chunk*>(lua_touserdata(L, 1));
     lua_settop(L, 0);
-    lua_pushnil(L);
+    // Both keys exist from here on (false: nothing), so clearing them later
+    // outside any protected call allocates nothing.
+    lua_pushboolean(L, 0);
     setRegistry(L, &gTracebackKey);
+    lua_pushboolean(L, 0);
+    setRegistry(L, &gResultsKey);
     lua_pushcfunction(L, keepTraceback);
     RunOutcome& outcome = chunk->outcome;
     outcome.status = luaL_loadbuffer(L, chunk->data, chunk->size, chunk->name);
@@ -142,38 +156,44 @@ int runChunk(lua_State* L) {
 } // namespace
 
 RunOutcome runScript(lua_State* L, const FixedString& name, bool keepResults) {
-    File file;
-    file.load(name + ".o", true);
-    file.unscramble();
-
-    // An empty buffer is a valid empty chunk: a missing script runs nothing.
-    Chunk chunk{name.c_str(), file.getData() ? file.getData() : "", static_cast<std::size_t>(file.getSize()),
-                keepResults, RunOutcome()};
+    RunOutcome outcome;
     const int top = lua_gettop(L);
-    const int outer = lua_cpcall(L, runChunk, &chunk);
-    if (outer != 0) {
-        // The alert step itself failed (out of memory, most likely).
-        printMessage(L, -1);
-        if (chunk.outcome.status == 0) chunk.outcome.status = outer;
-        chunk.outcome.results = 0;
+    {
+        File file;
+        file.load(name + ".o", true);
+        file.unscramble();
+        // An empty buffer is a valid empty chunk: a missing script runs nothing.
+        Chunk chunk{name.c_str(), file.getData() ? file.getData() : "", static_cast<std::size_t>(file.getSize()),
+                    keepResults, RunOutcome()};
+        const int outer = lua_cpcall(L, runChunk, &chunk);
+        outcome = chunk.outcome;
+        if (outer != 0) {
+            // The alert step itself failed (out of memory, most likely).
+            printMessage(L, -1);
+            if (outcome.status == 0) outcome.status = outer;
+            outcome.results = 0;
+        }
     }
+    // Nothing below may allocate outside a protected call: the keys were
+    // made by the chunk's run, and only an existing key is overwritten.
     lua_settop(L, top);
-    lua_pushnil(L);
-    setRegistry(L, &gTracebackKey);
+    clearRegistry(L, &gTracebackKey);
     getRegistry(L, &gResultsKey);
-    lua_pushnil(L);
-    setRegistry(L, &gResultsKey);
-    if (keepResults && lua_istable(L, -1) && lua_checkstack(L, chunk.outcome.results + LUA_MINSTACK)) {
+    clearRegistry(L, &gResultsKey);
+    if (keepResults && lua_istable(L, -1)) {
+        // Only a module's results are kept, and a module runs inside the
+        // caller's own protected call, where a full stack may raise.
+        luaL_checkstack(L, outcome.results + 1, "too many results from a module");
         const int table = lua_gettop(L);
-        for (int i = 1; i <= chunk.outcome.results; ++i) lua_rawgeti(L, table, i);
+        for (int i = 1; i <= outcome.results; ++i) lua_rawgeti(L, table, i);
         lua_remove(L, table);
     } else {
         lua_pop(L, 1);
-        chunk.outcome.results = 0;
+        outcome.results = 0;
     }
 
-    if (const char* word = statusWord(chunk.outcome.status)) std::fputs(word, stderr);
-    return chunk.outcome;
+    if (const char* word = statusWord(outcome.status)) std::fputs(word, stderr);
+    return outcome;
 }
 
 } // namespace bg

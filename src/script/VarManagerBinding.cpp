@@ -77,7 +77,8 @@ int VarManagerBinding::setVarValue(lua_State* L) {
 
 int VarManagerBinding::hasVar(lua_State* L) {
     expectArgs(L, 1);
-    lua_pushboolean(L, object().has(argString(L, 1)));
+    const char* name = argString(L, 1);
+    lua_pushboolean(L, *name != '\0' && object().has(name)); // "" would find a free slot
     return 1;
 }
 
@@ -93,6 +94,10 @@ int VarManagerBinding::addVar(lua_State* L) {
     for (const char* c = name; *c; ++c)
         word = word && !std::isspace(static_cast<unsigned char>(*c)) && !std::iscntrl(static_cast<unsigned char>(*c));
     if (!word) return luaL_error(L, "VarManager:addVar( %s ) : a name is one word without blanks or control characters", name);
+    // Engine.cfg is read in lines of at most 255 characters: a longer one
+    // would come back as two variables.
+    if (std::strlen(name) + 3 + std::strlen(value) > MAX_STR_SIZE - 2)
+        return luaL_error(L, "VarManager:addVar( %s ) : name and value make a line longer than Engine.cfg reads", name);
     if (!object().has(name) && !object().add(name, value))
         return luaL_error(L, "VarManager:addVar( %s ) : Engine.cfg holds as many variables as it can (%d)", name,
                           VarManager::CAPACITY);

@@ -573,12 +573,26 @@ bool tgaSize(const unsigned char* data, std::size_t size, long& width, long& hei
     return need <= size;
 }
 
+// The decoder's reader ignores a short read and hands libpng the bytes it
+// had before, so a PNG cut inside a chunk can keep it reading the same
+// chunk forever: every chunk must lie inside the file, up to IEND.
+bool pngComplete(const unsigned char* data, std::size_t size) {
+    for (std::size_t at = 8; at + 12 <= size;) {
+        const std::uint32_t length = bigEndian32(data + at);
+        if (length > 0x7FFFFFFFu || length > size - at - 12) return false;
+        if (std::memcmp(data + at + 4, "IEND", 4) == 0) return true;
+        at += 12 + length;
+    }
+    return false;
+}
+
 ImageHeader readImageHeader(const unsigned char* data, std::size_t size, const std::string& ext) {
     ImageHeader header;
     bool sized = false;
     if (size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) == 0) {
         header.format = ImageFormat::Png;
-        if (size >= 24) header.width = bigEndian32(data + 16), header.height = bigEndian32(data + 20), sized = true;
+        if (size >= 24 && pngComplete(data, size))
+            header.width = bigEndian32(data + 16), header.height = bigEndian32(data + 20), sized = true;
     } else if (size >= 2 && data[0] == 'B' && data[1] == 'M') {
         header.format = ImageFormat::Bmp;
         if (size >= 22 && littleEndian16(data + 14) == 12) { // the old OS/2 header: 16-bit sizes

@@ -51,19 +51,22 @@ TEST_F(Classes, VarManagerReadsAndWritesEngineCfg) {
 // A game adds settings of its own; Engine.cfg keeps them for the next run.
 TEST_F(Classes, ScriptsAddSettingsOfTheirOwn) {
     mainScript("local vars = getVarManager()\n"
-               "trace(tostring(vars:hasVar('BEST')) .. ' ' .. tostring(vars:hasVar('WIDTH')))\n"
+               "trace(tostring(vars:hasVar('BEST')) .. ' ' .. tostring(vars:hasVar('WIDTH')) .. ' ' .. tostring(vars:hasVar('')))\n"
                "vars:addVar('BEST', 120) vars:addVar('WIDTH', 1024) vars:addVar('SOUND', true)\n"
                "trace(tostring(vars:hasVar('BEST')) .. ' ' .. vars:getString('BEST') .. ' ' .. vars:getNumber('WIDTH'))\n"
                "print(pcall(vars.addVar, vars, 'TWO WORDS', 1))\n"
                "print(pcall(vars.addVar, vars, 'X', 'a\\nb'))\n"
+               "print(pcall(vars.addVar, vars, ('K'):rep(200), ('v'):rep(100)))\n"
                "for i = 1, 200 do if not pcall(vars.addVar, vars, 'K' .. i, i) then trace('full at ' .. i) break end end\n"
                "print(pcall(vars.addVar, vars, 'ONE_MORE', 1))\n"
                "vars:addVar('BEST', 130)\n");
     const RunResult result = play(std::string(BASIC_CFG) + "WIDTH = 640\n");
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.script.substr(0, result.script.find("full at")), "false true\ntrue 120.000000 1024\n");
+    EXPECT_EQ(result.script.substr(0, result.script.find("full at")), "false true false\ntrue 120.000000 1024\n");
     EXPECT_EQ(result.out, "false\tVarManager:addVar( TWO WORDS ) : a name is one word without blanks or control characters\n"
                           "false\tVarManager:addVar( X ) : a value may not hold line breaks or other control characters\n"
+                          "false\tVarManager:addVar( " + std::string(200, 'K') +
+                              " ) : name and value make a line longer than Engine.cfg reads\n"
                           "false\tVarManager:addVar( ONE_MORE ) : Engine.cfg holds as many variables as it can (151)\n");
     const std::string saved = savedCfg();
     EXPECT_NE(saved.find("BEST = 130.000000\n"), std::string::npos) << saved;
