@@ -60,7 +60,15 @@ void reportWarning(const char* path, int line, const FixedString& message) {
     writeLine(path, line, ": WARNING : ", message);
 }
 
+namespace {
+bool gInfoShown = true;
+} // namespace
+
+void showInfo(bool shown) { gInfoShown = shown; }
+bool isInfoShown() { return gInfoShown; }
+
 void reportInfo(const FixedString& message) {
+    if (!gInfoShown) return;
     FixedString text = FixedString("INFO : ") + message.c_str() + "\n";
     std::fprintf(stderr, "%s", text.c_str());
 }

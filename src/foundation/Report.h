@@ -25,8 +25,12 @@ void reportError(const char* path, int line, const FixedString& message);
 [[noreturn]] void fatalError(const char* path, int line, const FixedString& message);
 // "file:line: WARNING : message".
 void reportWarning(const char* path, int line, const FixedString& message);
-// "INFO : message".
+// "INFO : message", unless information lines are hidden.
 void reportInfo(const FixedString& message);
+// Information lines (drivers, extensions, files loaded) are shown unless a
+// quiet run hides them; warnings and errors always are.
+void showInfo(bool shown);
+bool isInfoShown();
 
 // Base name of a source path without its extension: "src/config/Var.cpp" -> "Var".
 FixedString sourceName(const char* path);

@@ -104,6 +104,7 @@ const char* alcErrorName(ALCenum error) {
 
 // Driver extension lists, one name a line.
 void printExtensions(const char* title, const char* extensions) {
+    if (!isInfoShown()) return;
     std::string list = extensions ? extensions : "";
     std::replace(list.begin(), list.end(), ' ', '\n');
     std::replace(list.begin(), list.end(), ',', '\n');
@@ -115,7 +116,7 @@ const char* text(const char* s) { return s ? s : ""; }
 
 } // namespace
 
-Scene::Scene(bool fullScreen) {
+Scene::Scene(bool fullScreen, const char* archive) {
     gTransform = SharedPointer<Transform>(new Transform);
     gQuadric = SharedPointer<Quadric>(new Quadric);
     gVFS = SharedPointer<VFS>(new VFS);
@@ -129,7 +130,12 @@ Scene::Scene(bool fullScreen) {
         else
             BG_ERROR("Scene::Scene() : Invalid VFS_MAX_ENTRY_SIZE value! (1 to 2047 MiB)");
     }
-    if (var("VFS_LOAD_FROM_ARCHIVE").isOn()) gVFS->open(var("VFS_ARCHIVE").getValue());
+    // An archive named on the command line wins over Engine.cfg's, which is
+    // kept as it is for the next run.
+    if (archive && *archive)
+        gVFS->open(archive);
+    else if (var("VFS_LOAD_FROM_ARCHIVE").isOn())
+        gVFS->open(var("VFS_ARCHIVE").getValue());
 
     initSDLContext();
     initALContext();
@@ -285,8 +291,9 @@ void Scene::initALContext() {
     const int model = enumerant("AL_DISTANCE_MODEL", DISTANCE_MODELS, -1, "Scene::initALContext()");
     if (model >= 0) alDistanceModel(model);
 
-    std::fprintf(stderr, "ALC Device: %s\nAL Vendor: %s\nAL Version: %s\nAL Renderer: %s\n", specifier,
-                 text(alGetString(AL_VENDOR)), text(alGetString(AL_VERSION)), text(alGetString(AL_RENDERER)));
+    if (isInfoShown())
+        std::fprintf(stderr, "ALC Device: %s\nAL Vendor: %s\nAL Version: %s\nAL Renderer: %s\n", specifier,
+                     text(alGetString(AL_VENDOR)), text(alGetString(AL_VERSION)), text(alGetString(AL_RENDERER)));
     printExtensions("AL Extensions", alGetString(AL_EXTENSIONS));
 }
 
@@ -361,8 +368,9 @@ void Scene::initGLContext() {
     setPerspective(std::atof(var("FOV").getValue()), var("SDL_SCREEN_WIDTH").toInt(),
                    var("SDL_SCREEN_HEIGHT").toInt(), mNear, mFar);
 
-    std::fprintf(stderr, "\nGL Vendor: %s\nGL Version: %s\nGL Renderer: %s\n", text(glGetString(GL_VENDOR)),
-                 text(glGetString(GL_VERSION)), text(glGetString(GL_RENDERER)));
+    if (isInfoShown())
+        std::fprintf(stderr, "\nGL Vendor: %s\nGL Version: %s\nGL Renderer: %s\n", text(glGetString(GL_VENDOR)),
+                     text(glGetString(GL_VERSION)), text(glGetString(GL_RENDERER)));
 
     const char* extensions = text(glGetString(GL_EXTENSIONS));
     mMultiTexture = false;

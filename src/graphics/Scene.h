@@ -28,7 +28,8 @@ namespace bg {
 
 class Scene {
 public:
-    explicit Scene(bool fullScreen);
+    // With an archive, the game is read from it whatever Engine.cfg says.
+    explicit Scene(bool fullScreen, const char* archive = nullptr);
     ~Scene();
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;

@@ -1,5 +1,7 @@
 #include "input/EventManager.h"
 
+#include "platform/QuitRequest.h"
+
 #include "config/Var.h"
 
 #include <SDL.h>
@@ -57,6 +59,8 @@ void EventManager::update() {
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
             button(event.button.button, event.type == SDL_MOUSEBUTTONDOWN);
+        else if (event.type == SDL_QUIT) // the window's close button
+            platform::requestQuit();
     }
     int x = 0, y = 0;
     SDL_GetMouseState(&x, &y);

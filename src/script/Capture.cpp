@@ -1,6 +1,7 @@
 #include "script/Capture.h"
 
 #include "graphics/Scene.h"
+#include "platform/QuitRequest.h"
 #include "tools/media/Media.h"
 
 #include <algorithm>
@@ -134,6 +135,10 @@ void endRun(lua_State* L) {
     lua_pushlightuserdata(L, &gEndOfRun);
     lua_error(L);
     __builtin_unreachable();
+}
+
+void endRunOnQuitRequest(lua_State* L) {
+    if (platform::isQuitRequested()) endRun(L);
 }
 
 bool isEndOfRun(lua_State* L, int index) { return lua_touserdata(L, index) == &gEndOfRun; }

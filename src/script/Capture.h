@@ -34,6 +34,9 @@ void finish();
 // last frame.
 void beforeSwap();
 void afterSwap(lua_State* L);
+// Where events are read: a request to quit (the window's close button,
+// SIGTERM, SIGINT) ends the run the same way, between frames.
+void endRunOnQuitRequest(lua_State* L);
 // Whether the error object at `index` is that end of the run.
 bool isEndOfRun(lua_State* L, int index);
 [[noreturn]] void endRun(lua_State* L);

@@ -1,5 +1,7 @@
 #include "script/EventManagerBinding.h"
 
+#include "script/Capture.h"
+
 #include <SDL.h>
 
 namespace bg {
@@ -148,9 +150,17 @@ void EventManagerBinding::registerConstants(lua_State* L) {
     bg::registerConstants(L, keys);
 }
 
+// Events are read here: a request to quit ends the game between frames.
+int EventManagerBinding::update(lua_State* L) {
+    expectArgs(L, 0);
+    object().update();
+    capture::endRunOnQuitRequest(L);
+    return 0;
+}
+
 using E = EventManager;
 const Method<EventManagerBinding> EventManagerBinding::methods[] = {
-    {"update", call<&E::update>},
+    {"update", method<&EventManagerBinding::update>},
     {"reset", call<&E::reset>},
     {"getScreenSize", get<&E::getScreenWidth, &E::getScreenHeight>},
     {"getMousePosition", get<&E::getMouseX, &E::getMouseY>},

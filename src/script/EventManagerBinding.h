@@ -15,6 +15,8 @@ public:
     static constexpr const char* accessorName = "getEventManager";
     static const Method<EventManagerBinding> methods[];
     static void registerConstants(lua_State* L);
+
+    int update(lua_State* L);
 };
 
 } // namespace bg

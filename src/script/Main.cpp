@@ -2,6 +2,8 @@
 // stored script "Scripts/Main" (the game loop lives there), then saves
 // Engine.cfg and takes everything down again.
 
+#include "app/CommandLine.h"
+#include "app/GameLocation.h"
 #include "audio/CdPlayer.h"
 #include "config/Var.h"
 #include "graphics/Font.h"
@@ -13,27 +15,40 @@
 #include "script/Interpreter.h"
 #include "platform/CdDrive.h"
 #include "platform/CdVolume.h"
+#include "platform/QuitRequest.h"
 #include "script/Capture.h"
 #include "script/Runner.h"
 #include "vfs/VFS.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <string>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
+#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const char* const USAGE =
-    "usage: brawlgear [-windowed] [--frames N [--capture F1,F2,...] [--capture-dir DIR]] [--wav FILE]\n"
+    "usage: brawlgear [-windowed] [-q] [--dev] [--frames N [--capture F1,F2,...] [--capture-dir DIR]]\n"
+    "                 [--wav FILE] [GAME]\n"
     "\n"
-    "Runs the game in the working folder: reads Engine.cfg, opens the window\n"
-    "(full screen unless the first argument is -windowed) and runs the stored\n"
-    "script Scripts/Main.o, from the folder or from the archive Engine.cfg\n"
-    "names. Engine.cfg is written back at exit. Make a game folder runnable\n"
-    "with brawlgear-pack.\n"
+    "Runs a game: GAME is its folder or its zip archive (default: the working\n"
+    "folder). Engine.cfg is read from the game's folder (beside an archive)\n"
+    "and written back at exit; the window is full screen unless -windowed is\n"
+    "given. The stored script Scripts/Main.o runs, from the folder or the\n"
+    "archive. Make a game folder runnable with brawlgear-pack, or run its\n"
+    "sources as they are with --dev. The exit status is 0 when the main\n"
+    "script returns, 1 when it fails, 2 for a command line it cannot use.\n"
+    "\n"
+    "  -windowed         a window instead of full screen\n"
+    "  -q, --quiet       no information lines (drivers, extensions, files\n"
+    "                    loaded); warnings and errors stay\n"
+    "  --dev             development: scripts are read from Scripts/X.lua\n"
+    "                    when the folder has it, as they are\n"
     "\n"
     "For testing a game without anyone watching:\n"
     "  --frames N        end after N frames (Scene:display calls), as if the\n"
@@ -47,22 +62,44 @@ bool isFile(const char* path) {
     return ::stat(path, &info) == 0 && S_ISREG(info.st_mode);
 }
 
+int usageError(const std::string& message) {
+    std::fprintf(stderr, "brawlgear: %s\n\n%s", message.c_str(), USAGE);
+    return 2;
+}
+
+// Paths the author typed are meant from where the command ran, not from
+// the game's folder the engine moves to.
+void anchor(std::string& path) {
+    if (!path.empty()) path = std::filesystem::absolute(path).lexically_normal().string();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace bg;
 
-    if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    app::CommandLine line;
+    std::string error;
+    if (!app::parseCommandLine(argc, argv, line, error)) return usageError(error);
+    if (line.help) {
         std::fputs(USAGE, stdout);
         return 0;
     }
-
-    capture::Options captureOptions;
-    std::string optionError;
-    if (!capture::parse(argc, argv, captureOptions, optionError) || !capture::begin(captureOptions, optionError)) {
-        std::fprintf(stderr, "brawlgear: %s\n\n%s", optionError.c_str(), USAGE);
+    app::GameLocation where;
+    if (!app::locateGame(line.game, where, error)) {
+        std::fprintf(stderr, "brawlgear: %s\n", error.c_str());
         return 2;
     }
+    anchor(line.capture.wav);
+    if (line.capture.directory != ".") anchor(line.capture.directory);
+    if (where.folder != "." && ::chdir(where.folder.c_str()) != 0) {
+        std::fprintf(stderr, "brawlgear: cannot run in %s (%s)\n", where.folder.c_str(), std::strerror(errno));
+        return 2;
+    }
+    if (!capture::begin(line.capture, error)) return usageError(error);
+    showInfo(!line.quiet);
+    useSourceScripts(line.dev);
+    platform::watchQuitSignals();
 
     lua_State* L = newInterpreter();
     if (!L) BG_FATAL("main() : Unable to create the script interpreter");
@@ -71,8 +108,7 @@ int main(int argc, char** argv) {
     registerGlobalFunctions(L);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
-    const bool fullScreen = !(argc > 1 && std::strcmp(argv[1], "-windowed") == 0);
-    gScene = SharedPointer<Scene>(new Scene(fullScreen));
+    gScene = SharedPointer<Scene>(new Scene(!line.windowed, where.archive.c_str()));
     if (gScene->hasMultiTexture()) gScene->prepareEnvironmentUnit();
     gScene->clearBuffers();
     // Optional: a folder of TrackNN.ogg files standing in for a CD.
@@ -84,11 +120,16 @@ int main(int argc, char** argv) {
     gFontManager->setCurrentFontId(gFontManager->load("Fonts/Font3.txt"));
     showLoadingScreen();
 
-    if (!gVFS->isArchive() && !isFile("Scripts/Main.o") && isFile("Scripts/Main.lua"))
-        BG_ERROR("main() : Scripts/Main.lua is not packed: make the game runnable with brawlgear-pack");
     // A game that ends in an error still shuts down in order, then says so
     // by its exit status.
-    const int status = runScript(L, "Scripts/Main").status;
+    int status = 0;
+    if (!line.dev && !gVFS->isArchive() && !isFile("Scripts/Main.o") && isFile("Scripts/Main.lua")) {
+        BG_ERROR("main() : Scripts/Main.lua is not packed: run the sources with brawlgear --dev, or make the game "
+                 "runnable with brawlgear-pack");
+        status = 1;
+    } else {
+        status = runScript(L, "Scripts/Main").status;
+    }
 
     if (cdVolumeSaved) platform::cdVolume(true, savedCdVolume);
     lua_close(L);

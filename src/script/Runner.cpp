@@ -155,15 +155,28 @@ int runChunk(lua_State* L) {
 
 } // namespace
 
+namespace {
+bool gSourceScripts = false;
+} // namespace
+
+void useSourceScripts(bool on) { gSourceScripts = on; }
+
 RunOutcome runScript(lua_State* L, const FixedString& name, bool keepResults) {
     RunOutcome outcome;
     const int top = lua_gettop(L);
     {
         File file;
-        file.load(name + ".o", true);
-        file.unscramble();
+        FixedString chunkName = name;
+        const FixedString source = name + ".lua";
+        if (gSourceScripts && !gVFS->isArchive() && gVFS->exists(source)) {
+            file.load(source, true);
+            chunkName = FixedString("@") + source;
+        } else {
+            file.load(name + ".o", true);
+            file.unscramble();
+        }
         // An empty buffer is a valid empty chunk: a missing script runs nothing.
-        Chunk chunk{name.c_str(), file.getData() ? file.getData() : "", static_cast<std::size_t>(file.getSize()),
+        Chunk chunk{chunkName.c_str(), file.getData() ? file.getData() : "", static_cast<std::size_t>(file.getSize()),
                     keepResults, RunOutcome()};
         const int outer = lua_cpcall(L, runChunk, &chunk);
         outcome = chunk.outcome;

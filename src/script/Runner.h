@@ -22,6 +22,12 @@ struct RunOutcome {
 // on the stack (outcome.results values).
 RunOutcome runScript(lua_State* L, const FixedString& name, bool keepResults = false);
 
+// In development the game's sources run as they are: a script `X` is read
+// from X.lua when the game folder has it (its chunk named "@X.lua", so
+// error positions read "X.lua:28:" for an editor to follow), else from the
+// stored X.o as always.
+void useSourceScripts(bool on);
+
 // The status word the runner prints for an interpreter status ("ERRRUN",
 // "ERRSYNTAX", ...), or null for success.
 const char* statusWord(int status);

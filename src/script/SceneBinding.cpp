@@ -34,6 +34,14 @@ void SceneBinding::registerConstants(lua_State* L) {
     bg::registerConstants(L, constants);
 }
 
+// Events are read here: a request to quit ends the game between frames.
+int SceneBinding::update(lua_State* L) {
+    expectArgs(L, 0);
+    object().update();
+    capture::endRunOnQuitRequest(L);
+    return 0;
+}
+
 // A captured run writes its chosen frames just before the swap and ends
 // after its last one.
 int SceneBinding::display(lua_State* L) {
@@ -56,7 +64,7 @@ const Method<SceneBinding> SceneBinding::methods[] = {
     {"endAL", call<&Scene::endAL>},
     {"restartSDL", call<&Scene::restartSDL>},
     {"restartAL", call<&Scene::restartAL>},
-    {"update", call<&Scene::update>},
+    {"update", method<&SceneBinding::update>},
     {"display", method<&SceneBinding::display>},
     {"glBegin2D", call<&Scene::glBegin2D>},
     {"glEnd2D", call<&Scene::glEnd2D>},

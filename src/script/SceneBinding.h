@@ -16,6 +16,7 @@ public:
     static const Method<SceneBinding> methods[];
     static void registerConstants(lua_State* L);
 
+    int update(lua_State* L);
     int display(lua_State* L);
     int setBackgroundColor(lua_State* L);
 };

@@ -106,11 +106,10 @@ TEST_F(Hardening, ANewcomerIsToldWhatToDo) {
     scratch.write("game/Scripts/Main.lua", "trace('hello')\n");
     scratch.write("game/Engine.cfg", bgtest::BASIC_CFG);
     result = runGame();
-    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(bgtest::matches(result.script,
-                                report("Main:#: ERROR : main() : Scripts/Main.lua is not packed: make the game runnable "
-                                       "with brawlgear-pack\n"
-                                       "VFS:#: ERROR : File::load( Scripts/Main.o ) : Unable to open file!\n")))
+                                report("Main:#: ERROR : main() : Scripts/Main.lua is not packed: run the sources with "
+                                       "brawlgear --dev, or make the game runnable with brawlgear-pack\n")))
         << result.script;
 }
 

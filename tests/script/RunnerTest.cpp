@@ -2,6 +2,7 @@
 #include "support/Game.h"
 
 #include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
 
 using bgtest::BASIC_CFG;
@@ -21,10 +22,10 @@ TEST_F(Runner, AScriptThatReturnsLeavesEngineCfgSorted) {
     EXPECT_EQ(savedCfg(), bgtest::sortedCfg(bgtest::cfgWith({{"SDL_FULLSCREEN", "0"}, {"GAME_LEVEL", "3"}, {"A_LONE_NAME", ""}})));
 }
 
-TEST_F(Runner, OnlyAnExactFirstArgumentSelectsAWindow) {
+TEST_F(Runner, AnExactWindowedArgumentAnywhereSelectsAWindow) {
     mainScript("");
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"-windowed"}, "0"}, {{}, "1"}, {{"-windowedx"}, "1"}, {{"-Windowed"}, "1"}, {{"x", "-windowed"}, "1"}};
+        {{"-windowed"}, "0"}, {{}, "1"}, {{"-windowedx"}, "1"}, {{"-Windowed"}, "1"}, {{"-q", "-windowed"}, "0"}};
     for (const auto& [args, flag] : cases) {
         const RunResult result = play(BASIC_CFG, args);
         EXPECT_EQ(result.exitCode, 0);
@@ -176,6 +177,84 @@ TEST_F(Runner, MissingOrBrokenConfigurationIsFatal) {
     result = play(binary);
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.script.find("Sanitizer"), std::string::npos) << result.script;
+}
+
+// GAME names the folder or the archive; the engine runs there (Engine.cfg
+// read and written there, beside an archive) from wherever it is started.
+TEST_F(Runner, AGameRunsFromItsFolderOrItsArchiveFromAnywhere) {
+    mainScript("trace('running from ' .. (getVFS():getDirectory() == '' and 'the top' or 'elsewhere'))\n"
+               "getVarManager():setVarValue('SDL_SCREEN_WIDTH', 640)\n");
+    addFonts();
+    ASSERT_EQ(pack().exitCode, 0);
+    ASSERT_EQ(pack("shipped/Game.zip").exitCode, 0);
+    scratch.write("game/Engine.cfg", BASIC_CFG);
+    scratch.write("shipped/Engine.cfg", BASIC_CFG); // VFS_LOAD_FROM_ARCHIVE = 0: the argument wins
+    scratch.write("elsewhere/readme.txt", "not a game");
+    RunResult result = bgtest::run({BRAWLGEAR_EXE, "-windowed", "../game"}, scratch / "elsewhere");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.script, "running from the top\n");
+    EXPECT_NE(savedCfg().find("SDL_SCREEN_WIDTH = 640.000000\n"), std::string::npos);
+
+    result = bgtest::run({BRAWLGEAR_EXE, scratch / "shipped/Game.zip", "-windowed"}, scratch / "elsewhere");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.script.find("INFO : File::load( Scripts/Main.o ) : "), std::string::npos) << result.script;
+    const std::string shipped = scratch.read("shipped/Engine.cfg");
+    EXPECT_NE(shipped.find("SDL_SCREEN_WIDTH = 640.000000\n"), std::string::npos);
+    EXPECT_NE(shipped.find("VFS_LOAD_FROM_ARCHIVE = 0\n"), std::string::npos);
+    EXPECT_FALSE(scratch.exists("elsewhere/Engine.cfg"));
+
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"nothere"}, "brawlgear: nothere does not exist\n"},
+        {{"."}, "brawlgear: . holds no game: no Engine.cfg, no Scripts/Main.lua or Scripts/Main.o\n"},
+        {{"readme.txt"}, "brawlgear: readme.txt is not a zip archive\n"}};
+    for (const auto& [args, message] : refused) {
+        std::vector<std::string> argv{BRAWLGEAR_EXE};
+        argv.insert(argv.end(), args.begin(), args.end());
+        result = bgtest::run(argv, scratch / "elsewhere");
+        EXPECT_EQ(result.exitCode, 2) << message;
+        EXPECT_EQ(result.err, message);
+    }
+    result = bgtest::run({BRAWLGEAR_EXE, "../game", "../shipped/Game.zip"}, scratch / "elsewhere");
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err.rfind("brawlgear: one game at a time: ../game or ../shipped/Game.zip?\n\nusage:", 0), 0u);
+}
+
+// --dev runs the sources as they are, and errors point into the .lua files.
+TEST_F(Runner, DevelopmentRunsTheSourcesAsTheyAre) {
+    mainScript("local Lib = loadModule('Scripts/Lib')\ntrace('lib says ' .. Lib.word)\nLib.fail()\n");
+    source("Scripts/Lib.lua", "local Lib = {word = 'hi'}\nfunction Lib.fail()\n  error('boom')\nend\nreturn Lib\n");
+    source("Engine.cfg", BASIC_CFG);
+    addFonts();
+    const RunResult result = bgtest::run({BRAWLGEAR_EXE, "--dev", "-windowed", "-q", "src"}, scratch.path());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "lib says hi\nScripts/Lib.lua:3: boom\nstack traceback:\n\t[C]: in function 'error'\n"
+                          "\tScripts/Lib.lua:3: in function 'fail'\n\tScripts/Main.lua:3: in main chunk\n\t[C]: ?\nERRRUN\n");
+    // Packing is unchanged by it, and the packed game runs as before.
+    EXPECT_FALSE(scratch.exists("src/Scripts/Main.o"));
+}
+
+// -q keeps the drivers' and loaders' information out; errors stay.
+TEST_F(Runner, QuietRunsShowOnlyWarningsAndErrors) {
+    mainScript("trace('hello')\nFile('absent.txt')\n");
+    const RunResult result = play(BASIC_CFG, {"-windowed", "--quiet"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(bgtest::matches(result.err, report("hello\nVFS:#: ERROR : File::load( absent.txt ) : Unable to open file!\n")))
+        << result.err;
+}
+
+// SIGTERM or SIGINT ends the game between frames as if its main script had
+// returned: settings saved, everything released, status 0.
+TEST_F(Runner, ATerminationRequestEndsTheGameCleanly) {
+    mainScript("local scene = getScene()\ngetVarManager():setVarValue('GAME_STATE', 'saved')\ntrace('looping')\n"
+               "while true do scene:update() scene:clearBuffers() scene:display() end\n");
+    for (int signal : {SIGTERM, SIGINT}) {
+        bgtest::Spawned game = launch(std::string(BASIC_CFG) + "GAME_STATE = new\n");
+        ASSERT_TRUE(bgtest::waitForError(game, "looping\n", 20));
+        ::kill(game.pid, signal);
+        const RunResult result = bgtest::finish(game);
+        EXPECT_EQ(result.exitCode, 0) << signal << ": " << result.err;
+        EXPECT_NE(savedCfg().find("GAME_STATE = saved\n"), std::string::npos) << signal;
+    }
 }
 
 } // namespace
