@@ -5,6 +5,7 @@
 #include "support/Expect.h"
 #include "support/Game.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -111,6 +112,20 @@ TEST_F(Hardening, ANewcomerIsToldWhatToDo) {
                                 report("Main:#: ERROR : main() : Scripts/Main.lua is not packed: run the sources with "
                                        "brawlgear --dev, or make the game runnable with brawlgear-pack\n")))
         << result.script;
+}
+
+// Every program answers --help and -h with its usage and touches nothing
+// (the asset maker made a folder named "--help").
+TEST_F(Hardening, EveryToolExplainsItselfAndWritesNothing) {
+    for (const char* tool : {BRAWLGEAR_EXE, BRAWLGEAR_PACK_EXE, BRAWLGEAR_FONT_EXE, BRAWLGEAR_DEMO_ASSETS_EXE,
+                             BRAWLGEAR_LUA_EXE})
+        for (const char* option : {"--help", "-h"}) {
+            bgtest::ScratchDir empty;
+            const RunResult result = bgtest::run({tool, option}, empty.path());
+            EXPECT_EQ(result.exitCode, 0) << tool << " " << option << ": " << result.err;
+            EXPECT_EQ(result.out.rfind("usage: ", 0), 0u) << tool << " " << option;
+            EXPECT_TRUE(std::filesystem::is_empty(empty.path())) << tool << " " << option;
+        }
 }
 
 } // namespace

@@ -4,11 +4,19 @@
 // embeds, so the tools see the same language.
 
 #include <cstdio>
+#include <cstring>
 #include <lua.hpp>
 
 int main(int argc, char** argv) {
+    const char* const usage = "usage: brawlgear-lua SCRIPT [ARGUMENT...]\n"
+                              "\n"
+                              "Runs SCRIPT with Lua 5.1's standard libraries, its arguments in `arg`.\n";
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
     if (argc < 2) {
-        std::fputs("usage: brawlgear-lua SCRIPT [ARGUMENT...]\n", stderr);
+        std::fputs(usage, stderr);
         return 2;
     }
     lua_State* L = luaL_newstate();

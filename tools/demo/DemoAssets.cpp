@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -40,8 +41,15 @@ std::uint8_t byte(double v) { return static_cast<std::uint8_t>(std::lround(std::
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: brawlgear-demo-assets OUTPUT_DIR\n", stderr);
+    const char* const usage = "usage: brawlgear-demo-assets OUTPUT_DIR\n"
+                              "\n"
+                              "Writes the sample game's generated textures and sounds below OUTPUT_DIR.\n";
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (argc != 2 || argv[1][0] == '-') {
+        std::fputs(usage, stderr);
         return 2;
     }
     const fs::path root = argv[1];
