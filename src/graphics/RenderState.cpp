@@ -66,6 +66,16 @@ void RenderState::assumeDefaults() {
     mBlendFunc.assume({source, destination});
 }
 
+void RenderState::resetToDefaults() {
+    for (Capability& c : mCapabilities) c.state->reset(false);
+    mTexture2DUnit1.reset(false);
+    mDepthMask.reset(true);
+    mShadeModel.reset(GL_SMOOTH);
+    mCullFaceMode.reset(GL_BACK);
+    mBlendFunc.reset({GL_ONE, GL_ZERO});
+    apply();
+}
+
 void RenderState::apply() const {
     if (!mLive) return;
     for (const Capability& c : mCapabilities) sendCapability(c.cap, c.state->current());

@@ -47,6 +47,11 @@ public:
     const V& current() const { return mCurrent; }
     // What a new context is assumed to hold, without saving anything.
     void assume(const V& value) { mCurrent = value; }
+    // Back to one value and nothing saved.
+    void reset(const V& value) {
+        mStack.clear();
+        mCurrent = value;
+    }
 
 private:
     Stack<V> mStack;
@@ -77,6 +82,9 @@ public:
     // A new context: every value back to OpenGL's defaults (the blend
     // function as the context reports it), saved values kept.
     void assumeDefaults();
+    // OpenGL's defaults with nothing saved, sent to a live context: the
+    // state a game starts in.
+    void resetToDefaults();
     // Sends every current value to the context.
     void apply() const;
 

@@ -116,9 +116,30 @@ const char* text(const char* s) { return s ? s : ""; }
 
 } // namespace
 
-Scene::Scene(bool fullScreen, const char* archive) {
-    gTransform = SharedPointer<Transform>(new Transform);
+Scene::Scene(bool fullScreen, const char* archive) : mArchive(archive ? archive : "") {
     gQuadric = SharedPointer<Quadric>(new Quadric);
+    openFiles(fullScreen);
+    initSDLContext();
+    initALContext();
+    gListener = SharedPointer<Listener>(new Listener(Point(0, 0, 6), Point(0, 0, 0), Vector(0, 1, 0), Vector(0, 0, 0)));
+    initGLContext();
+    createManagers();
+}
+
+Scene::~Scene() {
+    freeManagers();
+    gListener.free();
+    closeAL();
+    SDL_Quit();
+    gVarManager.free();
+    gVFS.free();
+    gQuadric.free();
+    gTransform.free();
+}
+
+// The transform, the file system and Engine.cfg, as a game starts with them.
+void Scene::openFiles(bool fullScreen) {
+    gTransform = SharedPointer<Transform>(new Transform);
     gVFS = SharedPointer<VFS>(new VFS);
     gVarManager = SharedPointer<VarManager>(new VarManager("Engine.cfg"));
     var("SDL_FULLSCREEN").set(fullScreen ? 1 : 0);
@@ -132,16 +153,13 @@ Scene::Scene(bool fullScreen, const char* archive) {
     }
     // An archive named on the command line wins over Engine.cfg's, which is
     // kept as it is for the next run.
-    if (archive && *archive)
-        gVFS->open(archive);
+    if (!mArchive.empty())
+        gVFS->open(mArchive.c_str());
     else if (var("VFS_LOAD_FROM_ARCHIVE").isOn())
         gVFS->open(var("VFS_ARCHIVE").getValue());
+}
 
-    initSDLContext();
-    initALContext();
-    gListener = SharedPointer<Listener>(new Listener(Point(0, 0, 6), Point(0, 0, 0), Vector(0, 1, 0), Vector(0, 0, 0)));
-    initGLContext();
-
+void Scene::createManagers() {
     gTime = SharedPointer<Time>(new Time);
     gEventManager = SharedPointer<EventManager>(new EventManager);
     gSoundManager = SharedPointer<SoundManager>(new SoundManager);
@@ -151,7 +169,7 @@ Scene::Scene(bool fullScreen, const char* archive) {
     gLightManager = SharedPointer<LightManager>(new LightManager);
 }
 
-Scene::~Scene() {
+void Scene::freeManagers() {
     gLightManager.free();
     gCamera.free();
     gFontManager.free();
@@ -159,13 +177,52 @@ Scene::~Scene() {
     gSoundManager.free();
     gEventManager.free();
     gTime.free();
+}
+
+// A development reload: what the game made is released (its textures,
+// sounds, fonts, lights, settings, render state, matrices) and the engine
+// starts again as it did, in the window and the audio device it has.
+// Engine.cfg is read again, so the caller saves it first.
+void Scene::startOver() {
+    const bool fullScreen = var("SDL_FULLSCREEN").isOn();
+    freeManagers();
     gListener.free();
-    closeAL();
-    SDL_Quit();
     gVarManager.free();
     gVFS.free();
-    gQuadric.free();
     gTransform.free();
+    openFiles(fullScreen);
+    // A game may have closed the window or the device.
+    if (!mVideoOpen) initSDLContext();
+    if (!mContext) initALContext();
+    gListener = SharedPointer<Listener>(new Listener(Point(0, 0, 6), Point(0, 0, 0), Vector(0, 1, 0), Vector(0, 0, 0)));
+    // Matrices a failed frame left pushed, channels a script masked, the
+    // environment unit, the lights: back to what a new context holds.
+    for (GLenum mode : {GL_TEXTURE, GL_PROJECTION, GL_MODELVIEW}) {
+        glMatrixMode(mode);
+        GLint depth = 1;
+        glGetIntegerv(mode == GL_TEXTURE ? GL_TEXTURE_STACK_DEPTH
+                      : mode == GL_PROJECTION ? GL_PROJECTION_STACK_DEPTH
+                                              : GL_MODELVIEW_STACK_DEPTH,
+                      &depth);
+        for (; depth > 1; --depth) glPopMatrix();
+        glLoadIdentity();
+    }
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    for (int light = 0; light < LightManager::MAX_LIGHTS; ++light) glDisable(GL_LIGHT0 + light);
+    mState.resetToDefaults();
+    mGLConfigured = false;
+    initGLContext();
+    if (gActiveTextureARB) {
+        gActiveTextureARB(GL_TEXTURE1_ARB);
+        glDisable(GL_TEXTURE_GEN_S);
+        glDisable(GL_TEXTURE_GEN_T);
+        gActiveTextureARB(GL_TEXTURE0_ARB);
+    }
+    if (mEnvironmentPrepared) prepareEnvironmentUnit();
+    createManagers();
+    // What the old game left pending is not the new one's to report.
+    for (int i = 0; i < 64 && glGetError() != GL_NO_ERROR; ++i) {
+    }
 }
 
 void Scene::initSDLContext() {

@@ -19,6 +19,7 @@
 #include "graphics/RenderState.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 typedef struct ALCdevice_struct ALCdevice;
@@ -59,6 +60,10 @@ public:
     void endAL();
     void restartSDL();
     void restartAL();
+    // For development reloads: releases everything the game made and starts
+    // the engine again as it did, keeping the window and the audio device.
+    // Engine.cfg is read again (save it first).
+    void startOver();
 
     // Render state (see RenderState.h), with the scene's warnings.
     // Capabilities outside the tracked eight are warned about and left
@@ -89,9 +94,13 @@ public:
     RenderState& renderState() { return mState; }
 
 private:
+    void openFiles(bool fullScreen);
+    void createManagers();
+    void freeManagers();
     void closeAL();
     void failVideoMode(int width, int height);
 
+    std::string mArchive; // named on the command line
     int mOrthoWidth = 0;
     int mOrthoHeight = 0;
     double mNear = 0;

@@ -55,8 +55,10 @@ void EventManager::move(int x, int y) {
 
 void EventManager::update() {
     mLeftClick = mRightClick = false;
+    mWentDown.clear();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_KEYDOWN) mWentDown.push_back(event.key.keysym.sym);
         if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
             button(event.button.button, event.type == SDL_MOUSEBUTTONDOWN);
         else if (event.type == SDL_QUIT) // the window's close button
@@ -73,6 +75,10 @@ void EventManager::reset() {
     mMouseY = mCentreY;
     mDeltaX = mDeltaY = 0;
     mLeftClick = mRightClick = mLeftDown = mRightDown = false;
+}
+
+bool EventManager::wentDown(int key) const {
+    return std::find(mWentDown.begin(), mWentDown.end(), key) != mWentDown.end();
 }
 
 bool EventManager::isKeyPressed(int key) const { return key >= 0 && key < mKeyCount && mKeys && mKeys[key] != 0; }

@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+#include <vector>
+
 namespace bg {
 
 class EventManager {
@@ -23,6 +25,9 @@ public:
     // Whether the key of this SDL key symbol was held at the last update;
     // false for a number that is no key symbol.
     bool isKeyPressed(int key) const;
+    // Whether the key went down during the last update, however short the
+    // press (a tap can come and go between two updates).
+    bool wentDown(int key) const;
 
     // The motion an update makes of a cursor offset at this speed: v * s
     // rounded to the nearest integer, halves upwards.
@@ -47,6 +52,7 @@ public:
     void move(int x, int y);
 
 private:
+    std::vector<int> mWentDown;
     int mWidth = 0, mHeight = 0;
     int mCentreX = 0, mCentreY = 0;
     float mMouseSpeed = 1;

@@ -108,27 +108,48 @@ void finish() {
     if (!gConfig.empty()) std::remove(gConfig.c_str());
 }
 
-void beforeSwap() {
-    if (gOptions.frames == 0) return;
-    const int frame = gFrame + 1;
-    bool wanted = false;
-    for (int shot : gOptions.shots) wanted = wanted || shot == frame;
-    if (!wanted || gScene.isNull() || !gScene->isVideoOpen()) return;
+namespace {
+
+std::string gScreenshot; // a picture asked for by name, written at the next swap
+bool (*gEventCheck)() = nullptr;
+
+bool writePicture(const std::string& path) {
     int width = 0, height = 0;
     std::vector<std::uint8_t> rgb;
     gScene->readBackBuffer(width, height, rgb);
-    char name[32];
-    std::snprintf(name, sizeof name, "/frame%04d.png", frame);
-    const std::string path = gOptions.directory + name;
     std::ofstream out(path, std::ios::binary);
     out << media::png(width, height, 2, rgb);
     out.close();
     if (!out) std::fprintf(stderr, "ERROR : Capture : cannot write %s\n", path.c_str());
+    return static_cast<bool>(out);
 }
 
-void afterSwap(lua_State* L) {
+} // namespace
+
+void takeScreenshot(const std::string& path) { gScreenshot = path; }
+
+void setEventCheck(bool (*check)()) { gEventCheck = check; }
+
+void beforeSwap() {
+    if (gScene.isNull() || !gScene->isVideoOpen()) return;
+    if (!gScreenshot.empty()) {
+        writePicture(gScreenshot);
+        gScreenshot.clear();
+    }
     if (gOptions.frames == 0) return;
-    if (++gFrame >= gOptions.frames) endRun(L);
+    const int frame = gFrame + 1;
+    bool wanted = false;
+    for (int shot : gOptions.shots) wanted = wanted || shot == frame;
+    if (!wanted) return;
+    char name[32];
+    std::snprintf(name, sizeof name, "/frame%04d.png", frame);
+    writePicture(gOptions.directory + name);
+}
+
+bool countFrame() { return gOptions.frames != 0 && ++gFrame >= gOptions.frames; }
+
+void afterSwap(lua_State* L) {
+    if (countFrame()) endRun(L);
 }
 
 void endRun(lua_State* L) {
@@ -137,8 +158,8 @@ void endRun(lua_State* L) {
     __builtin_unreachable();
 }
 
-void endRunOnQuitRequest(lua_State* L) {
-    if (platform::isQuitRequested()) endRun(L);
+void afterEvents(lua_State* L) {
+    if (platform::isQuitRequested() || (gEventCheck && gEventCheck())) endRun(L);
 }
 
 bool isEndOfRun(lua_State* L, int index) { return lua_touserdata(L, index) == &gEndOfRun; }

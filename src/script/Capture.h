@@ -29,14 +29,21 @@ bool parse(int argc, char** argv, Options& options, std::string& error);
 bool begin(const Options& options, std::string& error);
 void finish();
 
-// Around every swap: writes the frame when it is a chosen one, and ends the
-// run (a long jump that the runner takes as a normal return) after the
-// last frame.
+// Around every swap: writes the frame when it is a chosen one (or a
+// screenshot asked for), and ends the run (a long jump that the runner
+// takes as a normal return) after the last frame.
 void beforeSwap();
 void afterSwap(lua_State* L);
+// The frame count without the long jump, for frames drawn outside a
+// script: true once the last frame has been drawn.
+bool countFrame();
+// The next frame is also written to `path`, as PNG.
+void takeScreenshot(const std::string& path);
 // Where events are read: a request to quit (the window's close button,
-// SIGTERM, SIGINT) ends the run the same way, between frames.
-void endRunOnQuitRequest(lua_State* L);
+// SIGTERM, SIGINT), or the executable's own check answering true (a
+// development reload), ends the run the same way, between frames.
+void afterEvents(lua_State* L);
+void setEventCheck(bool (*check)());
 // Whether the error object at `index` is that end of the run.
 bool isEndOfRun(lua_State* L, int index);
 [[noreturn]] void endRun(lua_State* L);

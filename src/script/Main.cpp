@@ -3,6 +3,8 @@
 // Engine.cfg and takes everything down again.
 
 #include "app/CommandLine.h"
+#include "app/Development.h"
+#include "app/StarterGame.h"
 #include "app/GameLocation.h"
 #include "audio/CdPlayer.h"
 #include "config/Var.h"
@@ -35,6 +37,7 @@ namespace {
 const char* const USAGE =
     "usage: brawlgear [-windowed] [-q] [--dev] [--frames N [--capture F1,F2,...] [--capture-dir DIR]]\n"
     "                 [--wav FILE] [GAME]\n"
+    "       brawlgear --new DIR\n"
     "\n"
     "Runs a game: GAME is its folder or its zip archive (default: the working\n"
     "folder). Engine.cfg is read from the game's folder (beside an archive)\n"
@@ -48,7 +51,10 @@ const char* const USAGE =
     "  -q, --quiet       no information lines (drivers, extensions, files\n"
     "                    loaded); warnings and errors stay\n"
     "  --dev             development: scripts are read from Scripts/X.lua\n"
-    "                    when the folder has it, as they are\n"
+    "                    as they are; a saved file or F5 starts the game\n"
+    "                    again, a failure waits on an error screen, F12\n"
+    "                    writes screenshots/shotNNNN.png\n"
+    "  --new DIR         write a starter game into DIR and stop\n"
     "\n"
     "For testing a game without anyone watching:\n"
     "  --frames N        end after N frames (Scene:display calls), as if the\n"
@@ -56,6 +62,8 @@ const char* const USAGE =
     "  --capture LIST    write those frames as DIR/frameNNNN.png\n"
     "  --capture-dir DIR where the frames go (default: the game folder)\n"
     "  --wav FILE        record all sound to FILE (OpenAL Soft's wave writer)\n";
+
+bg::app::Development* gDevelopment = nullptr;
 
 bool isFile(const char* path) {
     struct stat info;
@@ -85,6 +93,15 @@ int main(int argc, char** argv) {
         std::fputs(USAGE, stdout);
         return 0;
     }
+    if (!line.newGame.empty()) {
+        if (!app::writeStarterGame(line.newGame, error)) {
+            std::fprintf(stderr, "brawlgear: %s\n", error.c_str());
+            return 2;
+        }
+        std::printf("Made a game in %s. Run it with:\n  brawlgear --dev %s\n", line.newGame.c_str(),
+                    line.newGame.c_str());
+        return 0;
+    }
     app::GameLocation where;
     if (!app::locateGame(line.game, where, error)) {
         std::fprintf(stderr, "brawlgear: %s\n", error.c_str());
@@ -101,24 +118,39 @@ int main(int argc, char** argv) {
     useSourceScripts(line.dev);
     platform::watchQuitSignals();
 
-    lua_State* L = newInterpreter();
-    if (!L) BG_FATAL("main() : Unable to create the script interpreter");
-    openStandardLibraries(L);
-    registerClasses(L);
-    registerGlobalFunctions(L);
+    lua_State* L = nullptr;
+    auto openInterpreter = [&] {
+        L = newInterpreter();
+        if (!L) BG_FATAL("main() : Unable to create the script interpreter");
+        openStandardLibraries(L);
+        registerClasses(L);
+        registerGlobalFunctions(L);
+    };
+    openInterpreter();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
     gScene = SharedPointer<Scene>(new Scene(!line.windowed, where.archive.c_str()));
     if (gScene->hasMultiTexture()) gScene->prepareEnvironmentUnit();
-    gScene->clearBuffers();
     // Optional: a folder of TrackNN.ogg files standing in for a CD.
-    if (gVarManager->has("CD_VIRTUAL_TRACKS")) cd::useVirtualDrive(gVarManager->get("CD_VIRTUAL_TRACKS").getValue());
+    auto startGame = [] {
+        gScene->clearBuffers();
+        if (gVarManager->has("CD_VIRTUAL_TRACKS"))
+            cd::useVirtualDrive(gVarManager->get("CD_VIRTUAL_TRACKS").getValue());
+        gFontManager->setCurrentFontId(gFontManager->load("Fonts/Font3.txt"));
+        showLoadingScreen();
+    };
     // The player's CD volume, put back at exit. A machine without a CD or
     // Aux line has nothing to keep, and says nothing about it.
     float savedCdVolume = 0;
     const bool cdVolumeSaved = platform::hasCdLine() && platform::cdVolume(false, savedCdVolume);
-    gFontManager->setCurrentFontId(gFontManager->load("Fonts/Font3.txt"));
-    showLoadingScreen();
+    startGame();
+
+    app::Development development(line.capture.frames > 0);
+    if (line.dev) {
+        development.start();
+        capture::setEventCheck([] { return gDevelopment && gDevelopment->reloadWanted(); });
+        gDevelopment = &development;
+    }
 
     // A game that ends in an error still shuts down in order, then says so
     // by its exit status.
@@ -128,8 +160,26 @@ int main(int argc, char** argv) {
                  "runnable with brawlgear-pack");
         status = 1;
     } else {
-        status = runScript(L, "Scripts/Main").status;
+        for (;;) {
+            const RunOutcome outcome = runScript(L, "Scripts/Main");
+            status = outcome.status;
+            if (!line.dev || (outcome.ended && !development.reloadWanted())) break;
+            // In development the game starts over on a change or F5; a
+            // failure waits on the error screen for one.
+            bool reload = development.reloadWanted();
+            if (!reload && status != 0 && !platform::isQuitRequested()) reload = development.showError(outcome.report);
+            if (!reload) break;
+            lua_close(L);
+            gVarManager->end();
+            platform::cdDrives().close();
+            gScene->startOver();
+            development.clear();
+            openInterpreter();
+            startGame();
+            BG_INFO("main() : the game starts again");
+        }
     }
+    gDevelopment = nullptr;
 
     if (cdVolumeSaved) platform::cdVolume(true, savedCdVolume);
     lua_close(L);

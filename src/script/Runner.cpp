@@ -4,6 +4,7 @@
 #include "vfs/VFS.h"
 
 #include <cstdio>
+#include <new>
 #include <lua.hpp>
 
 namespace bg {
@@ -27,8 +28,15 @@ struct Chunk {
     const char* data;
     std::size_t size;
     bool keepResults;
-    RunOutcome outcome;
+    RunOutcome outcome; // its report is filled after the run, from `report`
+    char report[4096];  // written inside the run: nothing there may throw
 };
+
+// The failure's text for the caller, cut to the buffer.
+void keepReport(Chunk& chunk, const char* message, const char* traceback) {
+    std::snprintf(chunk.report, sizeof chunk.report, "%s%s%s", message ? message : "(error object is not a string)",
+                  traceback ? "\n" : "", traceback ? traceback : "");
+}
 
 // Registry keys (their addresses): where the message handler leaves the
 // traceback of a failed call, and where a chunk's results wait for the
@@ -140,6 +148,7 @@ int runChunk(lua_State* L) {
     }
 
     getRegistry(L, &gTracebackKey);
+    keepReport(*chunk, lua_tostring(L, -2), lua_isstring(L, -1) ? lua_tostring(L, -1) : nullptr);
     // Raw: the globals' own __index must not run here.
     lua_pushliteral(L, "_ALERT");
     lua_rawget(L, LUA_GLOBALSINDEX);
@@ -177,9 +186,16 @@ RunOutcome runScript(lua_State* L, const FixedString& name, bool keepResults) {
         }
         // An empty buffer is a valid empty chunk: a missing script runs nothing.
         Chunk chunk{chunkName.c_str(), file.getData() ? file.getData() : "", static_cast<std::size_t>(file.getSize()),
-                    keepResults, RunOutcome()};
+                    keepResults, RunOutcome(), {}};
         const int outer = lua_cpcall(L, runChunk, &chunk);
         outcome = chunk.outcome;
+        // Memory may be what ran out: the report is then left empty.
+        try {
+            outcome.report = chunk.report;
+            if (outer != 0 && outcome.report.empty() && lua_isstring(L, -1)) outcome.report = lua_tostring(L, -1);
+        } catch (const std::bad_alloc&) {
+            outcome.report.clear();
+        }
         if (outer != 0) {
             // The alert step itself failed (out of memory, most likely).
             printMessage(L, -1);

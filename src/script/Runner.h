@@ -3,6 +3,8 @@
 
 #include "foundation/Utils.h"
 
+#include <string>
+
 struct lua_State;
 
 namespace bg {
@@ -12,6 +14,7 @@ struct RunOutcome {
     int status = 0;     // the interpreter's status: 0, LUA_ERRRUN, LUA_ERRSYNTAX, ...
     bool ended = false; // a captured run's last frame came in it (capture/Capture.h)
     int results = 0;    // values the chunk returned, left on L's stack when asked for
+    std::string report; // a failure's message and traceback, as printed
 };
 
 // Runs the stored script `name`: reads name + ".o" through the VFS in

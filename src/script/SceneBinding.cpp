@@ -34,11 +34,12 @@ void SceneBinding::registerConstants(lua_State* L) {
     bg::registerConstants(L, constants);
 }
 
-// Events are read here: a request to quit ends the game between frames.
+// Events are read here: a request to quit (or to reload, in development)
+// ends the game between frames.
 int SceneBinding::update(lua_State* L) {
     expectArgs(L, 0);
     object().update();
-    capture::endRunOnQuitRequest(L);
+    capture::afterEvents(L);
     return 0;
 }
 

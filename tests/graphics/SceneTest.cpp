@@ -1,10 +1,15 @@
 // The scene, render state, transform and camera with a real OpenGL context.
 
+#include "audio/Sound.h"
 #include "graphics/Camera.h"
+#include "graphics/Font.h"
+#include "graphics/Light.h"
+#include "graphics/Texture.h"
 #include "graphics/Primitives.h"
 #include "graphics/Transform.h"
 #include "support/Expect.h"
 #include "support/SceneFixture.h"
+#include "tools/media/Media.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -12,6 +17,7 @@
 #include <SDL.h>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <vector>
 
 using bg::gCamera;
@@ -297,6 +303,72 @@ TEST_F(Scene, TwoHundredContextRestartsKeepTheStateAndTheStacks) {
     expectStateAgrees(scene());
     EXPECT_TRUE(glIsEnabled(GL_FOG));
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
+}
+
+// Names a context holds: textures, and OpenAL sources and buffers.
+struct Names {
+    int textures = 0, sources = 0, buffers = 0;
+    bool operator==(const Names& o) const { return textures == o.textures && sources == o.sources && buffers == o.buffers; }
+};
+Names namesInUse() {
+    Names n;
+    for (unsigned i = 1; i < 4096; ++i) {
+        n.textures += glIsTexture(i) ? 1 : 0;
+        n.sources += alIsSource(i) ? 1 : 0;
+        n.buffers += alIsBuffer(i) ? 1 : 0;
+    }
+    return n;
+}
+long residentKiB() {
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * 4;
+}
+
+// A development reload starts the game over in the same window: what one
+// game made is gone, and a hundred reloads hold what one does.
+TEST_F(Scene, StartingOverReleasesWhatTheGameMade) {
+    build({{"GL_DEPTH_TEST", "1"}});
+    scratch.write("t.png", bg::media::png(64, 64, 0, std::vector<std::uint8_t>(64 * 64, 9)));
+    scratch.write("s.ogg", bg::media::sineOgg(1, 22050, 2205));
+    auto play = [&] {
+        bg::gTextureManager->load("t.png");
+        bg::gSoundManager->addSource(bg::gSoundManager->load("s.ogg"));
+        bg::gFontManager->load("Fonts/Font3.txt");
+        bg::gLightManager->enable(bg::gLightManager->addLight());
+        scene().set(GL_BLEND, true); // never restored
+        scene().setShadeModel(GL_FLAT);
+        gTransform->pushMatrix();
+        glColorMask(GL_FALSE, GL_TRUE, GL_TRUE, GL_TRUE);
+    };
+    testing::internal::CaptureStderr();
+    play();
+    scene().startOver();
+    const Names once = namesInUse();
+    // The game's state is gone: the start-up state is back.
+    expectStateAgrees(scene());
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
+    GLint depth = 0, mask[4] = {};
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    glGetIntegerv(GL_COLOR_WRITEMASK, mask);
+    EXPECT_EQ(depth, 1);
+    EXPECT_EQ(mask[0], GL_TRUE);
+    play();
+    scene().startOver();
+    const long before = residentKiB();
+    for (int i = 0; i < 100; ++i) {
+        play();
+        scene().startOver();
+    }
+    testing::internal::GetCapturedStderr();
+    const Names after = namesInUse();
+    EXPECT_TRUE(after == once) << "textures " << after.textures << " (" << once.textures << "), sources "
+                               << after.sources << " (" << once.sources << "), buffers " << after.buffers << " ("
+                               << once.buffers << ")";
+    EXPECT_LT(residentKiB() - before, 4096) << "KiB";
 }
 
 // Sphere mapping on texture unit 1 is part of what a new context gets.

@@ -1,5 +1,6 @@
 #include "support/Expect.h"
 #include "support/Game.h"
+#include "support/Picture.h"
 
 #include <algorithm>
 #include <csignal>
@@ -225,12 +226,42 @@ TEST_F(Runner, DevelopmentRunsTheSourcesAsTheyAre) {
     source("Scripts/Lib.lua", "local Lib = {word = 'hi'}\nfunction Lib.fail()\n  error('boom')\nend\nreturn Lib\n");
     source("Engine.cfg", BASIC_CFG);
     addFonts();
-    const RunResult result = bgtest::run({BRAWLGEAR_EXE, "--dev", "-windowed", "-q", "src"}, scratch.path());
+    // With --frames the error screen draws its frames and the run ends: it
+    // never waits for a person.
+    const RunResult result =
+        bgtest::run({BRAWLGEAR_EXE, "--dev", "-windowed", "-q", "--frames", "5", "src"}, scratch.path());
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "lib says hi\nScripts/Lib.lua:3: boom\nstack traceback:\n\t[C]: in function 'error'\n"
                           "\tScripts/Lib.lua:3: in function 'fail'\n\tScripts/Main.lua:3: in main chunk\n\t[C]: ?\nERRRUN\n");
     // Packing is unchanged by it, and the packed game runs as before.
     EXPECT_FALSE(scratch.exists("src/Scripts/Main.o"));
+}
+
+// --new writes a game that runs at once: a lit, textured ball turning, a
+// line of text; and it never writes over a folder that holds something.
+TEST_F(Runner, ANewGameRunsAtOnce) {
+    RunResult result = bgtest::run({BRAWLGEAR_EXE, "--new", "mine"}, scratch.path());
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "Made a game in mine. Run it with:\n  brawlgear --dev mine\n");
+    for (const char* file : {"Engine.cfg", "Scripts/Main.lua", "Textures/Planks.png", "Fonts/Font.txt", "Fonts/Font.png",
+                             "Fonts/Font3.txt", "Fonts/Font3.png"})
+        EXPECT_TRUE(scratch.exists(std::string("mine/") + file)) << file;
+    result = bgtest::run({BRAWLGEAR_EXE, "--dev", "--frames", "30", "--capture", "30", "--capture-dir", "shots", "mine"},
+                         scratch.path());
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err.find("ERROR"), std::string::npos) << result.err;
+    const bgtest::Picture frame = bgtest::Picture::load(scratch / "shots/frame0030.png");
+    ASSERT_EQ(frame.width, 800);
+    // The ball, wood-coloured and lit, in the middle; the text, top left.
+    EXPECT_GT(frame.count(300, 200, 500, 400, [](int r, int g, int b) { return r > 120 && r > b + 50 && g > b; }), 15000);
+    EXPECT_GT(frame.count(300, 200, 500, 400, [](int r, int, int) { return r > 230; }), 50);
+    EXPECT_GT(frame.count(10, 10, 450, 45, [](int r, int g, int b) { return r > 200 && g > 200 && b > 200; }), 500);
+
+    scratch.write("taken/notes.txt", "mine");
+    result = bgtest::run({BRAWLGEAR_EXE, "--new", "taken"}, scratch.path());
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, "brawlgear: taken exists and is not empty: choose a new folder\n");
+    EXPECT_FALSE(scratch.exists("taken/Engine.cfg"));
 }
 
 // -q keeps the drivers' and loaders' information out; errors stay.

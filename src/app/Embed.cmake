@@ -1,0 +1,23 @@
+# cmake -DOUTPUT=file.cpp -DFILES="name=path;name=path" -P Embed.cmake
+# Writes the files' bytes into a C++ source, as the table StarterGame.h
+# declares: the executable carries them (the default fonts).
+set(body "// Made by Embed.cmake at build time: do not edit.\n#include \"app/StarterGame.h\"\n\nnamespace bg::app {\nnamespace {\n")
+set(table "")
+set(index 0)
+foreach(entry ${FILES})
+  string(REPLACE "=" ";" parts "${entry}")
+  list(GET parts 0 name)
+  list(GET parts 1 path)
+  file(READ "${path}" hex HEX)
+  string(LENGTH "${hex}" length)
+  math(EXPR size "${length} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "((0x[0-9a-f][0-9a-f],){24})" "\\1\n" bytes "${bytes}")
+  string(APPEND body "const unsigned char FILE${index}[] = {\n${bytes}};\n")
+  string(APPEND table "    {\"${name}\", FILE${index}, ${size}},\n")
+  math(EXPR index "${index} + 1")
+endforeach()
+string(APPEND body "} // namespace\n\nconst EmbeddedFile EMBEDDED_FILES[] = {\n${table}    {nullptr, nullptr, 0}};\n\n} // namespace bg::app\n")
+file(WRITE "${OUTPUT}.tmp" "${body}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")

@@ -1,0 +1,97 @@
+// Development mode as an author meets it: a game's sources run as they are,
+// a saved file starts the game again, a failure waits on the error screen,
+// F5 reloads and F12 takes screenshots. Keys go to the window through
+// xdotool, so these run alone.
+
+#include "support/Game.h"
+#include "support/Picture.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <thread>
+
+using bgtest::RunResult;
+
+namespace {
+
+class Development : public bgtest::GameTest {
+protected:
+    void xdotool(const std::string& arguments) {
+        ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
+    }
+    // A game that clears the window to one colour and says which, once its
+    // first updates have put the pointer (and so the keyboard) in the window.
+    static std::string colourGame(const std::string& name, const char* rgb) {
+        return "local s = getScene()\ns:setBackgroundColor(" + std::string(rgb) +
+               ", 1)\nfor i = 1, 3 do s:update() s:clearBuffers() s:display() end\ntrace('" + name +
+               "')\nwhile true do s:update() s:clearBuffers() s:display() end\n";
+    }
+    // F12, then the picture it wrote.
+    bgtest::Picture screenshot(int n) {
+        char name[40];
+        std::snprintf(name, sizeof name, "src/screenshots/shot%04d.png", n);
+        xdotool("key F12");
+        for (int i = 0; i < 250 && !scratch.exists(name); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100)); // written whole
+        return bgtest::Picture::load(scratch / name);
+    }
+    static int count(const std::string& text, const std::string& what) {
+        int n = 0;
+        for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+        return n;
+    }
+    // Waits until `what` has been written `times` times.
+    bool waitFor(const bgtest::Spawned& game, const std::string& what, int times = 1) {
+        for (int i = 0; i < 1000; ++i) {
+            if (count(bgtest::readFile(game.errPath), what) >= times) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return false;
+    }
+};
+
+TEST_F(Development, SavingStartsTheGameAgainAndFailuresWaitOnTheScreen) {
+    mainScript(colourGame("red", "1, 0, 0"));
+    source("Engine.cfg", bgtest::BASIC_CFG);
+    addFonts();
+    bgtest::Spawned game = bgtest::spawn({BRAWLGEAR_EXE, "--dev", "-windowed", "src"}, scratch.path());
+    ASSERT_TRUE(bgtest::waitForError(game, "red\n", 20));
+    const auto red = [](int r, int g, int b) { return r > 200 && g < 50 && b < 50; };
+    EXPECT_GT(screenshot(1).count(0, 0, 800, 600, red), 400000);
+
+    // An edited script: the game starts over with it.
+    source("Scripts/Main.lua", colourGame("green", "0, 1, 0"));
+    ASSERT_TRUE(bgtest::waitForError(game, "green\n", 20));
+    EXPECT_GT(screenshot(2).count(0, 0, 800, 600, [](int r, int g, int b) { return r < 50 && g > 200 && b < 50; }),
+              400000);
+
+    // A broken one: its message and line on standard error and on the
+    // screen, which waits.
+    source("Scripts/Main.lua", "trace('broken')\nlocal x = = 1\n");
+    ASSERT_TRUE(bgtest::waitForError(game, "ERRSYNTAX\n", 20));
+    const bgtest::Picture error = screenshot(3);
+    const auto dark = [](int r, int g, int b) { return r > 30 && r < 70 && g < 25 && b < 25; };
+    EXPECT_GT(error.count(0, 0, 800, 600, dark), 300000);
+    // The message's line at the top (the test font draws solid glyphs),
+    // the keys' line at the bottom.
+    const auto text = [](int r, int g, int b) { return r > 200 && g > 180 && b > 150; };
+    EXPECT_GT(error.count(0, 0, 800, 30, text), 500);
+    EXPECT_GT(error.count(0, 560, 800, 600, text), 300);
+
+    // Mended: it runs again; F5 starts it over by hand.
+    source("Scripts/Main.lua", colourGame("blue", "0, 0, 1"));
+    ASSERT_TRUE(bgtest::waitForError(game, "blue\n", 20));
+    xdotool("key F5");
+    EXPECT_TRUE(waitFor(game, "blue\n", 2));
+    ::kill(game.pid, SIGTERM);
+    const RunResult result = bgtest::finish(game);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("\nScripts/Main.lua:2: "), std::string::npos) << result.err;
+    EXPECT_NE(scratch.read("src/Engine.cfg").find("SDL_FULLSCREEN = 0\n"), std::string::npos);
+    EXPECT_FALSE(scratch.exists("src/Scripts/Main.o")); // nothing packed
+}
+
+} // namespace
