@@ -91,7 +91,7 @@ object or its numbers. Methods named `end` are Lua keywords: call them as
 
     functions = {
         {"loadModule(name: string)",
-         "Runs the stored script `name` (packed from `name.lua`) in the same interpreter; its errors print and return."},
+         "Runs the stored script `name` (packed from `name.lua`; in `--dev`, the `.lua` itself) in the same interpreter and returns what its chunk returns (`local Hud = loadModule(\"Scripts/Hud\")`); its errors print with their traceback, and it returns nothing."},
         {"clamp(x: number, low: number, high: number) -> number", "`max(low, min(x, high))`."},
         {"acos(x: number) -> number", "Arc cosine in radians, `x` clamped to [-1, 1] first."},
         {"trace(text: string)", "Prints the text and a line feed on standard error (cut at 255 characters)."},
@@ -432,7 +432,9 @@ scene:glBegin2D()
 scene:set(GL_TEXTURE_2D, true) -- text is textured
 scene:set(GL_BLEND, true)
 scene:setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA)
-getFontManager():print(10, 590, "hello", 1, 1, 1, 1)
+local fonts = getFontManager()
+fonts:setCurrentFontId(fonts:load("Fonts/Font.txt")) -- the loading frame left Font3 current
+fonts:print(10, 590, "hello", 1, 1, 1, 1)
 scene:restoreBlendFunc()
 scene:restore(GL_BLEND)
 scene:restore(GL_TEXTURE_2D)

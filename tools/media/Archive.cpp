@@ -4,23 +4,13 @@
 
 #include "tools/media/Media.h"
 
+#include "tools/media/Bytes.h"
+
 #include <zlib.h>
 
 namespace bg::media {
 
 namespace {
-void le16(std::string& out, unsigned v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>((v >> 8) & 0xFF);
-}
-void le32(std::string& out, std::uint32_t v) {
-    le16(out, v & 0xFFFF);
-    le16(out, v >> 16);
-}
-void le64(std::string& out, std::uint64_t v) {
-    le32(out, static_cast<std::uint32_t>(v));
-    le32(out, static_cast<std::uint32_t>(v >> 32));
-}
 
 // Raw deflate, as zip entries hold it.
 std::string deflated(const std::string& data) {

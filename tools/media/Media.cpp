@@ -1,5 +1,7 @@
 #include "tools/media/Media.h"
 
+#include "tools/media/Bytes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -30,14 +32,6 @@ void chunk(std::string& out, const char* type, const std::string& data) {
     put32(out, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size()))));
 }
 
-void le16(std::string& out, unsigned v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>((v >> 8) & 0xFF);
-}
-void le32(std::string& out, std::uint32_t v) {
-    le16(out, v & 0xFFFF);
-    le16(out, v >> 16);
-}
 
 } // namespace
 

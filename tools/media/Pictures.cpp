@@ -2,16 +2,11 @@
 
 #include "tools/media/Media.h"
 
+#include "tools/media/Bytes.h"
+
 #include <algorithm>
 
 namespace bg::media {
-
-namespace {
-void le16(std::string& out, unsigned v) {
-    out += static_cast<char>(v & 0xFF);
-    out += static_cast<char>((v >> 8) & 0xFF);
-}
-} // namespace
 
 std::string tga(int width, int height, const std::vector<std::uint8_t>& rgba, bool rle, bool topFirst) {
     std::string out(18, '\0');
