@@ -13,6 +13,7 @@
 
 #include <GL/gl.h>
 #include <SDL.h>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +30,7 @@ namespace {
 // What each inotify watch looks at, to name changed files.
 std::map<int, std::string> gWatched;
 
-constexpr unsigned CHANGES = IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_DELETE | IN_CREATE;
+constexpr unsigned CHANGES = IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_DELETE | IN_CREATE | IN_ATTRIB;
 
 // The next free screenshots/shotNNNN.png.
 std::string nextScreenshot() {
@@ -69,18 +70,18 @@ std::vector<std::string> wrap(const std::string& text, std::size_t width) {
 int screenFont() {
     int font = gFontManager->load("Fonts/Font.txt");
     if (font >= 0) return font;
-    const std::string folder = "/tmp/brawlgear-fonts-" + std::to_string(getpid());
-    if (!writeDefaultFonts(folder)) return -1;
-    const FixedString directory = gVFS->getDirectory();
-    const bool archive = gVFS->isArchive();
-    gVFS->setDirectory(folder.c_str());
-    if (archive) gVFS->close();
-    font = gFontManager->load("Fonts/Font.txt");
+    char folder[] = "/tmp/brawlgear-fonts-XXXXXX";
+    if (!::mkdtemp(folder)) return -1;
     std::error_code ignored;
+    if (writeDefaultFonts(folder) && !gVFS->isArchive()) {
+        // Read from our folder once; the game's own prefix comes back as
+        // it was.
+        const FixedString directory = gVFS->getDirectory();
+        gVFS->setDirectory(folder);
+        font = gFontManager->load("Fonts/Font.txt");
+        gVFS->restoreDirectory(directory);
+    }
     std::filesystem::remove_all(folder, ignored);
-    // The game's own place again (its archive, if it had one, is gone with
-    // the game: a reload opens it anew).
-    gVFS->setDirectory(directory.c_str());
     return font;
 }
 
@@ -93,7 +94,10 @@ Development::~Development() {
     gWatched.clear();
 }
 
-void Development::start() {
+void Development::start(const std::vector<std::string>& outputs) {
+    std::error_code ignored;
+    for (const std::string& output : outputs)
+        if (!output.empty()) mOutputs.push_back(std::filesystem::absolute(output, ignored).lexically_normal().string());
     mInotify = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (mInotify < 0) {
         BG_WARNING("Development::start() : cannot watch the game folder; F5 reloads");
@@ -105,24 +109,37 @@ void Development::start() {
 void Development::watch(const std::string& folder) {
     if (mInotify < 0 || isOwnFile(folder)) return;
     const int wd = inotify_add_watch(mInotify, folder.c_str(), CHANGES | IN_ONLYDIR);
-    if (wd < 0) return;
+    if (wd < 0) {
+        if (errno == ENOSPC)
+            BG_WARNING(FixedString("Development::watch( ") + folder.c_str() +
+                       " ) : no inotify watches left (fs.inotify.max_user_watches); F5 reloads");
+        return;
+    }
     gWatched[wd] = folder;
     std::error_code code;
     for (std::filesystem::directory_iterator it(folder, code), end; !code && it != end; it.increment(code))
         if (it->is_directory(code) && !it->is_symlink(code)) watch(it->path().string());
 }
 
-bool Development::isOwnFile(const std::string& path) {
+bool Development::isOwnFile(const std::string& path) const {
     std::string name = path;
     while (name.size() > 2 && name.compare(0, 2, "./") == 0) name.erase(0, 2);
     const std::string base = name.substr(name.rfind('/') == std::string::npos ? 0 : name.rfind('/') + 1);
     if (base.empty() || base == ".") return false;
-    if (base[0] == '.' || base.back() == '~' || base == "4913") return true; // hidden, backups, vim's probe
+    // Hidden files, backups, autosaves, vim's probe.
+    if (base[0] == '.' || base[0] == '#' || base.back() == '~' || base == "4913") return true;
     const std::string extension = base.size() > 4 ? base.substr(base.size() - 4) : "";
     if (extension == ".swp" || extension == ".swx" || extension == ".tmp") return true;
     if (name == "Engine.cfg" || name.compare(0, 12, "screenshots/") == 0 || name == "screenshots") return true;
     // Frames a --capture run writes into the game folder.
-    return name.size() == 13 && name.compare(0, 5, "frame") == 0 && name.compare(9, 4, ".png") == 0;
+    if (name.compare(0, 5, "frame") == 0 && name.size() > 9 && name.compare(name.size() - 4, 4, ".png") == 0 &&
+        name.find_first_not_of("0123456789", 5) == name.size() - 4)
+        return true;
+    std::error_code ignored;
+    const std::string absolute = std::filesystem::absolute(name, ignored).lexically_normal().string();
+    for (const std::string& output : mOutputs)
+        if (absolute == output || absolute.compare(0, output.size() + 1, output + "/") == 0) return true;
+    return false;
 }
 
 bool Development::filesChanged() {
@@ -135,13 +152,19 @@ bool Development::filesChanged() {
         for (ssize_t at = 0; at < got;) {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            if (event->mask & IN_Q_OVERFLOW) { // too much at once to tell: something changed
+                changed = true;
+                continue;
+            }
             const auto folder = gWatched.find(event->wd);
             if (folder == gWatched.end() || event->len == 0) continue;
             const std::string path = folder->second + "/" + event->name;
             if (isOwnFile(path)) continue;
             if ((event->mask & IN_ISDIR) && (event->mask & (IN_CREATE | IN_MOVED_TO))) watch(path);
-            if (event->mask & IN_ISDIR) continue; // its files count when they are written
-            if (event->mask & IN_CREATE) continue; // made empty: its writing follows
+            // A new folder's files count when they are written; one moved in
+            // or out, or away, is a change at once.
+            if ((event->mask & IN_ISDIR) && (event->mask & IN_CREATE)) continue;
+            if (!(event->mask & IN_ISDIR) && (event->mask & IN_CREATE)) continue; // its writing follows
             changed = true;
         }
     }
@@ -159,7 +182,6 @@ bool Development::reloadWanted() {
 void Development::clear() {
     filesChanged();
     mReload = false;
-    platform::clearQuitRequest();
 }
 
 bool Development::showError(const std::string& report) {

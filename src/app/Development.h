@@ -12,6 +12,7 @@
 // (hidden, backup and swap files).
 
 #include <string>
+#include <vector>
 
 namespace bg::app {
 
@@ -24,8 +25,10 @@ public:
     Development(const Development&) = delete;
     Development& operator=(const Development&) = delete;
 
-    // Watches the working folder and everything below it.
-    void start();
+    // Watches the working folder and everything below it. `outputs` are
+    // paths the run writes itself (a capture folder, a WAV file): no
+    // changes.
+    void start(const std::vector<std::string>& outputs = {});
     // Where events are read, once a frame: true when the game should start
     // again (F5, or a file changed). Takes F12's screenshots too.
     bool reloadWanted();
@@ -38,13 +41,14 @@ public:
     // Whether a watched file changed since the last look (drains the
     // events). Public for the tests of the filter.
     bool filesChanged();
-    static bool isOwnFile(const std::string& path);
+    bool isOwnFile(const std::string& path) const;
 
 private:
     void watch(const std::string& folder);
     static bool keyPressed(int key);
 
     bool mHeadless;
+    std::vector<std::string> mOutputs; // absolute
     int mInotify = -1;
     bool mReload = false;
 };

@@ -16,7 +16,7 @@ bool isFile(const std::string& path) {
 
 bool locateGame(const std::string& game, GameLocation& where, std::string& error) {
     where = GameLocation();
-    if (game.empty()) return true;
+    if (game.empty()) return true; // the working folder, whatever it holds, as always
     struct stat info;
     if (::stat(game.c_str(), &info) != 0) return error = game + " does not exist", false;
     if (S_ISDIR(info.st_mode)) {

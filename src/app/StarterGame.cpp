@@ -154,11 +154,11 @@ bool writeDefaultFonts(const std::string& folder) {
     return ok;
 }
 
-bool writeStarterGame(const std::string& folder, std::string& error) {
+bool writeStarterGame(const std::string& folder, std::string& error, bool& taken) {
     namespace fs = std::filesystem;
     std::error_code code;
-    if (fs::exists(folder, code) && !(fs::is_directory(folder, code) && fs::is_empty(folder, code)))
-        return error = folder + " exists and is not empty: choose a new folder", false;
+    taken = fs::exists(folder, code) && !(fs::is_directory(folder, code) && fs::is_empty(folder, code));
+    if (taken) return error = folder + " exists and is not empty: choose a new folder", false;
     const fs::path root = folder;
     const std::string planks = planksTexture();
     errno = 0;

@@ -19,8 +19,9 @@ struct EmbeddedFile {
 extern const EmbeddedFile EMBEDDED_FILES[];
 
 // Writes the starter game into `folder`, which must not exist or be empty.
-// False with a message otherwise.
-bool writeStarterGame(const std::string& folder, std::string& error);
+// False with a message otherwise; `taken` tells the folder was in use (as
+// against a failed write).
+bool writeStarterGame(const std::string& folder, std::string& error, bool& taken);
 
 // Writes the built-in default fonts (Fonts/Font.txt, Fonts/Font3.txt and
 // their pictures) below `folder`; false when they cannot be written.

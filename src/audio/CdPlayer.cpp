@@ -102,6 +102,12 @@ void useVirtualDrive(const char* folder) {
     platform::setCdDrives(std::move(drive));
 }
 
+void forgetDrive() {
+    platform::cdDrives().close();
+    gVirtual = nullptr;
+    platform::setCdDrives(nullptr);
+}
+
 namespace {
 VirtualCd* virtualDrive() { return gVirtual && &platform::cdDrives() == gVirtual ? gVirtual : nullptr; }
 } // namespace

@@ -22,6 +22,8 @@ void pump();
 // back to the closing context and picks up where it was in the new one.
 void endAL();
 void restartAL();
+// Closes the drive and forgets a virtual one (SDL's is used again).
+void forgetDrive();
 // With the folder of Track01.ogg, ...: a virtual drive instead of SDL's.
 void useVirtualDrive(const char* folder);
 

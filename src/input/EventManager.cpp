@@ -13,6 +13,7 @@ namespace bg {
 SharedPointer<EventManager> gEventManager;
 
 EventManager::EventManager() {
+    mWentDown.reserve(64);
     mWidth = gVarManager->get("SDL_SCREEN_WIDTH").toInt();
     mHeight = gVarManager->get("SDL_SCREEN_HEIGHT").toInt();
     mCentreY = mHeight / 2 - 1;
@@ -58,7 +59,9 @@ void EventManager::update() {
     mWentDown.clear();
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_KEYDOWN) mWentDown.push_back(event.key.keysym.sym);
+        // Room for them is made once: this runs inside scripts' calls.
+        if (event.type == SDL_KEYDOWN && mWentDown.size() < mWentDown.capacity())
+            mWentDown.push_back(event.key.keysym.sym);
         if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP)
             button(event.button.button, event.type == SDL_MOUSEBUTTONDOWN);
         else if (event.type == SDL_QUIT) // the window's close button

@@ -159,7 +159,14 @@ void endRun(lua_State* L) {
 }
 
 void afterEvents(lua_State* L) {
-    if (platform::isQuitRequested() || (gEventCheck && gEventCheck())) endRun(L);
+    // Nothing may be thrown through the interpreter's frames: a check that
+    // fails (memory) is a check that found nothing.
+    bool end = platform::isQuitRequested();
+    try {
+        end = end || (gEventCheck && gEventCheck());
+    } catch (...) {
+    }
+    if (end) endRun(L);
 }
 
 bool isEndOfRun(lua_State* L, int index) { return lua_touserdata(L, index) == &gEndOfRun; }

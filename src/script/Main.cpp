@@ -94,16 +94,18 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!line.newGame.empty()) {
-        if (!app::writeStarterGame(line.newGame, error)) {
+        bool taken = false;
+        if (!app::writeStarterGame(line.newGame, error, taken)) {
             std::fprintf(stderr, "brawlgear: %s\n", error.c_str());
-            return 2;
+            return taken ? 2 : 1;
         }
         std::printf("Made a game in %s. Run it with:\n  brawlgear --dev %s\n", line.newGame.c_str(),
                     line.newGame.c_str());
         return 0;
     }
     app::GameLocation where;
-    if (!app::locateGame(line.game, where, error)) {
+    // Development watches the game's folder: it must be one.
+    if (!app::locateGame(line.game.empty() && line.dev ? "." : line.game, where, error)) {
         std::fprintf(stderr, "brawlgear: %s\n", error.c_str());
         return 2;
     }
@@ -147,7 +149,7 @@ int main(int argc, char** argv) {
 
     app::Development development(line.capture.frames > 0);
     if (line.dev) {
-        development.start();
+        development.start({line.capture.directory == "." ? std::string() : line.capture.directory, line.capture.wav});
         capture::setEventCheck([] { return gDevelopment && gDevelopment->reloadWanted(); });
         gDevelopment = &development;
     }
@@ -161,17 +163,29 @@ int main(int argc, char** argv) {
         status = 1;
     } else {
         for (;;) {
-            const RunOutcome outcome = runScript(L, "Scripts/Main");
+            RunOutcome outcome;
+            if (line.dev && !gVFS->isArchive() && !isFile("Scripts/Main.lua") && !isFile("Scripts/Main.o")) {
+                // Caught between a rename and a save: wait for the script.
+                outcome.status = LUA_ERRFILE;
+                outcome.report = "Scripts/Main.lua is missing";
+                BG_ERROR("main() : Scripts/Main.lua is missing");
+            } else {
+                outcome = runScript(L, "Scripts/Main");
+            }
             status = outcome.status;
-            if (!line.dev || (outcome.ended && !development.reloadWanted())) break;
+            // A request to quit wins over a reload; it ends the game as if
+            // its main script had returned.
+            if (!line.dev || platform::isQuitRequested() || (outcome.ended && !development.reloadWanted())) break;
             // In development the game starts over on a change or F5; a
             // failure waits on the error screen for one.
             bool reload = development.reloadWanted();
-            if (!reload && status != 0 && !platform::isQuitRequested()) reload = development.showError(outcome.report);
-            if (!reload) break;
+            if (!reload && status != 0) reload = development.showError(outcome.report);
+            // A --frames run counts each start, so a game that keeps
+            // changing its own folder still ends.
+            if (!reload || platform::isQuitRequested() || capture::countFrame()) break;
             lua_close(L);
             gVarManager->end();
-            platform::cdDrives().close();
+            cd::forgetDrive(); // Engine.cfg may name another folder of tracks, or none
             gScene->startOver();
             development.clear();
             openInterpreter();

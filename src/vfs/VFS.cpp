@@ -547,7 +547,11 @@ bool gifSize(const unsigned char* data, std::size_t size, long& width, long& hei
             const long w = littleEndian16(data + at + 5), h = littleEndian16(data + at + 7);
             if (w < 1 || h < 1 || w > MAX_IMAGE_SIDE || h > MAX_IMAGE_SIDE) return false;
             if (!found) width = w, height = h, found = true;
-            at += 10 + colourTable(data[at + 9]) + 1; // descriptor, local table, LZW code size
+            at += 10 + colourTable(data[at + 9]); // descriptor, local table
+            // Indices have at most 8 bits; a larger starting code size sent
+            // the decoder into an endless loop (found by the fuzzer).
+            if (at >= size || data[at] < 1 || data[at] > 8) return false;
+            ++at;
             skipSubBlocks();
         } else {
             break; // anything else ends what the decoder reads

@@ -61,6 +61,9 @@ public:
     // Stores dir followed by "/" (a null or empty dir gives "/").
     void setDirectory(const char* dir);
     const char* getDirectory() const { return mDirectory.c_str(); }
+    // Puts back a prefix getDirectory() gave, exactly (setDirectory would
+    // add another "/").
+    void restoreDirectory(const FixedString& directory) { mDirectory = directory; }
 
     // Reads a size table: lines of a sound name and its decoded size in
     // bytes. Lines without both are skipped; the table takes as many as the

@@ -207,6 +207,14 @@ TEST_F(Decode, BadPicturesAreRefusedWithTheMessage) {
     std::string bigBlock = bg::media::gif(2, 2, {0, 1, 1, 0}, {0, 0, 0, 255, 255, 255});
     const std::size_t block = bigBlock.find('\x2c');
     bigBlock[block + 5] = bigBlock[block + 7] = '\x60', bigBlock[block + 6] = bigBlock[block + 8] = '\xea';
+    // An LZW code size no 8-bit picture has (117): the decoder looped
+    // forever (found by the fuzzer).
+    const std::string codeSize(
+        "\x47\x49\x46\x38\x39\x61\x03\x00\x02\x00\x81\x00\x00\xff\x00\x00\x00\xff\x00\x00\x00\xff\x00\x00"
+        "\x00\x21\xf9\x04\x01\x00\x00\x01\x00\x2c\x00\x00\x00\x00\x03\x00\x02\x00\x00\x75\x08\x01\xff\x00"
+        "\x00\x00\xff\x00\x00\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x00\x00\x21\xf9"
+        "\x04\x52",
+        74);
     // 75 bytes of TGA claiming 8224 x 8224 x 32 (took 25 s and 336 MB),
     // plain and packed, under an extension in capitals.
     std::string claiming = bg::media::tga(1, 1, {1, 2, 3, 4}, false, false) + std::string(53, '\x7f');
@@ -217,7 +225,7 @@ TEST_F(Decode, BadPicturesAreRefusedWithTheMessage) {
     // chunk over and over, forever (found by the fuzzer).
     const std::string endless = bg::media::png(2, 1, 0, {255, 10}, {}, {0, 255}).substr(0, 46);
     const std::pair<std::string, std::string> cases[] = {{"odd.bmp", oddBmp}, {"endless.png", endless},
-        {"empty.gif", empty}, {"second.gif", twoBlocks}, {"block.gif", bigBlock}, {"claims.TGA", claiming}, {"packed.tga", packed},
+        {"empty.gif", empty}, {"second.gif", twoBlocks}, {"block.gif", bigBlock}, {"code.gif", codeSize}, {"claims.TGA", claiming}, {"packed.tga", packed},
         {"cut.png", good.substr(0, good.size() / 2)}, {"huge.png", huge}, {"random.png", random},
         {"random.tga", random},                     {"random.bmp", "BM" + random}, {"random.jpg", "\xff\xd8" + random}};
     for (const auto& [name, bytes] : cases) {

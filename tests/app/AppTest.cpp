@@ -1,0 +1,53 @@
+// The executable's own pieces: its command line, and which files of a game
+// folder count as an author's changes in development.
+
+#include "app/CommandLine.h"
+#include "app/Development.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool parse(std::vector<std::string> args, bg::app::CommandLine& line, std::string& error) {
+    args.insert(args.begin(), "brawlgear");
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    testing::internal::CaptureStderr();
+    const bool ok = bg::app::parseCommandLine(static_cast<int>(argv.size()), argv.data(), line, error);
+    testing::internal::GetCapturedStderr();
+    return ok;
+}
+
+TEST(CommandLine, OptionsAnywhereOneGameAndTheCaptureValuesLeftToTheirOwner) {
+    bg::app::CommandLine line;
+    std::string error;
+    ASSERT_TRUE(parse({"--dev", "mygame", "--frames", "30", "-q", "-windowed", "--shiny"}, line, error)) << error;
+    EXPECT_TRUE(line.dev && line.quiet && line.windowed);
+    EXPECT_EQ(line.game, "mygame"); // "30" is --frames' value, not a game
+    EXPECT_EQ(line.capture.frames, 30);
+
+    bg::app::CommandLine two;
+    EXPECT_FALSE(parse({"a", "b"}, two, error));
+    EXPECT_EQ(error, "one game at a time: a or b?");
+    bg::app::CommandLine bare;
+    EXPECT_FALSE(parse({"--new"}, bare, error));
+    EXPECT_EQ(error, "--new wants the folder to make");
+    bg::app::CommandLine frames;
+    EXPECT_FALSE(parse({"--frames", "0"}, frames, error));
+}
+
+TEST(Development, TheEnginesOwnWritesAreNotChanges) {
+    bg::app::Development development(true);
+    development.start({"shots", "sound/run.wav"}); // as given on the command line
+    for (const char* own : {"./Engine.cfg", "Engine.cfg", "./screenshots/shot0001.png", "./.Main.lua.swp",
+                            "./Scripts/.#Main.lua", "./Scripts/#Main.lua#", "./Scripts/Main.lua~", "./Scripts/4913",
+                            "./frame0001.png", "./frame12345.png", "./shots/frame0060.png", "./sound/run.wav"})
+        EXPECT_TRUE(development.isOwnFile(own)) << own;
+    for (const char* change : {"./Scripts/Main.lua", "./Textures/Wall.png", "./Sounds/Hum.ogg", "./Fonts/Font.txt",
+                               "./frameworks.png", "./shotsx/a.png", "./Levels/Engine.cfg"})
+        EXPECT_FALSE(development.isOwnFile(change)) << change;
+}
+
+} // namespace
