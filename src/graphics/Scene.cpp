@@ -116,7 +116,8 @@ const char* text(const char* s) { return s ? s : ""; }
 
 } // namespace
 
-Scene::Scene(bool fullScreen, const char* archive) : mArchive(archive ? archive : "") {
+Scene::Scene(bool fullScreen, const char* archive, bool sourceFolder)
+    : mArchive(archive ? archive : ""), mSourceFolder(sourceFolder) {
     gQuadric = SharedPointer<Quadric>(new Quadric);
     openFiles(fullScreen);
     initSDLContext();
@@ -155,7 +156,7 @@ void Scene::openFiles(bool fullScreen) {
     // kept as it is for the next run.
     if (!mArchive.empty())
         gVFS->open(mArchive.c_str());
-    else if (var("VFS_LOAD_FROM_ARCHIVE").isOn())
+    else if (!mSourceFolder && var("VFS_LOAD_FROM_ARCHIVE").isOn())
         gVFS->open(var("VFS_ARCHIVE").getValue());
 }
 

@@ -29,8 +29,9 @@ namespace bg {
 
 class Scene {
 public:
-    // With an archive, the game is read from it whatever Engine.cfg says.
-    explicit Scene(bool fullScreen, const char* archive = nullptr);
+    // With an archive, the game is read from it whatever Engine.cfg says;
+    // with `sourceFolder` (development), from the folder, likewise.
+    explicit Scene(bool fullScreen, const char* archive = nullptr, bool sourceFolder = false);
     ~Scene();
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
@@ -101,6 +102,7 @@ private:
     void failVideoMode(int width, int height);
 
     std::string mArchive; // named on the command line
+    bool mSourceFolder = false;
     int mOrthoWidth = 0;
     int mOrthoHeight = 0;
     double mNear = 0;

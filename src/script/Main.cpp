@@ -131,7 +131,9 @@ int main(int argc, char** argv) {
     openInterpreter();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
-    gScene = SharedPointer<Scene>(new Scene(!line.windowed, where.archive.c_str()));
+    // In development a folder is the game's sources, whatever Engine.cfg
+    // says about the archive it ships in.
+    gScene = SharedPointer<Scene>(new Scene(!line.windowed, where.archive.c_str(), line.dev && where.archive.empty()));
     if (gScene->hasMultiTexture()) gScene->prepareEnvironmentUnit();
     // Optional: a folder of TrackNN.ogg files standing in for a CD.
     auto startGame = [] {
