@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <AL/al.h>
 #include <SDL.h>
@@ -527,6 +528,58 @@ bool jpegSize(const unsigned char* data, std::size_t size, long& width, long& he
 // Walks every block of a GIF. The decoder makes the first image block's
 // size; each image block must have a size it can hold (one of 0 x 0 crashes
 // it). False when a block is unfit or the file ends before any image.
+// Whether the LZW codes of an image block (its sub-blocks from `at`) are
+// ones a GIF encoder writes, and enough for its `pixels`. The decoder
+// follows the table's links while a code is not a literal: an impossible
+// code (beyond the next entry, or a first code that is no literal) can
+// link the table into a loop it never leaves, and a stream that runs out
+// before the picture is whole kept it reading for ever (both found by the
+// fuzzer).
+bool gifCodesSound(const unsigned char* data, std::size_t size, std::size_t at, unsigned minimum, long pixels) {
+    const unsigned clear = 1u << minimum, end = clear + 1;
+    unsigned next = clear + 2, bits = minimum + 1, previous = 0;
+    bool first = true;
+    std::vector<long> length(4096, 1); // of each entry's string
+    long decoded = 0;
+    std::uint32_t held = 0;
+    unsigned heldBits = 0;
+    std::size_t left = 0; // bytes left in the current sub-block
+    for (;;) {
+        while (heldBits < bits) {
+            if (left == 0) {
+                if (at >= size || data[at] == 0) return decoded >= pixels;
+                left = data[at++];
+            }
+            if (at >= size) return decoded >= pixels;
+            held |= std::uint32_t(data[at++]) << heldBits;
+            heldBits += 8;
+            --left;
+        }
+        const unsigned code = held & ((1u << bits) - 1);
+        held >>= bits;
+        heldBits -= bits;
+        if (code == clear) {
+            next = clear + 2, bits = minimum + 1, first = true;
+            continue;
+        }
+        if (code == end) return decoded >= pixels;
+        if (first) {
+            if (code > clear) return false;
+            first = false;
+        } else {
+            if (code > next) return false;
+            if (next < 4096) {
+                length[next] = length[previous] + 1;
+                ++next;
+                if (next == (1u << bits) && bits < 12) ++bits;
+            }
+        }
+        decoded += code < clear ? 1 : length[code];
+        if (decoded >= pixels) return true; // the rest is not read
+        previous = code;
+    }
+}
+
 bool gifSize(const unsigned char* data, std::size_t size, long& width, long& height) {
     std::size_t at = 13;
     auto colourTable = [](unsigned flags) { return flags & 0x80 ? std::size_t(3) << ((flags & 7) + 1) : 0; };
@@ -546,11 +599,13 @@ bool gifSize(const unsigned char* data, std::size_t size, long& width, long& hei
             if (at + 10 > size) break;
             const long w = littleEndian16(data + at + 5), h = littleEndian16(data + at + 7);
             if (w < 1 || h < 1 || w > MAX_IMAGE_SIDE || h > MAX_IMAGE_SIDE) return false;
-            if (!found) width = w, height = h, found = true;
             at += 10 + colourTable(data[at + 9]); // descriptor, local table
             // Indices have at most 8 bits; a larger starting code size sent
             // the decoder into an endless loop (found by the fuzzer).
             if (at >= size || data[at] < 1 || data[at] > 8) return false;
+            // The decoder reads the first image only.
+            if (!found && !gifCodesSound(data, size, at + 1, data[at], w * h)) return false;
+            if (!found) width = w, height = h, found = true;
             ++at;
             skipSubBlocks();
         } else {
@@ -625,12 +680,121 @@ ImageHeader readImageHeader(const unsigned char* data, std::size_t size, const s
     return header;
 }
 
+// The first image of a GIF, decoded here into an 8-bit surface with its
+// palette and transparent index: the decoding library's own LZW decoder
+// runs for ever on some damaged streams (found by the fuzzer). Called once
+// readImageHeader has walked the blocks, so sizes and code sizes are sound.
+SDL_Surface* decodeGif(const unsigned char* data, std::size_t size) {
+    auto tableBytes = [](unsigned flags) { return flags & 0x80 ? std::size_t(3) << ((flags & 7) + 1) : 0; };
+    const unsigned char* palette = data + 13;
+    std::size_t colours = tableBytes(data[10]) / 3;
+    std::size_t at = 13 + colours * 3;
+    int transparent = -1;
+    while (at + 1 < size && data[at] == 0x21) { // extensions before the image
+        if (data[at + 1] == 0xF9 && at + 6 < size && data[at + 2] >= 4)
+            transparent = (data[at + 3] & 1) ? data[at + 6] : -1;
+        at += 2;
+        while (at < size && data[at] != 0) at += 1 + data[at];
+        ++at;
+    }
+    if (at + 11 > size || data[at] != 0x2C) return nullptr;
+    const int width = static_cast<int>(littleEndian16(data + at + 5)), height = static_cast<int>(littleEndian16(data + at + 7));
+    const unsigned flags = data[at + 9];
+    at += 10;
+    if (flags & 0x80) palette = data + at, colours = tableBytes(flags) / 3, at += colours * 3;
+    if (at >= size || width < 1 || height < 1) return nullptr;
+    const unsigned minimum = data[at++];
+    if (minimum < 1 || minimum > 8) return nullptr;
+
+    // LZW: each entry is an earlier entry (its prefix) and one more index.
+    const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    std::vector<std::uint8_t> indices;
+    indices.reserve(pixels);
+    std::vector<std::uint16_t> prefix(4096);
+    std::vector<std::uint8_t> suffix(4096), firstOf(4096), string;
+    for (unsigned i = 0; i < 256; ++i) suffix[i] = firstOf[i] = static_cast<std::uint8_t>(i);
+    const unsigned clear = 1u << minimum, end = clear + 1;
+    unsigned next = clear + 2, bits = minimum + 1, previous = 0;
+    bool first = true;
+    std::uint32_t held = 0;
+    unsigned heldBits = 0;
+    std::size_t left = 0;
+    while (indices.size() < pixels) {
+        while (heldBits < bits && at < size) {
+            if (left == 0) {
+                if (data[at] == 0) break;
+                left = data[at++];
+                continue;
+            }
+            held |= std::uint32_t(data[at++]) << heldBits;
+            heldBits += 8;
+            --left;
+        }
+        if (heldBits < bits) break; // the stream ends early: the rest stays index 0
+        const unsigned code = held & ((1u << bits) - 1);
+        held >>= bits;
+        heldBits -= bits;
+        if (code == clear) {
+            next = clear + 2, bits = minimum + 1, first = true;
+            continue;
+        }
+        if (code == end) break;
+        if (first) {
+            if (code >= clear) return nullptr;
+            indices.push_back(static_cast<std::uint8_t>(code));
+            previous = code;
+            first = false;
+            continue;
+        }
+        if (code > next) return nullptr;
+        const unsigned known = code == next ? previous : code; // KwKwK: the previous string, then its first index
+        string.clear();
+        for (unsigned c = known; c >= clear; c = prefix[c]) string.push_back(suffix[c]);
+        string.push_back(static_cast<std::uint8_t>(known < clear ? known : firstOf[known]));
+        const std::uint8_t head = string.back();
+        if (code == next) string.insert(string.begin(), head);
+        for (auto c = string.rbegin(); c != string.rend() && indices.size() < pixels; ++c) indices.push_back(*c);
+        if (next < 4096) {
+            prefix[next] = static_cast<std::uint16_t>(previous);
+            suffix[next] = head;
+            firstOf[next] = previous < clear ? static_cast<std::uint8_t>(previous) : firstOf[previous];
+            ++next;
+            if (next == (1u << bits) && bits < 12) ++bits;
+        }
+        previous = code;
+    }
+    indices.resize(pixels, 0);
+
+    SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 8, 0, 0, 0, 0);
+    if (!surface) return nullptr;
+    SDL_Color colour[256] = {};
+    for (std::size_t i = 0; i < colours && i < 256; ++i)
+        colour[i].r = palette[3 * i], colour[i].g = palette[3 * i + 1], colour[i].b = palette[3 * i + 2];
+    SDL_SetColors(surface, colour, 0, 256);
+    if (transparent >= 0) SDL_SetColorKey(surface, SDL_SRCCOLORKEY, static_cast<Uint32>(transparent));
+    // Interlaced rows come in four passes: every 8th from 0, every 8th
+    // from 4, every 4th from 2, every 2nd from 1.
+    std::vector<int> rows;
+    if (flags & 0x40) {
+        const int start[] = {0, 4, 2, 1}, step[] = {8, 8, 4, 2};
+        for (int pass = 0; pass < 4; ++pass)
+            for (int y = start[pass]; y < height; y += step[pass]) rows.push_back(y);
+    } else {
+        for (int y = 0; y < height; ++y) rows.push_back(y);
+    }
+    SDL_LockSurface(surface);
+    for (int i = 0; i < height; ++i)
+        std::memcpy(static_cast<Uint8*>(surface->pixels) + rows[static_cast<std::size_t>(i)] * surface->pitch,
+                    indices.data() + static_cast<std::size_t>(i) * width, static_cast<std::size_t>(width));
+    SDL_UnlockSurface(surface);
+    return surface;
+}
+
 SDL_Surface* decode(ImageFormat format, SDL_RWops* stream) {
     switch (format) {
     case ImageFormat::Png: return IMG_LoadPNG_RW(stream);
     case ImageFormat::Bmp: return IMG_LoadBMP_RW(stream);
     case ImageFormat::Jpeg: return IMG_LoadJPG_RW(stream);
-    case ImageFormat::Gif: return IMG_LoadGIF_RW(stream);
     case ImageFormat::Tga: return IMG_LoadTGA_RW(stream);
     default: return nullptr;
     }
@@ -732,9 +896,14 @@ ImageData VFS::loadImage(const File& file, bool textureBuffer) {
         BG_ERROR(failure);
         return ImageData();
     }
-    SDL_RWops* stream = SDL_RWFromConstMem(data, file.getSize());
-    SDL_Surface* surface = stream ? decode(header.format, stream) : nullptr;
-    if (stream) SDL_RWclose(stream);
+    SDL_Surface* surface = nullptr;
+    if (header.format == ImageFormat::Gif) {
+        surface = decodeGif(data, static_cast<std::size_t>(file.getSize()));
+    } else {
+        SDL_RWops* stream = SDL_RWFromConstMem(data, file.getSize());
+        surface = stream ? decode(header.format, stream) : nullptr;
+        if (stream) SDL_RWclose(stream);
+    }
     // A damaged header can give a surface whose own numbers do not agree
     // (bits and bytes per pixel, row pitch): such a surface is not read.
     const SDL_PixelFormat* format = surface ? surface->format : nullptr;

@@ -53,10 +53,11 @@ std::string tga(int width, int height, const std::vector<std::uint8_t>& rgba, bo
 // GIF89a of one image block: `indices` top row first into `palette` (RGB
 // triples, 2 to 256 of them). `transparent` >= 0 adds a graphic control
 // extension naming that index transparent. The logical screen is the
-// image's size unless screenWidth/screenHeight say otherwise.
+// image's size unless screenWidth/screenHeight say otherwise. Interlaced,
+// the rows are stored in GIF's four passes.
 std::string gif(int width, int height, const std::vector<std::uint8_t>& indices,
                 const std::vector<std::uint8_t>& palette, int transparent = -1, int screenWidth = -1,
-                int screenHeight = -1);
+                int screenHeight = -1, bool interlaced = false);
 
 // A zip archive of entries: `data` is deflated for method 8, and written
 // as it is for any other `method` (whatever that says); `flags` is the

@@ -39,7 +39,8 @@ std::string tga(int width, int height, const std::vector<std::uint8_t>& rgba, bo
 }
 
 std::string gif(int width, int height, const std::vector<std::uint8_t>& indices,
-                const std::vector<std::uint8_t>& palette, int transparent, int screenWidth, int screenHeight) {
+                const std::vector<std::uint8_t>& palette, int transparent, int screenWidth, int screenHeight,
+                bool interlaced) {
     int colours = 2, bits = 1;
     while (colours * 3 < static_cast<int>(palette.size())) colours *= 2, ++bits;
     std::string out = "GIF89a";
@@ -57,7 +58,15 @@ std::string gif(int width, int height, const std::vector<std::uint8_t>& indices,
     le16(out, 0);
     le16(out, static_cast<unsigned>(width));
     le16(out, static_cast<unsigned>(height));
-    out += '\0';
+    out += static_cast<char>(interlaced ? 0x40 : 0);
+    std::vector<std::uint8_t> stored;
+    if (interlaced) {
+        const int start[] = {0, 4, 2, 1}, step[] = {8, 8, 4, 2};
+        for (int pass = 0; pass < 4; ++pass)
+            for (int y = start[pass]; y < height; y += step[pass])
+                stored.insert(stored.end(), indices.begin() + static_cast<long>(y) * width,
+                              indices.begin() + static_cast<long>(y + 1) * width);
+    }
     // LZW with 8-bit literals only: a clear code before the table would
     // need wider codes keeps every code 9 bits wide.
     out += static_cast<char>(8);
@@ -71,7 +80,7 @@ std::string gif(int width, int height, const std::vector<std::uint8_t>& indices,
     };
     code(256);
     int sinceClear = 0;
-    for (std::uint8_t index : indices) {
+    for (std::uint8_t index : interlaced ? stored : indices) {
         if (sinceClear == 250) code(256), sinceClear = 0;
         code(index);
         ++sinceClear;
