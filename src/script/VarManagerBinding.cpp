@@ -63,47 +63,43 @@ void warnOfBlanks(const char* name) {
 
 } // namespace
 
-int VarManagerBinding::setVarValue(lua_State* L) {
+// setVarValue and addVar: the value stored as setVarValue always has; with
+// `define`, a name Engine.cfg lacks is added first. A name is one word of
+// Engine.cfg (no blanks, no control characters), and Engine.cfg is read in
+// lines of at most 255 characters: a longer one would come back as two
+// variables.
+int VarManagerBinding::store(lua_State* L, const char* method, bool define) {
     expectArgs(L, 2);
     const char* name = argString(L, 1);
     char number[512];
     bool blank = false;
-    const char* value = valueOf(L, "setVarValue", name, number, blank);
-    Var& var = object().get(name);
-    var.set(value);
+    const char* value = valueOf(L, method, name, number, blank);
+    if (define) {
+        bool word = *name != '\0' && std::strlen(name) < MAX_STR_SIZE;
+        for (const char* c = name; *c; ++c)
+            word = word && !std::isspace(static_cast<unsigned char>(*c)) && !std::iscntrl(static_cast<unsigned char>(*c));
+        if (!word)
+            return luaL_error(L, "VarManager:addVar( %s ) : a name is one word without blanks or control characters", name);
+        if (std::strlen(name) + 3 + std::strlen(value) > MAX_STR_SIZE - 2)
+            return luaL_error(L, "VarManager:addVar( %s ) : name and value make a line longer than Engine.cfg reads", name);
+        if (!object().has(name) && !object().add(name, value))
+            return luaL_error(L, "VarManager:addVar( %s ) : Engine.cfg holds as many variables as it can (%d)", name,
+                              VarManager::CAPACITY);
+    }
+    object().get(name).set(value);
     if (blank) warnOfBlanks(name);
     return 0;
 }
+
+int VarManagerBinding::setVarValue(lua_State* L) { return store(L, "setVarValue", false); }
+
+int VarManagerBinding::addVar(lua_State* L) { return store(L, "addVar", true); }
 
 int VarManagerBinding::hasVar(lua_State* L) {
     expectArgs(L, 1);
     const char* name = argString(L, 1);
     lua_pushboolean(L, *name != '\0' && object().has(name)); // "" would find a free slot
     return 1;
-}
-
-// Defines the name when Engine.cfg lacks it, then sets it as setVarValue
-// does. A name is one word of Engine.cfg: no blanks, no control characters.
-int VarManagerBinding::addVar(lua_State* L) {
-    expectArgs(L, 2);
-    const char* name = argString(L, 1);
-    char number[512];
-    bool blank = false;
-    const char* value = valueOf(L, "addVar", name, number, blank);
-    bool word = *name != '\0' && std::strlen(name) < MAX_STR_SIZE;
-    for (const char* c = name; *c; ++c)
-        word = word && !std::isspace(static_cast<unsigned char>(*c)) && !std::iscntrl(static_cast<unsigned char>(*c));
-    if (!word) return luaL_error(L, "VarManager:addVar( %s ) : a name is one word without blanks or control characters", name);
-    // Engine.cfg is read in lines of at most 255 characters: a longer one
-    // would come back as two variables.
-    if (std::strlen(name) + 3 + std::strlen(value) > MAX_STR_SIZE - 2)
-        return luaL_error(L, "VarManager:addVar( %s ) : name and value make a line longer than Engine.cfg reads", name);
-    if (!object().has(name) && !object().add(name, value))
-        return luaL_error(L, "VarManager:addVar( %s ) : Engine.cfg holds as many variables as it can (%d)", name,
-                          VarManager::CAPACITY);
-    object().get(name).set(value);
-    if (blank) warnOfBlanks(name);
-    return 0;
 }
 
 const Method<VarManagerBinding> VarManagerBinding::methods[] = {

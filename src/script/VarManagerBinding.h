@@ -20,6 +20,9 @@ public:
     int setVarValue(lua_State* L);
     int hasVar(lua_State* L);
     int addVar(lua_State* L);
+
+private:
+    int store(lua_State* L, const char* method, bool define);
 };
 
 } // namespace bg

@@ -528,33 +528,38 @@ bool jpegSize(const unsigned char* data, std::size_t size, long& width, long& he
 // Walks every block of a GIF. The decoder makes the first image block's
 // size; each image block must have a size it can hold (one of 0 x 0 crashes
 // it). False when a block is unfit or the file ends before any image.
-// Whether the LZW codes of an image block (its sub-blocks from `at`) are
-// ones a GIF encoder writes, and enough for its `pixels`. The decoder
-// follows the table's links while a code is not a literal: an impossible
-// code (beyond the next entry, or a first code that is no literal) can
-// link the table into a loop it never leaves, and a stream that runs out
-// before the picture is whole kept it reading for ever (both found by the
-// fuzzer).
-bool gifCodesSound(const unsigned char* data, std::size_t size, std::size_t at, unsigned minimum, long pixels) {
+// Walks the LZW codes of a GIF image block (its sub-blocks from `at`) up
+// to `pixels` indices, writing them to `out` when it is given, else only
+// counting them. False for a code no encoder writes (beyond the next entry,
+// or a first code that is no literal): the decoding library followed such
+// codes into a table loop it never left (found by the fuzzer). A stream cut
+// short ends the walk; `decoded` says how far it got.
+bool walkGifCodes(const unsigned char* data, std::size_t size, std::size_t at, unsigned minimum, std::size_t pixels,
+                  std::vector<std::uint8_t>* out, std::size_t& decoded) {
     const unsigned clear = 1u << minimum, end = clear + 1;
     unsigned next = clear + 2, bits = minimum + 1, previous = 0;
     bool first = true;
-    std::vector<long> length(4096, 1); // of each entry's string
-    long decoded = 0;
+    // Each entry is an earlier entry (its prefix) and one more index.
+    std::vector<std::uint16_t> prefix(4096);
+    std::vector<std::uint8_t> suffix(4096), firstOf(4096), string;
+    std::vector<std::size_t> length(4096, 1);
+    for (unsigned i = 0; i < 256; ++i) suffix[i] = firstOf[i] = static_cast<std::uint8_t>(i);
     std::uint32_t held = 0;
     unsigned heldBits = 0;
     std::size_t left = 0; // bytes left in the current sub-block
-    for (;;) {
-        while (heldBits < bits) {
+    decoded = 0;
+    while (decoded < pixels) {
+        while (heldBits < bits && at < size) {
             if (left == 0) {
-                if (at >= size || data[at] == 0) return decoded >= pixels;
+                if (data[at] == 0) break;
                 left = data[at++];
+                continue;
             }
-            if (at >= size) return decoded >= pixels;
             held |= std::uint32_t(data[at++]) << heldBits;
             heldBits += 8;
             --left;
         }
+        if (heldBits < bits) return true; // cut short
         const unsigned code = held & ((1u << bits) - 1);
         held >>= bits;
         heldBits -= bits;
@@ -562,22 +567,47 @@ bool gifCodesSound(const unsigned char* data, std::size_t size, std::size_t at, 
             next = clear + 2, bits = minimum + 1, first = true;
             continue;
         }
-        if (code == end) return decoded >= pixels;
+        if (code == end) return true;
         if (first) {
-            if (code > clear) return false;
+            if (code >= clear) return false;
+            if (out) out->push_back(static_cast<std::uint8_t>(code));
+            ++decoded;
+            previous = code;
             first = false;
-        } else {
-            if (code > next) return false;
-            if (next < 4096) {
-                length[next] = length[previous] + 1;
-                ++next;
-                if (next == (1u << bits) && bits < 12) ++bits;
-            }
+            continue;
         }
-        decoded += code < clear ? 1 : length[code];
-        if (decoded >= pixels) return true; // the rest is not read
+        if (code > next) return false;
+        // KwKwK: the previous string, then its first index.
+        const unsigned known = code == next ? previous : code;
+        const std::uint8_t head = known < clear ? static_cast<std::uint8_t>(known) : firstOf[known];
+        const std::size_t count = length[known] + (code == next ? 1 : 0);
+        if (out) {
+            string.clear();
+            if (code == next) string.push_back(head);
+            for (unsigned c = known; c >= clear; c = prefix[c]) string.push_back(suffix[c]);
+            string.push_back(head);
+            for (auto c = string.rbegin(); c != string.rend() && out->size() < pixels; ++c) out->push_back(*c);
+        }
+        decoded += count;
+        if (next < 4096) {
+            prefix[next] = static_cast<std::uint16_t>(previous);
+            suffix[next] = head;
+            firstOf[next] = previous < clear ? static_cast<std::uint8_t>(previous) : firstOf[previous];
+            length[next] = length[previous] + 1;
+            ++next;
+            if (next == (1u << bits) && bits < 12) ++bits;
+        }
         previous = code;
     }
+    return true;
+}
+
+// The first image's codes must be sound and enough for its pixels: a stream
+// that ran out before the picture was whole kept the library reading for
+// ever.
+bool gifCodesSound(const unsigned char* data, std::size_t size, std::size_t at, unsigned minimum, std::size_t pixels) {
+    std::size_t decoded = 0;
+    return walkGifCodes(data, size, at, minimum, pixels, nullptr, decoded) && decoded >= pixels;
 }
 
 bool gifSize(const unsigned char* data, std::size_t size, long& width, long& height) {
@@ -604,7 +634,7 @@ bool gifSize(const unsigned char* data, std::size_t size, long& width, long& hei
             // the decoder into an endless loop (found by the fuzzer).
             if (at >= size || data[at] < 1 || data[at] > 8) return false;
             // The decoder reads the first image only.
-            if (!found && !gifCodesSound(data, size, at + 1, data[at], w * h)) return false;
+            if (!found && !gifCodesSound(data, size, at + 1, data[at], static_cast<std::size_t>(w * h))) return false;
             if (!found) width = w, height = h, found = true;
             ++at;
             skipSubBlocks();
@@ -706,64 +736,12 @@ SDL_Surface* decodeGif(const unsigned char* data, std::size_t size) {
     const unsigned minimum = data[at++];
     if (minimum < 1 || minimum > 8) return nullptr;
 
-    // LZW: each entry is an earlier entry (its prefix) and one more index.
     const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     std::vector<std::uint8_t> indices;
     indices.reserve(pixels);
-    std::vector<std::uint16_t> prefix(4096);
-    std::vector<std::uint8_t> suffix(4096), firstOf(4096), string;
-    for (unsigned i = 0; i < 256; ++i) suffix[i] = firstOf[i] = static_cast<std::uint8_t>(i);
-    const unsigned clear = 1u << minimum, end = clear + 1;
-    unsigned next = clear + 2, bits = minimum + 1, previous = 0;
-    bool first = true;
-    std::uint32_t held = 0;
-    unsigned heldBits = 0;
-    std::size_t left = 0;
-    while (indices.size() < pixels) {
-        while (heldBits < bits && at < size) {
-            if (left == 0) {
-                if (data[at] == 0) break;
-                left = data[at++];
-                continue;
-            }
-            held |= std::uint32_t(data[at++]) << heldBits;
-            heldBits += 8;
-            --left;
-        }
-        if (heldBits < bits) break; // the stream ends early: the rest stays index 0
-        const unsigned code = held & ((1u << bits) - 1);
-        held >>= bits;
-        heldBits -= bits;
-        if (code == clear) {
-            next = clear + 2, bits = minimum + 1, first = true;
-            continue;
-        }
-        if (code == end) break;
-        if (first) {
-            if (code >= clear) return nullptr;
-            indices.push_back(static_cast<std::uint8_t>(code));
-            previous = code;
-            first = false;
-            continue;
-        }
-        if (code > next) return nullptr;
-        const unsigned known = code == next ? previous : code; // KwKwK: the previous string, then its first index
-        string.clear();
-        for (unsigned c = known; c >= clear; c = prefix[c]) string.push_back(suffix[c]);
-        string.push_back(static_cast<std::uint8_t>(known < clear ? known : firstOf[known]));
-        const std::uint8_t head = string.back();
-        if (code == next) string.insert(string.begin(), head);
-        for (auto c = string.rbegin(); c != string.rend() && indices.size() < pixels; ++c) indices.push_back(*c);
-        if (next < 4096) {
-            prefix[next] = static_cast<std::uint16_t>(previous);
-            suffix[next] = head;
-            firstOf[next] = previous < clear ? static_cast<std::uint8_t>(previous) : firstOf[previous];
-            ++next;
-            if (next == (1u << bits) && bits < 12) ++bits;
-        }
-        previous = code;
-    }
-    indices.resize(pixels, 0);
+    std::size_t decoded = 0;
+    if (!walkGifCodes(data, size, at, minimum, pixels, &indices, decoded)) return nullptr;
+    indices.resize(pixels, 0); // a stream cut short leaves index 0
 
     SDL_Surface* surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 8, 0, 0, 0, 0);
     if (!surface) return nullptr;
