@@ -4,7 +4,7 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
-BUILD_PACKAGES="cmake g++ make pkg-config liblua5.1-0-dev libsdl1.2-dev libsdl-image1.2-dev \
+BUILD_PACKAGES="cmake g++ make pkg-config libluajit-5.1-dev liblua5.1-0-dev libsdl1.2-dev libsdl-image1.2-dev \
 libopenal-dev libgl-dev libglu1-mesa-dev libminizip-dev zlib1g-dev libvorbis-dev libx11-dev libxrandr-dev \
 libfreetype-dev fonts-dejavu-core libasound2-dev"
 RUN_PACKAGES="xvfb xauth libgl1-mesa-dri libopenal1"

@@ -2,28 +2,46 @@
 
 #include "script/Interpreter.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace bg {
 
 namespace {
 
-// The debug library can replace a closure's upvalue: trust only a block of
-// the right size (every CallEntry block points at static data).
+std::vector<const ClassTag*>& classTags() {
+    static std::vector<const ClassTag*> tags;
+    return tags;
+}
+
+bool knownTag(const ClassTag* tag) {
+    const std::vector<const ClassTag*>& tags = classTags();
+    return std::find(tags.begin(), tags.end(), tag) != tags.end();
+}
+
+// The debug library can replace a closure's upvalue (under LuaJIT even a
+// C function's): trust only a block of the right size with a known tag.
 const CallEntry* runningEntry(lua_State* L) {
     const int upvalue = lua_upvalueindex(1);
     if (lua_type(L, upvalue) != LUA_TUSERDATA || lua_objlen(L, upvalue) != sizeof(CallEntry)) return nullptr;
-    return static_cast<const CallEntry*>(lua_touserdata(L, upvalue));
+    const CallEntry* entry = static_cast<const CallEntry*>(lua_touserdata(L, upvalue));
+    return knownTag(entry->tag) ? entry : nullptr;
 }
 
 } // namespace
 
+void recordClassTag(const ClassTag* tag) {
+    std::vector<const ClassTag*>& tags = classTags();
+    if (std::find(tags.begin(), tags.end(), tag) == tags.end()) tags.push_back(tag);
+}
+
 const char* scriptClassName(lua_State* L, int index) {
     if (lua_type(L, index) != LUA_TUSERDATA || lua_objlen(L, index) != sizeof(ScriptObject)) return nullptr;
-    const ScriptObject* object = static_cast<const ScriptObject*>(lua_touserdata(L, index));
-    return object->tag ? object->tag->className : nullptr;
+    const ClassTag* tag = static_cast<const ScriptObject*>(lua_touserdata(L, index))->tag;
+    return knownTag(tag) ? tag->className : nullptr;
 }
 
 void wrongArgs(lua_State* L) {

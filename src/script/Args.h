@@ -36,6 +36,10 @@ struct ScriptObject {
     void* object; // the owned engine object of a value class; null once collected
 };
 
+// Every class tag is recorded when its class is registered, so that a
+// userdata of the same size from elsewhere (a file handle under LuaJIT is
+// two words too) is never taken for a script object by its first word.
+void recordClassTag(const ClassTag* tag);
 // The class name of a script object at stack index `index`, or null.
 const char* scriptClassName(lua_State* L, int index);
 

@@ -82,6 +82,7 @@ public:
         lua_setfield(L, metatable, "__metatable");
         lua_pushvalue(L, methods);
         lua_setfield(L, metatable, "__index");
+        recordClassTag(&tag);
         pushEntryClosure(L, {&tag, "__tostring", nullptr, true}, toString);
         lua_setfield(L, metatable, "__tostring");
         pushEntryClosure(L, {&tag, "__gc", nullptr, true}, collect);

@@ -44,6 +44,27 @@ void openStandardLibraries(lua_State* L) {
         lua_pushcfunction(L, open);
         lua_call(L, 0, 0);
     }
+#ifdef BRAWLGEAR_LUAJIT
+    // Opening the jit library is what turns the compiler on. Its table is
+    // not one of the libraries scripts were written against: drop the
+    // global, so that a script sees the same names on either interpreter.
+    lua_pushcfunction(L, luaopen_jit);
+    lua_call(L, 0, 0);
+    lua_pushnil(L);
+    lua_setglobal(L, "jit");
+    // The names Lua 5.1 keeps from 5.0, which LuaJIT leaves out: scripts
+    // written for the plain interpreter find them on either.
+    lua_getglobal(L, "math");
+    lua_getfield(L, -1, "fmod");
+    lua_setfield(L, -2, "mod");
+    lua_getglobal(L, "string");
+    lua_getfield(L, -1, "gmatch");
+    lua_setfield(L, -2, "gfind");
+    lua_getglobal(L, "table");
+    lua_pushcfunction(L, [](lua_State* state) -> int { return luaL_error(state, "'setn' is obsolete"); });
+    lua_setfield(L, -2, "setn");
+    lua_pop(L, 3);
+#endif
 }
 
 void raiseMemoryError(lua_State* L) {

@@ -17,14 +17,15 @@
 namespace {
 
 // Walks the globals and prints, after "api ", one sorted line for each
-// thing that is not the interpreter's own: "class NAME", "method
+// thing that is not the interpreter's own (the tool host opens LuaJIT's bit
+// and jit libraries too): "class NAME", "method
 // CLASS:NAME", "function NAME", "constant NAME VALUE", or "other NAME TYPE".
 const char* const WALKER = R"(
 local standard = {}
 for name in string.gmatch("_G _VERSION assert collectgarbage dofile error gcinfo getfenv getmetatable ipairs " ..
     "load loadfile loadstring next newproxy pairs pcall print rawequal rawget rawset select setfenv " ..
     "setmetatable tonumber tostring type unpack xpcall coroutine table io os string math debug " ..
-    "package require module arg", "%S+") do
+    "package require module arg bit jit", "%S+") do
   standard[name] = true
 end
 local lines = {}

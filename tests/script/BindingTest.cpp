@@ -189,10 +189,16 @@ TEST_F(Binding, FinalisersAndResurrectedObjectsCannotCrashTheEngine) {
     lua_gc(L, LUA_GCCOLLECT, 0);
     EXPECT_EQ(Counted::alive, 1); // the singleton
 
-    // The debug library reaches the registry (not the upvalues of C
-    // functions).
+    // The debug library reaches the registry, and under LuaJIT the
+    // upvalues of C functions as well: a method whose entry was replaced
+    // (with a userdata of an entry's size, even) reports without names.
+#ifdef BRAWLGEAR_LUAJIT
+    EXPECT_EQ(run("debug.setupvalue(TestPoint.sum, 1, io.stdout)\nTestPoint(1, 2, 3):sum(4)"),
+              "t:2: Invalid number of parameters");
+#else
     EXPECT_EQ(run("debug.setupvalue(TestPoint.sum, 1, io.stdout)\nTestPoint(1, 2, 3):sum(4)"),
               "t:2: TestPoint :sum : Invalid number of parameters");
+#endif
     EXPECT_EQ(run("debug.getregistry().TestPoint = io.stdout\nTestPoint(1, 2, 3)"),
               "t:2: TestPoint : the class's metatable has been replaced");
 }

@@ -75,6 +75,17 @@ TEST_F(Hardening, RunningOutOfMemoryEndsTheScriptWithERRMEM) {
     }
 }
 
+// Scripts see the same libraries whichever interpreter the engine was
+// built with: LuaJIT's own tables stay out of sight, and the names Lua 5.1
+// keeps from 5.0 are there.
+TEST_F(Hardening, EitherInterpreterOffersTheSameLibraries) {
+    mainScript("print(math.mod(7, 3), string.gfind == string.gmatch, select(2, pcall(table.setn, {}, 1)))\n"
+               "print(jit, bit, ffi, package, require)\n");
+    const RunResult result = play();
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "1\ttrue\t'setn' is obsolete\nnil\tnil\tnil\tnil\tnil\n");
+}
+
 TEST_F(Hardening, AValueCannotWriteLinesOfItsOwnIntoEngineCfg) {
     mainScript("local vars = getVarManager()\n"
                "print(pcall(vars.setVarValue, vars, 'NAME', '1\\nVFS_LOAD_FROM_ARCHIVE = 1'))\n"
