@@ -2,6 +2,7 @@
 
 #include "graphics/Camera.h"
 #include "graphics/Scene.h"
+#include "graphics/SpriteBatch.h"
 #include "graphics/Texture.h"
 
 #include <GL/gl.h>
@@ -33,17 +34,11 @@ void Billboard::endDisplay() {
 void Billboard::bindTexture() const { gTextureManager->bind(mTextureId); }
 
 // One strip: (0, 1) top left, (0, 0) bottom left, (1, 1) top right, (1, 0)
-// bottom right.
+// bottom right. It waits with the billboards drawn right before it and goes
+// to OpenGL with them.
 void Billboard::quad(const Point& p, const Vector& r, const Vector& u) const {
-    mColor.use();
-    glBegin(GL_TRIANGLE_STRIP);
     const Point corners[] = {p - r + u, p - r - u, p + r + u, p + r - u};
-    const float s[] = {0, 0, 1, 1}, t[] = {1, 0, 1, 0};
-    for (int k = 0; k < 4; ++k) {
-        glTexCoord2f(s[k], t[k]);
-        glVertex3f(corners[k].x, corners[k].y, corners[k].z);
-    }
-    glEnd();
+    gSprites.add(corners, mColor);
 }
 
 void Billboard::display(const Point& p) const {

@@ -2,6 +2,7 @@
 
 #include "graphics/Light.h"
 #include "graphics/Scene.h"
+#include "graphics/SpriteBatch.h"
 #include "graphics/Texture.h"
 #include "graphics/Transform.h"
 
@@ -36,6 +37,7 @@ void endMirror() {
 }
 
 void displayShadow() {
+    drawPendingSprites();
     const float corners[4][4] = {{-250, 250, 0.5f}, {250, 250, 1.0f}, {250, -250, 0.5f}, {-250, -250, 0.0f}};
     glBegin(GL_QUADS);
     for (const auto& c : corners) {
@@ -46,6 +48,7 @@ void displayShadow() {
 }
 
 void enableEnvironmentMapping(int textureId) {
+    drawPendingSprites();
     if (!gScene->hasMultiTexture()) return;
     RenderState& state = gScene->renderState();
     if (!state.isTexture2DEnabled(1)) state.setTexture2D(1, true);
@@ -57,6 +60,7 @@ void enableEnvironmentMapping(int textureId) {
 }
 
 void disableEnvironmentMapping() {
+    drawPendingSprites();
     if (!gScene->hasMultiTexture()) return;
     gActiveTextureARB(GL_TEXTURE1_ARB);
     glDisable(GL_TEXTURE_GEN_S);
@@ -66,6 +70,9 @@ void disableEnvironmentMapping() {
     if (state.isTexture2DEnabled(1) && !state.restoreTexture2D(1)) state.setTexture2D(1, false);
 }
 
-void setColorMask(bool red, bool green, bool blue, bool alpha) { glColorMask(red, green, blue, alpha); }
+void setColorMask(bool red, bool green, bool blue, bool alpha) {
+    drawPendingSprites();
+    glColorMask(red, green, blue, alpha);
+}
 
 } // namespace bg

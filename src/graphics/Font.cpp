@@ -2,11 +2,13 @@
 
 #include "graphics/Light.h"
 #include "graphics/Scene.h"
+#include "graphics/SpriteBatch.h"
 #include "graphics/Transform.h"
 #include "graphics/Texture.h"
 #include "vfs/VFS.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -45,6 +47,57 @@ namespace {
 bool readNumber(TextReader& reader, int& value) {
     if (reader.isEnd()) return false;
     return std::sscanf(reader.readLine().c_str(), "%d", &value) == 1;
+}
+
+// Where each glyph has pixels, read back from its texture as OpenGL holds
+// it. Leaves the texture binding as it found it.
+void findInk(Font& font, unsigned textureName) {
+    if (!textureName || !glIsTexture(textureName)) return;
+    GLint bound = 0, alignment = 4, width = 0, height = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
+    glBindTexture(GL_TEXTURE_2D, textureName);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    std::vector<unsigned char> alpha;
+    if (width > 0 && height > 0) {
+        alpha.resize(static_cast<std::size_t>(width) * height);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+        glPixelStorei(GL_PACK_ALIGNMENT, alignment);
+    }
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
+    if (alpha.empty()) return;
+
+    const double cv = static_cast<double>(font.cellHeight) / font.textureHeight;
+    for (Glyph& g : font.glyphs) {
+        // The cell in texels; row 0 is the bottom of the texture.
+        const double left = g.u * width, right = (static_cast<double>(g.u) + g.w) * width;
+        const double top = g.v * height, bottom = (g.v - cv) * height;
+        if (right <= left || top <= bottom) continue;
+        // A texel beyond each edge too: filtering reaches into the next
+        // cell, whose pixels the whole cell showed at its border.
+        const int c0 = std::max(0, static_cast<int>(std::floor(left)) - 1);
+        const int c1 = std::min(width, static_cast<int>(std::ceil(right)) + 1);
+        const int r0 = std::max(0, static_cast<int>(std::floor(bottom)) - 1);
+        const int r1 = std::min(height, static_cast<int>(std::ceil(top)) + 1);
+        int minC = c1, maxC = -1, minR = r1, maxR = -1;
+        for (int r = r0; r < r1; ++r)
+            for (int c = c0; c < c1; ++c)
+                if (alpha[static_cast<std::size_t>(r) * width + c]) {
+                    minC = std::min(minC, c), maxC = std::max(maxC, c);
+                    minR = std::min(minR, r), maxR = std::max(maxR, r);
+                }
+        if (maxC < 0) {
+            g.blank = true;
+            continue;
+        }
+        auto fraction = [](double value) { return static_cast<float>(std::clamp(value, 0.0, 1.0)); };
+        g.inkLeft = fraction((minC - 1 - left) / (right - left));
+        g.inkRight = fraction((maxC + 2 - left) / (right - left));
+        g.inkTop = fraction((top - (maxR + 2)) / (top - bottom));
+        g.inkBottom = fraction((top - (minR - 1)) / (top - bottom));
+    }
 }
 
 } // namespace
@@ -100,6 +153,7 @@ bool FontManager::readFont(const FixedString& fontFile, Font& font) {
     if (image.length() >= 3) image.truncate(image.length() - 3);
     image += "png";
     font.textureId = gTextureManager->load(image.c_str(), false, -1);
+    findInk(font, gTextureManager->getTextureName(font.textureId));
     return true;
 }
 
@@ -145,26 +199,47 @@ int FontManager::getStringHeight() const {
     return static_cast<int>(std::max(-2e9, std::min(height, 2e9)));
 }
 
+// One array for the whole line: each glyph with pixels is the inked part
+// of its cell, placed and textured exactly where the whole cell would put
+// it; blanks only move the pen.
 void FontManager::print(int x, int y, const char* str, const Color& color) const {
     const Font* font = current();
     if (!font || !str) return;
+    drawPendingSprites();
     gTextureManager->bind(font->textureId);
     color.use();
     const float s = mScale;
-    const float top = y - font->topOffset * s, bottom = top - font->cellHeight * s;
+    const float top = y - font->topOffset * s, height = font->cellHeight * s;
     const float cv = static_cast<float>(font->cellHeight) / font->textureHeight;
     float pen = static_cast<float>(x);
+    const Glyph* last = nullptr;
+    mVertices.clear();
     for (const char* c = str; *c; ++c) {
         const Glyph& g = font->glyph(*c);
         const float pw = font->textureWidth * g.w * s;
-        glBegin(GL_TRIANGLE_STRIP);
-        glTexCoord2f(g.u, g.v), glVertex2f(pen, top);
-        glTexCoord2f(g.u, g.v - cv), glVertex2f(pen, bottom);
-        glTexCoord2f(g.u + g.w, g.v), glVertex2f(pen + pw, top);
-        glTexCoord2f(g.u + g.w, g.v - cv), glVertex2f(pen + pw, bottom);
-        glEnd();
+        if (!g.blank) {
+            const float x0 = pen + g.inkLeft * pw, x1 = pen + g.inkRight * pw;
+            const float y0 = top - g.inkTop * height, y1 = top - g.inkBottom * height;
+            const float u0 = g.u + g.inkLeft * g.w, u1 = g.u + g.inkRight * g.w;
+            const float v0 = g.v - g.inkTop * cv, v1 = g.v - g.inkBottom * cv;
+            mVertices.insert(mVertices.end(), {x0, y0, u0, v0, x0, y1, u0, v1, x1, y0, u1, v0, x1, y1, u1, v1});
+        }
         pen += pw + font->spacing * s;
+        last = &g;
     }
+    if (!mVertices.empty()) {
+        const std::size_t quads = mVertices.size() / 16;
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+        glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), mVertices.data());
+        glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), mVertices.data() + 2);
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(quads * 6), GL_UNSIGNED_INT, quadIndices(quads));
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        glDisableClientState(GL_VERTEX_ARRAY);
+    }
+    // Glyph by glyph, the line left the last cell's corner as the current
+    // texture coordinate.
+    if (last) glTexCoord2f(last->u + last->w, last->v - cv);
 }
 
 void showLoadingScreen() {

@@ -4,7 +4,8 @@
 // The font manager: bitmap fonts described by a text file (the range of
 // characters, the cell layout and every glyph's width) with their glyphs in
 // a PNG of the same base name, and text printed with the current font as
-// one textured quad a character, x to the right and y up. Fonts stay
+// one textured quad a character (its inked part), all of a line in one
+// draw, x to the right and y up. Fonts stay
 // loaded until the manager goes with the scene.
 //
 // A font file, line by line: the first and last character of the range
@@ -22,6 +23,12 @@ class Color;
 
 struct Glyph {
     float u, v, w; // left, top and width in texture coordinates
+    // The part of the cell that can show ink (its pixels with a texel of
+    // margin, which filtering reaches), as fractions of the cell's width
+    // from its left and of its height from its top; nothing for a glyph
+    // without pixels. The whole cell while the glyph image is unknown.
+    float inkLeft = 0, inkRight = 1, inkTop = 0, inkBottom = 1;
+    bool blank = false;
 };
 
 struct Font {
@@ -67,6 +74,7 @@ private:
     bool readFont(const FixedString& fontFile, Font& font);
 
     Table<Font> mFonts{"Font Table", CAPACITY};
+    mutable std::vector<float> mVertices; // x, y, u, v; kept from line to line
     int mCurrentFontId = -1;
     float mScale;
 };

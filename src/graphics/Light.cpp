@@ -1,5 +1,7 @@
 #include "graphics/Light.h"
 
+#include "graphics/SpriteBatch.h"
+
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
@@ -103,7 +105,10 @@ Color Color::monocrome() const {
     return Color(l, l, l, mA);
 }
 
-void Color::use() const { glColor4f(mR, mG, mB, mA); }
+void Color::use() const {
+    drawPendingSprites();
+    glColor4f(mR, mG, mB, mA);
+}
 
 // ---------------------------------------------------------------------------
 // Material
@@ -135,6 +140,7 @@ Material Material::mul(const Material& other) const {
 }
 
 void Material::use() const {
+    drawPendingSprites();
     glMaterialfv(GL_FRONT, GL_AMBIENT, mValues);
     glMaterialfv(GL_FRONT, GL_DIFFUSE, mValues + 4);
     glMaterialfv(GL_FRONT, GL_SPECULAR, mValues + 8);
@@ -152,18 +158,21 @@ LightManager::~LightManager() {
 Light* LightManager::find(int id) const { return id >= 0 && id < MAX_LIGHTS ? mLights[id].get() : nullptr; }
 
 void LightManager::switchOn(Light& light) {
+    drawPendingSprites();
     if (light.on) return;
     glEnable(GL_LIGHT0 + light.id);
     light.on = true;
 }
 
 void LightManager::switchOff(Light& light) {
+    drawPendingSprites();
     if (!light.on) return;
     glDisable(GL_LIGHT0 + light.id);
     light.on = false;
 }
 
 template <class F> void LightManager::whileEnabled(Light& light, F change) {
+    drawPendingSprites();
     if (light.on) {
         change();
         return;
@@ -174,12 +183,14 @@ template <class F> void LightManager::whileEnabled(Light& light, F change) {
 }
 
 void LightManager::sendPosition(const Light& light) {
+    drawPendingSprites();
     const GLfloat position[] = {light.position.x, light.position.y, light.position.z, light.infinite ? 0.0f : 1.0f};
     glLightfv(GL_LIGHT0 + light.id, GL_POSITION, position);
 }
 
 // Falloff over the radius cubed: the range is what a point light reaches.
 void LightManager::sendAttenuation(const Light& light) {
+    drawPendingSprites();
     const GLenum gl = GL_LIGHT0 + light.id;
     const bool point = !light.infinite;
     glLightf(gl, GL_CONSTANT_ATTENUATION, point ? 0.0f : 1.0f);
@@ -190,6 +201,7 @@ void LightManager::sendAttenuation(const Light& light) {
 // Whatever the context held: the light is enabled for the sending, and then
 // left on or off as its record says.
 void LightManager::send(Light& light) {
+    drawPendingSprites();
     const bool wasOn = light.on;
     const GLenum gl = GL_LIGHT0 + light.id;
     glEnable(gl);

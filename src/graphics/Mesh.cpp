@@ -3,6 +3,7 @@
 #include "graphics/Camera.h"
 #include "graphics/Primitives.h"
 #include "graphics/Scene.h"
+#include "graphics/SpriteBatch.h"
 #include "graphics/Texture.h"
 #include "graphics/Transform.h"
 
@@ -223,6 +224,7 @@ void Mesh::display(bool cull) {
     }
     float distance = 0;
     if (cull && !isVisible(distance)) return;
+    drawPendingSprites();
     RenderState& state = gScene->renderState();
     const bool lighting = state.isEnabled(GL_LIGHTING);
     const bool texturing = state.isEnabled(GL_TEXTURE_2D);

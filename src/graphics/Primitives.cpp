@@ -1,5 +1,6 @@
 #include "graphics/Primitives.h"
 
+#include "graphics/SpriteBatch.h"
 #include "graphics/Transform.h"
 
 #include <GL/gl.h>
@@ -8,12 +9,14 @@
 namespace bg {
 
 void display(const Point& point) {
+    drawPendingSprites();
     glBegin(GL_POINTS);
     glVertex3f(point.x, point.y, point.z);
     glEnd();
 }
 
 void display(const Vector& vector, const Point& origin) {
+    drawPendingSprites();
     const Point tip = origin + vector;
     glBegin(GL_LINES);
     glVertex3f(origin.x, origin.y, origin.z);
@@ -32,6 +35,7 @@ Quadric::~Quadric() {
 }
 
 void display(const BoundingSphere& sphere) {
+    drawPendingSprites();
     GLUquadric* quadric = gQuadric->quadric;
     gTransform->pushMatrix();
     gTransform->translate(sphere.position.x, sphere.position.y, sphere.position.z);

@@ -1,6 +1,7 @@
 #include "graphics/RenderState.h"
 
 #include "graphics/Scene.h"
+#include "graphics/SpriteBatch.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -11,12 +12,17 @@ namespace {
 
 // Sends a value only when it changed and a context is there to take it.
 template <class V, class Send> void setAndSend(TrackedState<V>& state, const V& value, bool live, Send send) {
-    if (state.set(value) && live) send(value);
+    if (!state.set(value) || !live) return;
+    drawPendingSprites();
+    send(value);
 }
 
 template <class V, class Send> bool restoreAndSend(TrackedState<V>& state, bool live, Send send) {
     if (state.isEmpty()) return false;
-    if (state.restore() && live) send(state.current());
+    if (state.restore() && live) {
+        drawPendingSprites();
+        send(state.current());
+    }
     return true;
 }
 
@@ -40,6 +46,7 @@ TrackedState<bool>* RenderState::find(int cap) const {
 }
 
 void RenderState::sendCapability(int cap, bool on, int unit) const {
+    drawPendingSprites();
     if (!mLive) return;
     // Unit 1 is reached through the active unit, which is left on 0.
     const bool other = unit != 0 && gActiveTextureARB;
@@ -138,6 +145,7 @@ void RenderState::setCullFaceMode(int mode) { setAndSend(mCullFaceMode, mode, mL
 bool RenderState::restoreCullFaceMode() { return restoreAndSend(mCullFaceMode, mLive, sendCullFaceMode); }
 
 void RenderState::initCullFaceMode(int mode) {
+    drawPendingSprites();
     mCullFaceMode.assume(mode);
     if (mLive) glCullFace(mode);
 }

@@ -9,6 +9,7 @@
 #include "graphics/Font.h"
 #include "graphics/Light.h"
 #include "graphics/Primitives.h"
+#include "graphics/SpriteBatch.h"
 #include "graphics/Texture.h"
 #include "graphics/Transform.h"
 #include "input/EventManager.h"
@@ -185,6 +186,7 @@ void Scene::freeManagers() {
 // starts again as it did, in the window and the audio device it has.
 // Engine.cfg is read again, so the caller saves it first.
 void Scene::startOver() {
+    gSprites.discard(); // the frame they were for is never shown
     const bool fullScreen = var("SDL_FULLSCREEN").isOn();
     freeManagers();
     gListener.free();
@@ -495,6 +497,7 @@ bool Scene::error(const char* message) {
 }
 
 void Scene::setPerspective(double fov, int width, int height, double zNear, double zFar) {
+    drawPendingSprites();
     glViewport(0, 0, width, height);
     gTransform->matrixMode(GL_PROJECTION);
     gTransform->loadIdentity();
@@ -537,10 +540,12 @@ void Scene::update() {
 
 // Without a window there is nothing to swap or clear (SDL would crash).
 void Scene::display() {
+    drawPendingSprites();
     if (mVideoOpen) SDL_GL_SwapBuffers();
 }
 
 void Scene::readBackBuffer(int& width, int& height, std::vector<std::uint8_t>& rgb) {
+    drawPendingSprites();
     // The whole window, whatever viewport the game has set.
     const SDL_Surface* screen = SDL_GetVideoSurface();
     width = screen ? screen->w : 0, height = screen ? screen->h : 0;
@@ -555,6 +560,7 @@ void Scene::readBackBuffer(int& width, int& height, std::vector<std::uint8_t>& r
 }
 
 void Scene::clearBuffers() {
+    drawPendingSprites();
     if (mVideoOpen) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
@@ -564,6 +570,7 @@ void Scene::setBackgroundColor(float red, float green, float blue, float alpha) 
 }
 
 void Scene::prepareEnvironmentUnit() {
+    drawPendingSprites();
     if (!gActiveTextureARB) return;
     mEnvironmentPrepared = true;
     if (!mVideoOpen) return;
@@ -574,6 +581,7 @@ void Scene::prepareEnvironmentUnit() {
 }
 
 void Scene::endSDL() {
+    gSprites.discard();
     if (!gTextureManager.isNull() && mVideoOpen) gTextureManager->end();
     mVideoOpen = false;
     mState.setLive(false);

@@ -2,6 +2,7 @@
 
 #include "config/Var.h"
 #include "graphics/Scene.h"
+#include "graphics/SpriteBatch.h"
 #include "vfs/VFS.h"
 
 #include <GL/gl.h>
@@ -13,6 +14,7 @@ namespace bg {
 SharedPointer<TextureManager> gTextureManager;
 
 TextureEntry::~TextureEntry() {
+    drawPendingSprites();
     if (textureName && glIsTexture(textureName)) glDeleteTextures(1, &textureName);
 }
 
@@ -42,6 +44,7 @@ template <std::size_t N> GLint filter(const char* key, const Filter (&filters)[N
 bool pendingGLError() { return !gScene.isNull() && gScene->errorGL(""); }
 
 void deleteTexture(unsigned textureName) {
+    drawPendingSprites();
     if (textureName && glIsTexture(textureName)) glDeleteTextures(1, &textureName);
 }
 
@@ -60,6 +63,7 @@ unsigned TextureManager::getTextureName(int id) const {
 }
 
 bool TextureManager::upload(const FixedString& name, const ImageData& image, bool mipmaps, unsigned& textureName) {
+    drawPendingSprites();
     if (image.pixels.isNull() || image.width < 1 || image.height < 1) return false;
     pendingGLError(); // clears what was pending
     GLuint texture = textureName;
@@ -141,9 +145,18 @@ int TextureManager::loadFromMem(const File& file, bool mipmaps, int replaceId) {
     return loadNamed(file.getName(), mipmaps, replaceId, [&] { return gVFS->loadImage(file, true); });
 }
 
+// Binding the texture already bound changes nothing: the billboards that
+// wait keep waiting.
 void TextureManager::bind(int id) {
     const TextureEntry* e = entry(id);
-    glBindTexture(GL_TEXTURE_2D, e ? e->textureName : 0);
+    const GLuint name = e ? e->textureName : 0;
+    if (!gSprites.isEmpty()) {
+        GLint bound = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        if (static_cast<GLuint>(bound) == name) return;
+        gSprites.flush();
+    }
+    glBindTexture(GL_TEXTURE_2D, name);
 }
 
 // A texture holding every bit of the mask loses them, and goes when the mask

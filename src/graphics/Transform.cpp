@@ -1,5 +1,7 @@
 #include "graphics/Transform.h"
 
+#include "graphics/SpriteBatch.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -8,44 +10,55 @@ namespace bg {
 SharedPointer<Transform> gTransform;
 
 void Transform::matrixMode(int mode) {
+    drawPendingSprites();
     glMatrixMode(static_cast<GLenum>(mode));
     mDirty = true;
 }
 
 void Transform::loadIdentity() {
+    drawPendingSprites();
     glLoadIdentity();
     mDirty = true;
 }
 
-void Transform::pushMatrix() { glPushMatrix(); }
+void Transform::pushMatrix() {
+    drawPendingSprites();
+    glPushMatrix();
+}
 
 void Transform::popMatrix() {
+    drawPendingSprites();
     glPopMatrix();
     mDirty = true;
 }
 
 void Transform::translate(float x, float y, float z) {
+    drawPendingSprites();
     glTranslatef(x, y, z);
     mDirty = true;
 }
 
 void Transform::rotate(float angle, float x, float y, float z) {
+    drawPendingSprites();
     glRotatef(angle, x, y, z);
     mDirty = true;
 }
 
 void Transform::scale(float x, float y, float z) {
+    drawPendingSprites();
     glScalef(x, y, z);
     mDirty = true;
 }
 
 void Transform::mulMatrix(const float* m) {
+    drawPendingSprites();
     glMultMatrixf(m);
     mDirty = true;
 }
 
 void Transform::lookAt(double eyeX, double eyeY, double eyeZ, double centreX, double centreY, double centreZ,
                        double upX, double upY, double upZ) {
+    drawPendingSprites();
     gluLookAt(eyeX, eyeY, eyeZ, centreX, centreY, centreZ, upX, upY, upZ);
     mDirty = true;
 

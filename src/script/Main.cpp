@@ -17,6 +17,7 @@
 #include "script/Interpreter.h"
 #include "platform/CdDrive.h"
 #include "platform/CdVolume.h"
+#include "platform/Memory.h"
 #include "platform/QuitRequest.h"
 #include "script/Capture.h"
 #include "script/Runner.h"
@@ -85,6 +86,7 @@ void anchor(std::string& path) {
 
 int main(int argc, char** argv) {
     using namespace bg;
+    platform::keepFreedMemory();
 
     app::CommandLine line;
     std::string error;

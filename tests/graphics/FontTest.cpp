@@ -5,6 +5,8 @@
 #include "graphics/Camera.h"
 #include "graphics/Effects.h"
 #include "graphics/Font.h"
+#include "graphics/Quad.h"
+#include "graphics/SpriteBatch.h"
 #include "graphics/Texture.h"
 #include "graphics/Transform.h"
 #include "support/Expect.h"
@@ -15,6 +17,7 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -32,10 +35,16 @@ protected:
     FontManager& fonts() { return *gFontManager; }
     std::vector<unsigned char> readAll(GLenum buffer = GL_BACK) {
         std::vector<unsigned char> pixels(800 * 600 * 4);
+        drawPendingSprites(); // as the engine's own read-back does
         glReadBuffer(buffer);
         glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
         glReadBuffer(GL_BACK);
         return pixels;
+    }
+    static int differing(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
+        int count = 0;
+        for (std::size_t k = 0; k < a.size(); k += 4) count += std::memcmp(&a[k], &b[k], 3) != 0;
+        return count;
     }
     static bool lit(const std::vector<unsigned char>& pixels, int x, int y) {
         return pixels[(static_cast<std::size_t>(y) * 800 + x) * 4] > 128;
@@ -44,6 +53,18 @@ protected:
         testing::internal::CaptureStderr();
         work();
         return testing::internal::GetCapturedStderr();
+    }
+    // DejaVu Sans baked by brawlgear-font at `size` pixels, loaded and made
+    // current; its id, or -1.
+    int bakeDejaVu(const char* size) {
+        const bgtest::RunResult baked = bgtest::run(
+            {BRAWLGEAR_FONT_EXE, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", size, scratch / "Fonts/Baked.txt"},
+            scratch.path());
+        EXPECT_EQ(baked.exitCode, 0) << baked.err;
+        int id = -1;
+        quietly([&] { id = fonts().load("Fonts/Baked.txt"); });
+        if (id >= 0) fonts().setCurrentFontId(id);
+        return id;
     }
     void overlay() {
         scene().setBackgroundColor(0, 0, 0, 1);
@@ -275,14 +296,8 @@ TEST_F(Text, TheShadowRampsFromClearToBlack) {
 // font's advances and prints where it measures.
 TEST_F(Text, ABakedFontLoadsMeasuresAndPrints) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
-    const bgtest::RunResult baked = bgtest::run(
-        {BRAWLGEAR_FONT_EXE, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "20", scratch / "Fonts/Baked.txt"},
-        scratch.path());
-    ASSERT_EQ(baked.exitCode, 0) << baked.err;
-    int id = -1;
-    quietly([&] { id = fonts().load("Fonts/Baked.txt"); });
+    const int id = bakeDejaVu("20");
     ASSERT_GE(id, 0);
-    fonts().setCurrentFontId(id);
     EXPECT_GT(fonts().getStringWidth("W"), fonts().getStringWidth("i") + 5);
     EXPECT_EQ(fonts().getStringWidth("iii"), 3 * fonts().getStringWidth("i")); // spacing 0
     overlay();
@@ -414,6 +429,165 @@ TEST(FontBaker, SaysWhatAFontLacksAndRefusesWhatMakesNoFont) {
         EXPECT_NE(result.err.find(bad.error), std::string::npos) << result.err;
         EXPECT_FALSE(scratch.exists("out.txt") || scratch.exists("out.png")) << bad.error;
     }
+}
+
+} // namespace
+
+namespace {
+
+// Text as it was once drawn: every character's whole cell, one strip each.
+void printCellByCell(const Font& font, float s, int x, int y, const char* str) {
+    gTextureManager->bind(font.textureId);
+    Color().use();
+    const float top = y - font.topOffset * s, bottom = top - font.cellHeight * s;
+    const float cv = static_cast<float>(font.cellHeight) / font.textureHeight;
+    float pen = static_cast<float>(x);
+    for (const char* c = str; *c; ++c) {
+        const Glyph& g = font.glyph(*c);
+        const float pw = font.textureWidth * g.w * s;
+        glBegin(GL_TRIANGLE_STRIP);
+        glTexCoord2f(g.u, g.v), glVertex2f(pen, top);
+        glTexCoord2f(g.u, g.v - cv), glVertex2f(pen, bottom);
+        glTexCoord2f(g.u + g.w, g.v), glVertex2f(pen + pw, top);
+        glTexCoord2f(g.u + g.w, g.v - cv), glVertex2f(pen + pw, bottom);
+        glEnd();
+        pen += pw + font.spacing * s;
+    }
+}
+
+// A line is drawn as the inked parts of its glyphs, in one array, and shows
+// the same pixels as whole cells drawn one by one, at any scale.
+TEST_F(Text, ALineIsItsInkedGlyphsAndLooksAsWholeCellsDid) {
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
+    const int id = bakeDejaVu("16");
+    ASSERT_GE(id, 0);
+    const Font& font = *fonts().getFont(id);
+    // A space has no pixels; a full stop is a dot low in its cell.
+    EXPECT_TRUE(font.glyph(' ').blank);
+    const Glyph& dot = font.glyph('.');
+    EXPECT_FALSE(dot.blank);
+    EXPECT_GT(dot.inkTop, 0.5f);
+    EXPECT_LT(dot.inkBottom - dot.inkTop, 0.5f);
+    double area = 0;
+    for (const Glyph& g : font.glyphs)
+        if (!g.blank) area += (g.inkRight - g.inkLeft) * (g.inkBottom - g.inkTop);
+    EXPECT_LT(area, 0.8 * font.glyphs.size()); // a third of the cells is blank
+
+    const char* const line = "The quick brown fox, jumps; over 12 lazy dogs! ~{|}";
+    const float scales[] = {1.0f, 2.5f, 0.37f};
+    auto draw = [&](bool cellByCell) {
+        overlay();
+        int y = 580;
+        for (float scale : scales) {
+            fonts().setScale(scale);
+            if (cellByCell)
+                printCellByCell(font, scale, 7, y, line);
+            else
+                fonts().print(7, y, line, Color());
+            y -= static_cast<int>(font.cellHeight * scale) + 3;
+        }
+        fonts().setScale(1);
+        scene().glEnd2D();
+        return readAll();
+    };
+    const auto arrays = draw(false), cells = draw(true);
+    int inked = 0;
+    for (std::size_t k = 0; k < cells.size(); k += 4) inked += cells[k] != 0;
+    EXPECT_GT(inked, 2000);
+    EXPECT_EQ(differing(arrays, cells), 0);
+}
+
+// Billboards drawn in a row wait and go to OpenGL together; whatever comes
+// between them (a state change, a texture, a matrix, a colour, a mesh,
+// text) sends them first, so the picture is the one a quad at a time made.
+TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
+    build({{"GL_DEPTH_TEST", "1"}, {"GL_CULL_FACE", "0"}, {"GL_LIGHTING", "0"}, {"FOV", "60"}});
+    std::vector<std::uint8_t> stripes, dots;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const std::uint8_t v = static_cast<std::uint8_t>(y * 32 + x * 3);
+            stripes.insert(stripes.end(), {255, v, static_cast<std::uint8_t>(x * 30), static_cast<std::uint8_t>(40 + x * 25)});
+            dots.insert(dots.end(), {v, 255, 90, static_cast<std::uint8_t>((x + y) % 3 ? 255 : 0)});
+        }
+    scratch.write("stripes.png", bg::media::png(8, 8, 6, stripes));
+    scratch.write("dots.png", bg::media::png(8, 8, 6, dots));
+    const int first = gTextureManager->load("stripes.png", false, -1);
+    const int second = gTextureManager->load("dots.png", false, -1);
+    ASSERT_GE(first, 0);
+    ASSERT_GE(second, 0);
+    Billboard red(Color(1, 0.2f, 0.2f, 0.8f), first, 2, 1.5f), blue(Color(0.3f, 0.4f, 1, 0.6f), first, 1.2f, 2.4f);
+    Billboard green(Color(0.2f, 1, 0.3f, 0.7f), second, 1.8f, 1.8f);
+    Billboard wide(Color(1, 1, 1, 0.75f), second, 60, 40);
+    Quad floor(first, Material(), 6, 6);
+
+    // A quad as one was drawn alone: its colour, then one strip.
+    auto alone = [](const Billboard& b, const Point& p, const Vector& r, const Vector& u) {
+        b.getColor().use();
+        const Point corners[] = {p - r + u, p - r - u, p + r + u, p + r - u};
+        const float s[] = {0, 0, 1, 1}, t[] = {1, 0, 1, 0};
+        glBegin(GL_TRIANGLE_STRIP);
+        for (int k = 0; k < 4; ++k) glTexCoord2f(s[k], t[k]), glVertex3f(corners[k].x, corners[k].y, corners[k].z);
+        glEnd();
+    };
+    auto draw = [&](bool oneAtATime) {
+        auto facing = [&](const Billboard& b, const Point& p) {
+            if (!oneAtATime) return b.display(p);
+            alone(b, p, gCamera->getRight() * (b.getWidth() * 0.5f), gCamera->getUp() * b.getHeight() * 0.5f);
+        };
+        auto flat = [&](const Billboard& b, const Point& p) {
+            if (!oneAtATime) return b.display2D(p);
+            alone(b, p, Vector(b.getWidth() * 0.5f, 0, 0), Vector(0, b.getHeight() * 0.5f, 0));
+        };
+        scene().setBackgroundColor(0.1f, 0.1f, 0.1f, 1);
+        scene().clearBuffers();
+        gCamera->setEye(Point(0.5f, 1, 6));
+        gCamera->setCenter(Point(0, 0, 0));
+        gCamera->setUp(Vector(0, 1, 0));
+        gCamera->normalize();
+        gCamera->lookAt();
+        scene().set(GL_TEXTURE_2D, true);
+        scene().set(GL_BLEND, true);
+        scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        Color(0.9f, 0.9f, 0.9f, 1).use();
+        floor.display(false);
+        Billboard::beginDisplay();
+        red.bindTexture();
+        facing(red, Point(-1, 0, 0));
+        facing(blue, Point(-0.5f, 0.3f, 0.2f));
+        red.bindTexture(); // the same texture again: nothing changes
+        facing(red, Point(0, 0.5f, 0.4f));
+        scene().setBlendFunc(GL_ONE, GL_ONE);
+        facing(blue, Point(0.4f, 0, 0.6f));
+        scene().restoreBlendFunc();
+        green.bindTexture();
+        facing(green, Point(0.8f, -0.3f, 0.8f));
+        red.bindTexture();
+        gTransform->pushMatrix();
+        facing(blue, Point(1, 0.6f, 1.1f));
+        gTransform->translate(0.7f, 0.2f, 0);
+        facing(red, Point(0, 0, 1));
+        gTransform->popMatrix();
+        facing(blue, Point(1, -0.6f, 1.1f));
+        Color(1, 1, 0, 0.5f).use();
+        facing(red, Point(-1.2f, -0.6f, 1.2f));
+        Billboard::endDisplay();
+        floor.display(false);
+        facing(blue, Point(0.2f, -0.2f, 1.5f));
+        scene().glBegin2D();
+        wide.bindTexture();
+        flat(wide, Point(300, 300, 0));
+        flat(wide, Point(320.5f, 310.5f, 0));
+        fonts().print(280, 320, "!#%", Color(1, 1, 1, 0.5f));
+        wide.bindTexture();
+        flat(wide, Point(290, 330, 0));
+        scene().glEnd2D();
+        scene().restore(GL_BLEND);
+        scene().restore(GL_TEXTURE_2D);
+        return readAll();
+    };
+    const auto batched = draw(false), single = draw(true);
+    EXPECT_EQ(differing(batched, single), 0);
+    EXPECT_TRUE(gSprites.isEmpty());
 }
 
 } // namespace
