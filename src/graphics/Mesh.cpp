@@ -8,17 +8,25 @@
 #include "graphics/Transform.h"
 
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <new>
-#include <cmath>
 #include <cstring>
+#include <new>
 
 namespace bg {
 
 Mesh::Mesh(int textureId, const Material& material, int normalFlag, bool counterclockwise)
     : mNormalFlag(normalFlag), mCounterclockwise(counterclockwise), mMaterial(material), mTextureId(textureId) {}
+
+// A buffer of an earlier context went with it.
+Mesh::~Mesh() {
+    if (!gBufferObjects.remove) return;
+    if (mBuffer && mBufferGeneration == gContextGeneration) gBufferObjects.remove(1, &mBuffer);
+    for (const Strips& s : mStrips)
+        if (s.buffer && s.generation == gContextGeneration) gBufferObjects.remove(1, &s.buffer);
+}
 
 void Mesh::allocate(long long numX, long long numY) {
     BG_ASSERT(numX > 1);
@@ -32,6 +40,10 @@ void Mesh::allocate(long long numX, long long numY) {
     mNumX = static_cast<int>(numX);
     mNumY = static_cast<int>(numY);
     mVertices.assign(static_cast<std::size_t>(numX) * static_cast<std::size_t>(numY) * FLOATS, 0.0f);
+    mBufferStale = true;
+    if (gBufferObjects.remove)
+        for (const Strips& s : mStrips)
+            if (s.buffer && s.generation == gContextGeneration) gBufferObjects.remove(1, &s.buffer);
     mStrips.clear();
 }
 
@@ -62,6 +74,7 @@ void Mesh::setNormalFlag(int flag) {
 }
 
 void Mesh::invertNormals() {
+    mBufferStale = true;
     for (std::size_t k = 0; k < mVertices.size(); k += FLOATS)
         for (int c = 3; c < 6; ++c) mVertices[k + c] = -mVertices[k + c];
 }
@@ -180,13 +193,14 @@ void Mesh::steps(float distance, int& stepX, int& stepY) const {
     stepY = 1 << stepY;
 }
 
-const Mesh::Strips& Mesh::strips(int levelX, int levelY) {
+Mesh::Strips& Mesh::strips(int levelX, int levelY) {
     const int stepX = 1 << levelX, stepY = 1 << levelY;
     const int width = std::max(mLevelsX, 1);
     const std::size_t key = static_cast<std::size_t>(levelY) * width + levelX;
     if (mStrips.size() <= key) mStrips.resize(key + 1);
     Strips& s = mStrips[key];
     if (s.built && s.counterclockwise == mCounterclockwise) return s;
+    if (s.buffer && s.generation == gContextGeneration && gBufferObjects.remove) gBufferObjects.remove(1, &s.buffer);
     s = Strips();
     s.built = true;
     s.counterclockwise = mCounterclockwise;
@@ -204,11 +218,56 @@ const Mesh::Strips& Mesh::strips(int levelX, int levelY) {
         }
     }
     s.starts.push_back(static_cast<int>(s.indices.size()));
+    // A strip's triangle k is (k, k + 1, k + 2), its odd ones turned back
+    // to (k + 1, k, k + 2) so that every triangle keeps the strip's winding.
+    for (std::size_t k = 0; k + 1 < s.starts.size(); ++k) {
+        const unsigned* strip = s.indices.data() + s.starts[k];
+        const int count = s.starts[k + 1] - s.starts[k];
+        for (int t = 0; t + 2 < count; ++t) {
+            const bool odd = t % 2 != 0;
+            s.triangles.insert(s.triangles.end(), {strip[odd ? t + 1 : t], strip[odd ? t : t + 1], strip[t + 2]});
+        }
+    }
     return s;
 }
 
-// The same vertices, in the same strips and order, as one call per vertex
-// would send, through client arrays over the one interleaved array.
+bool Mesh::bindBuffer() {
+    if (!gBufferObjects.generate) return false;
+    if (!mBuffer || mBufferGeneration != gContextGeneration) {
+        mBuffer = 0;
+        gBufferObjects.generate(1, &mBuffer);
+        if (!mBuffer) return false;
+        mBufferGeneration = gContextGeneration;
+        mBufferStale = true;
+    }
+    gBufferObjects.bind(GL_ARRAY_BUFFER_ARB, mBuffer);
+    if (mBufferStale) {
+        gBufferObjects.data(GL_ARRAY_BUFFER_ARB, static_cast<long>(mVertices.size() * sizeof(float)), mVertices.data(),
+                            GL_STATIC_DRAW_ARB);
+        mBufferStale = false;
+    }
+    return true;
+}
+
+bool Mesh::bindIndexBuffer(Strips& s) {
+    if (!gBufferObjects.generate) return false;
+    if (!s.buffer || s.generation != gContextGeneration) {
+        s.buffer = 0;
+        gBufferObjects.generate(1, &s.buffer);
+        if (!s.buffer) return false;
+        s.generation = gContextGeneration;
+        gBufferObjects.bind(GL_ELEMENT_ARRAY_BUFFER_ARB, s.buffer);
+        gBufferObjects.data(GL_ELEMENT_ARRAY_BUFFER_ARB, static_cast<long>(s.triangles.size() * sizeof(unsigned)),
+                            s.triangles.data(), GL_STATIC_DRAW_ARB);
+        return true;
+    }
+    gBufferObjects.bind(GL_ELEMENT_ARRAY_BUFFER_ARB, s.buffer);
+    return true;
+}
+
+// The same triangles, in the same order, as the strips would draw, in one
+// call over the one interleaved array: kept by the driver where it offers
+// buffer objects, else read from here on every draw.
 void Mesh::display(bool cull) {
     mVerticesSent = 0;
     if (mVertices.empty()) return;
@@ -231,29 +290,38 @@ void Mesh::display(bool cull) {
     if (lighting) gLightManager->selectLights(mSphere);
     int levelX, levelY;
     levels(distance, levelX, levelY);
-    const Strips& s = strips(levelX, levelY);
+    Strips& s = strips(levelX, levelY);
 
-    const float* data = mVertices.data();
+    // From the driver's buffer (offsets into it) or from the array itself.
+    const bool buffered = bindBuffer();
+    auto at = [&](int offset) -> const void* {
+        if (buffered) return reinterpret_cast<const void*>(offset * sizeof(float));
+        return mVertices.data() + offset;
+    };
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, FLOATS * sizeof(float), data);
+    glVertexPointer(3, GL_FLOAT, FLOATS * sizeof(float), at(0));
     if (texturing) {
         gTextureManager->bind(mTextureId);
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-        glTexCoordPointer(2, GL_FLOAT, FLOATS * sizeof(float), data + 6);
+        glTexCoordPointer(2, GL_FLOAT, FLOATS * sizeof(float), at(6));
     }
     if (lighting) {
         mMaterial.use();
         glEnableClientState(GL_NORMAL_ARRAY);
-        glNormalPointer(GL_FLOAT, FLOATS * sizeof(float), data + 3);
+        glNormalPointer(GL_FLOAT, FLOATS * sizeof(float), at(3));
     }
-    for (std::size_t k = 0; k + 1 < s.starts.size(); ++k) {
-        const int count = s.starts[k + 1] - s.starts[k];
-        glDrawElements(GL_TRIANGLE_STRIP, count, GL_UNSIGNED_INT, s.indices.data() + s.starts[k]);
-        mVerticesSent += count;
+    const GLsizei count = static_cast<GLsizei>(s.triangles.size());
+    if (buffered && bindIndexBuffer(s)) {
+        glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, nullptr);
+        gBufferObjects.bind(GL_ELEMENT_ARRAY_BUFFER_ARB, 0);
+    } else {
+        glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, s.triangles.data());
     }
+    mVerticesSent = static_cast<long>(s.indices.size());
     if (lighting) glDisableClientState(GL_NORMAL_ARRAY);
     if (texturing) glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
+    if (buffered) gBufferObjects.bind(GL_ARRAY_BUFFER_ARB, 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -264,6 +332,7 @@ void Mesh::transform(const Matrix& m, int normalMode) {
         BG_ERROR("Invalid normalFlag!");
         return;
     }
+    mBufferStale = true;
     for (std::size_t k = 0; k < mVertices.size(); k += FLOATS) {
         float* v = &mVertices[k];
         const Point p(v[0], v[1], v[2]);

@@ -21,7 +21,9 @@ public:
     static constexpr int FLOATS = 8; // x, y, z, nx, ny, nz, u, v
 
     Mesh(int textureId, const Material& material, int normalFlag, bool counterclockwise);
-    virtual ~Mesh() = default;
+    virtual ~Mesh();
+    Mesh(const Mesh&) = delete;
+    Mesh& operator=(const Mesh&) = delete;
 
     // Draws with the camera test (and distance-based detail) when `cull`.
     void display(bool cull = true);
@@ -72,7 +74,10 @@ public:
     int getLevelsX() const { return mLevelsX; }
     int getLevelsY() const { return mLevelsY; }
     // Vertex (i, j): column i of row j.
-    float* vertex(int i, int j) { return &mVertices[(static_cast<std::size_t>(j) * mNumX + i) * FLOATS]; }
+    float* vertex(int i, int j) {
+        mBufferStale = true;
+        return &mVertices[(static_cast<std::size_t>(j) * mNumX + i) * FLOATS];
+    }
     const float* vertex(int i, int j) const { return &mVertices[(static_cast<std::size_t>(j) * mNumX + i) * FLOATS]; }
     // The decimation steps display would use at this distance.
     void steps(float distance, int& stepX, int& stepY) const;
@@ -101,11 +106,16 @@ private:
         bool counterclockwise = false;
         std::vector<unsigned> indices;
         std::vector<int> starts;
+        // The strips' own triangles, for one draw: each wound as its strip
+        // winds it, with the same last vertex.
+        std::vector<unsigned> triangles;
+        unsigned buffer = 0; // the triangles on the driver's side
+        unsigned generation = 0;
     };
     // The detail levels display uses at this distance (0 is full detail;
     // each level halves the vertices along its direction).
     void levels(float distance, int& levelX, int& levelY) const;
-    const Strips& strips(int levelX, int levelY);
+    Strips& strips(int levelX, int levelY);
     void transformAbout(const Matrix& m, int normalMode);
     Matrix aboutCentre(const Matrix& m) const;
 
@@ -129,6 +139,13 @@ private:
     Point mLastCentre;
     float mLastRadius = -1;
     long mVerticesSent = 0;
+    // The vertex data on the driver's side, when it offers buffer objects;
+    // sent again only after the vertices changed.
+    bool bindBuffer();
+    bool bindIndexBuffer(Strips& s);
+    unsigned mBuffer = 0;
+    unsigned mBufferGeneration = 0;
+    bool mBufferStale = true;
 };
 
 } // namespace bg

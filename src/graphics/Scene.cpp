@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 namespace bg {
 
@@ -35,6 +36,8 @@ SharedPointer<Scene> gScene;
 ActiveTextureFunction gActiveTextureARB = nullptr;
 MultiTexCoord2fFunction gMultiTexCoord2fARB = nullptr;
 void (*gSwapInterval)(int) = nullptr;
+BufferFunctions gBufferObjects;
+unsigned gContextGeneration = 0;
 
 namespace {
 
@@ -444,6 +447,18 @@ void Scene::initGLContext() {
         mMultiTexture = true;
     }
     mState.setTextureUnits(mMultiTexture ? 2 : 1);
+    ++gContextGeneration;
+    gBufferObjects = BufferFunctions();
+    if (hasWord(extensions, "GL_ARB_vertex_buffer_object")) {
+        auto find = [](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(SDL_GL_GetProcAddress(name));
+            return function != nullptr;
+        };
+        BufferFunctions f;
+        if (find(f.generate, "glGenBuffersARB") && find(f.bind, "glBindBufferARB") &&
+            find(f.data, "glBufferDataARB") && find(f.remove, "glDeleteBuffersARB"))
+            gBufferObjects = f;
+    }
     gSwapInterval = platform::findSwapInterval();
     if (gSwapInterval) gSwapInterval(var("GL_SWAP_CONTROL").isOn() ? 1 : 0);
 

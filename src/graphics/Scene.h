@@ -126,6 +126,17 @@ using MultiTexCoord2fFunction = void (*)(unsigned texture, float s, float t);
 extern ActiveTextureFunction gActiveTextureARB;
 extern MultiTexCoord2fFunction gMultiTexCoord2fARB;
 extern void (*gSwapInterval)(int interval);
+// Buffer objects (GL_ARB_vertex_buffer_object): all null when the driver
+// lacks them. A buffer belongs to the context it was made in; every new
+// context counts one more in gContextGeneration.
+struct BufferFunctions {
+    void (*generate)(int count, unsigned* names) = nullptr;
+    void (*bind)(unsigned target, unsigned name) = nullptr;
+    void (*data)(unsigned target, long size, const void* data, unsigned usage) = nullptr;
+    void (*remove)(int count, const unsigned* names) = nullptr;
+};
+extern BufferFunctions gBufferObjects;
+extern unsigned gContextGeneration;
 
 } // namespace bg
 

@@ -5,6 +5,7 @@
 #include "graphics/CurvedMesh.h"
 #include "graphics/Quad.h"
 #include "graphics/RoundedCube.h"
+#include "graphics/Scene.h"
 #include "graphics/Texture.h"
 #include "graphics/Transform.h"
 #include "tools/media/Media.h"
@@ -235,6 +236,56 @@ TEST_F(MeshDrawing, ALitSphereDrawsWhereTheCameraSeesIt) {
     EXPECT_EQ(sphere.getVerticesSent(), 0);
     sphere.display(false);
     EXPECT_GT(sphere.getVerticesSent(), 0);
+}
+
+// Where the driver offers buffer objects it keeps each mesh's vertices; a
+// mesh is sent again after it changes and after a new context, and always
+// shows what drawing from the engine's own arrays shows.
+TEST_F(MeshDrawing, TheDriversCopyIsAlwaysTheMeshAsItIsNow) {
+    build({{"GL_LIGHTING", "1"}, {"GL_CULL_FACE", "1"}, {"GL_DEPTH_TEST", "1"}, {"GL_TEXTURE_2D", "1"}, {"FOV", "90"}});
+    ASSERT_NE(gBufferObjects.generate, nullptr) << "the test driver offers buffer objects";
+    scratch.write("t.png", bg::media::png(2, 2, 6, {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 0, 255}));
+    const int texture = gTextureManager->load("t.png", false);
+    const int light = gLightManager->addLight();
+    gLightManager->enable(light);
+    Material white;
+    white.setDiffuse(1, 1, 1, 1);
+    RoundedCube sphere(texture, white, 2, 2, 2, 1);
+    auto frame = [&](bool buffers) {
+        const BufferFunctions kept = gBufferObjects;
+        if (!buffers) gBufferObjects = BufferFunctions();
+        scene().setBackgroundColor(0, 0, 0, 1);
+        scene().clearBuffers();
+        gCamera->setEye(Point(0, 0, 6));
+        gCamera->setCenter(Point(0, 0, 0));
+        gCamera->lookAt();
+        gLightManager->setPosition(light, Point(1, 1, 1)); // in the view's frame, as a game does
+        sphere.display();
+        gBufferObjects = kept;
+        std::vector<unsigned char> pixels(800 * 600 * 4);
+        glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    };
+    const auto first = frame(true);
+    EXPECT_EQ(first, frame(false));
+    long lit = 0;
+    for (std::size_t k = 0; k < first.size(); k += 4) lit += first[k] + first[k + 1] + first[k + 2] > 0;
+    EXPECT_GT(lit, 3000);
+
+    sphere.translate(Vector(1.5f, 0, 0));
+    const auto moved = frame(true);
+    EXPECT_NE(moved, first);
+    EXPECT_EQ(moved, frame(false));
+    sphere.invertNormals();
+    const auto inverted = frame(true);
+    EXPECT_NE(inverted, moved);
+    EXPECT_EQ(inverted, frame(false));
+
+    // The buffers of the old context went with it.
+    testing::internal::CaptureStderr();
+    scene().restartSDL();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(frame(true), frame(false));
 }
 
 TEST_F(MeshDrawing, ATexturedQuadIsUprightAndBadCoordinatesDrawNothingHarmful) {
