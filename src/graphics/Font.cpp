@@ -77,10 +77,11 @@ void findInk(Font& font, unsigned textureName) {
         if (right <= left || top <= bottom) continue;
         // A texel beyond each edge too: filtering reaches into the next
         // cell, whose pixels the whole cell showed at its border.
-        const int c0 = std::max(0, static_cast<int>(std::floor(left)) - 1);
-        const int c1 = std::min(width, static_cast<int>(std::ceil(right)) + 1);
-        const int r0 = std::max(0, static_cast<int>(std::floor(bottom)) - 1);
-        const int r1 = std::min(height, static_cast<int>(std::ceil(top)) + 1);
+        // Clamped before the conversion: a font file's sizes can put a
+        // cell far outside its texture.
+        auto within = [](double value, int limit) { return static_cast<int>(std::clamp(value, 0.0, double(limit))); };
+        const int c0 = within(std::floor(left) - 1, width), c1 = within(std::ceil(right) + 1, width);
+        const int r0 = within(std::floor(bottom) - 1, height), r1 = within(std::ceil(top) + 1, height);
         int minC = c1, maxC = -1, minR = r1, maxR = -1;
         for (int r = r0; r < r1; ++r)
             for (int c = c0; c < c1; ++c)
@@ -213,15 +214,19 @@ void FontManager::print(int x, int y, const char* str, const Color& color) const
     const float cv = static_cast<float>(font->cellHeight) / font->textureHeight;
     float pen = static_cast<float>(x);
     const Glyph* last = nullptr;
+    // Untextured, every glyph is its whole cell, a solid box.
+    const bool inkOnly = gScene.isNull() || gScene->renderState().isEnabled(GL_TEXTURE_2D);
+    const Glyph whole{};
     mVertices.clear();
     for (const char* c = str; *c; ++c) {
         const Glyph& g = font->glyph(*c);
+        const Glyph& ink = inkOnly ? g : whole;
         const float pw = font->textureWidth * g.w * s;
-        if (!g.blank) {
-            const float x0 = pen + g.inkLeft * pw, x1 = pen + g.inkRight * pw;
-            const float y0 = top - g.inkTop * height, y1 = top - g.inkBottom * height;
-            const float u0 = g.u + g.inkLeft * g.w, u1 = g.u + g.inkRight * g.w;
-            const float v0 = g.v - g.inkTop * cv, v1 = g.v - g.inkBottom * cv;
+        if (!ink.blank) {
+            const float x0 = pen + ink.inkLeft * pw, x1 = pen + ink.inkRight * pw;
+            const float y0 = top - ink.inkTop * height, y1 = top - ink.inkBottom * height;
+            const float u0 = g.u + ink.inkLeft * g.w, u1 = g.u + ink.inkRight * g.w;
+            const float v0 = g.v - ink.inkTop * cv, v1 = g.v - ink.inkBottom * cv;
             mVertices.insert(mVertices.end(), {x0, y0, u0, v0, x0, y1, u0, v1, x1, y0, u1, v0, x1, y1, u1, v1});
         }
         pen += pw + font->spacing * s;

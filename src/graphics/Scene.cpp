@@ -367,6 +367,7 @@ void Scene::initALContext() {
 void Scene::initGLContext() {
     const char* where = "Scene::initGLContext()";
     const bool first = !mGLConfigured;
+    gSprites.discard(); // drawn while there was no window: nothing
     mState.setLive(mVideoOpen);
     if (first) mState.assumeDefaults();
 
@@ -597,6 +598,9 @@ void Scene::prepareEnvironmentUnit() {
 
 void Scene::endSDL() {
     gSprites.discard();
+    // The buffers went with the context; none is made until the next.
+    gBufferObjects = BufferFunctions();
+    ++gContextGeneration;
     if (!gTextureManager.isNull() && mVideoOpen) gTextureManager->end();
     mVideoOpen = false;
     mState.setLive(false);

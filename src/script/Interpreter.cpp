@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace bg {
 
@@ -52,6 +53,18 @@ void openStandardLibraries(lua_State* L) {
     lua_call(L, 0, 0);
     lua_pushnil(L);
     lua_setglobal(L, "jit");
+    lua_getfield(L, LUA_REGISTRYINDEX, "_LOADED"); // nor through the registry
+    lua_pushnil(L);
+    lua_setfield(L, -2, "jit");
+    lua_pop(L, 1);
+    lua_getfield(L, LUA_REGISTRYINDEX, "_PRELOAD");
+    if (lua_istable(L, -1)) {
+        for (const char* module : {"jit.util", "jit.profile"}) {
+            lua_pushnil(L);
+            lua_setfield(L, -2, module);
+        }
+    }
+    lua_pop(L, 1);
     // The names Lua 5.1 keeps from 5.0, which LuaJIT leaves out: scripts
     // written for the plain interpreter find them on either.
     lua_getglobal(L, "math");
@@ -63,6 +76,12 @@ void openStandardLibraries(lua_State* L) {
     lua_getglobal(L, "table");
     lua_pushcfunction(L, [](lua_State* state) -> int { return luaL_error(state, "'setn' is obsolete"); });
     lua_setfield(L, -2, "setn");
+    // The plain interpreter's math.random is the C library's rand, which
+    // the engine seeds at start; LuaJIT's own generator starts the same
+    // way every run unless seeded: seed it from rand.
+    lua_getfield(L, -3, "randomseed");
+    lua_pushnumber(L, std::rand());
+    lua_call(L, 1, 0);
     lua_pop(L, 3);
 #endif
 }

@@ -475,8 +475,9 @@ TEST_F(Text, ALineIsItsInkedGlyphsAndLooksAsWholeCellsDid) {
 
     const char* const line = "The quick brown fox, jumps; over 12 lazy dogs! ~{|}";
     const float scales[] = {1.0f, 2.5f, 0.37f};
-    auto draw = [&](bool cellByCell) {
+    auto draw = [&](bool cellByCell, bool textured = true) {
         overlay();
+        scene().set(GL_TEXTURE_2D, textured);
         int y = 580;
         for (float scale : scales) {
             fonts().setScale(scale);
@@ -487,6 +488,7 @@ TEST_F(Text, ALineIsItsInkedGlyphsAndLooksAsWholeCellsDid) {
             y -= static_cast<int>(font.cellHeight * scale) + 3;
         }
         fonts().setScale(1);
+        scene().restore(GL_TEXTURE_2D);
         scene().glEnd2D();
         return readAll();
     };
@@ -495,6 +497,11 @@ TEST_F(Text, ALineIsItsInkedGlyphsAndLooksAsWholeCellsDid) {
     for (std::size_t k = 0; k < cells.size(); k += 4) inked += cells[k] != 0;
     EXPECT_GT(inked, 2000);
     EXPECT_EQ(differing(arrays, cells), 0);
+
+    // Untextured, a glyph is a solid box, blanks too.
+    const auto boxes = draw(false, false);
+    EXPECT_EQ(differing(boxes, draw(true, false)), 0);
+    EXPECT_NE(differing(boxes, arrays), 0);
 }
 
 // Billboards drawn in a row wait and go to OpenGL together; whatever comes
@@ -587,6 +594,11 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
     };
     const auto batched = draw(false), single = draw(true);
     EXPECT_EQ(differing(batched, single), 0);
+    EXPECT_TRUE(gSprites.isEmpty());
+    // Drawn without a window: nothing, not even once a new one opens.
+    scene().endSDL();
+    wide.display2D(Point(300, 300, 0));
+    quietly([&] { scene().restartSDL(); });
     EXPECT_TRUE(gSprites.isEmpty());
 }
 

@@ -281,7 +281,11 @@ TEST_F(MeshDrawing, TheDriversCopyIsAlwaysTheMeshAsItIsNow) {
     EXPECT_NE(inverted, moved);
     EXPECT_EQ(inverted, frame(false));
 
-    // The buffers of the old context went with it.
+    // The buffers of the old context went with it; without one, none is
+    // asked for.
+    scene().endSDL();
+    EXPECT_EQ(gBufferObjects.generate, nullptr);
+    sphere.display();
     testing::internal::CaptureStderr();
     scene().restartSDL();
     testing::internal::GetCapturedStderr();

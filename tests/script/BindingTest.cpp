@@ -6,6 +6,7 @@
 
 #include "support/Lua.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -238,6 +239,27 @@ TEST_F(Binding, AFailedAllocationIsTheInterpretersMemoryError) {
     EXPECT_STREQ(lua_tostring(L, -1), "not enough memory");
     lua_pop(L, 1);
     EXPECT_EQ(run("assert(TestPoint(1, 2, 3):sum() == 6)"), ""); // the state goes on
+}
+
+} // namespace
+
+namespace {
+
+// math.random follows the C library's generator, which the engine seeds at
+// start, on either interpreter: runs do not repeat each other.
+TEST(Interpreter, MathRandomFollowsTheCLibrarysSeed) {
+    auto firstNumber = [](unsigned seed) {
+        std::srand(seed);
+        lua_State* L = bg::newInterpreter();
+        bg::openStandardLibraries(L);
+        luaL_loadstring(L, "return math.random(1000000), math.random(1000000)");
+        lua_call(L, 0, 2);
+        const double number = lua_tonumber(L, -2) * 1e6 + lua_tonumber(L, -1);
+        lua_close(L);
+        return number;
+    };
+    EXPECT_EQ(firstNumber(7), firstNumber(7));
+    EXPECT_NE(firstNumber(7), firstNumber(8));
 }
 
 } // namespace
