@@ -4,9 +4,9 @@
 //
 //   build/bench/binding_bench [calls [case]]
 
+#include "bindings/MatrixBinding.h"
 #include "script/Binding.h"
 #include "script/Interpreter.h"
-#include "script/MatrixBinding.h"
 
 #include <chrono>
 #include <cstdio>

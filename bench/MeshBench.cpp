@@ -8,12 +8,12 @@
 //
 //   build/bench/mesh_bench [frames]      (needs a display; scripts use Xvfb)
 
+#include "bindings/Classes.h"
+#include "bindings/Globals.h"
 #include "graphics/Camera.h"
 #include "graphics/RoundedCube.h"
 #include "graphics/Scene.h"
 #include "graphics/Texture.h"
-#include "script/Classes.h"
-#include "script/Globals.h"
 #include "script/Interpreter.h"
 #include "tools/media/Media.h"
 

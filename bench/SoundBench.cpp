@@ -4,8 +4,8 @@
 //
 //   build/bench/sound_bench [runs]
 
-#include "tools/media/Media.h"
 #include "audio/Sound.h"
+#include "tools/media/Media.h"
 #include "vfs/VFS.h"
 
 #include <AL/al.h>

@@ -1,6 +1,6 @@
 ---@meta
 -- The Brawlgear script API, for the Lua language server (and editors built on it).
--- Generated from src/script/Api.lua by tools/api/generate.lua: edit those, not this file.
+-- Generated from src/bindings/Api.lua by tools/api/generate.lua: edit those, not this file.
 -- docs/editor.md says how to point an editor at it.
 
 ---Runs the stored script `name` (packed from `name.lua`; in `--dev`, the `.lua` itself) in the same interpreter and returns what its chunk returns (`local Hud = loadModule("Scripts/Hud")`); its errors print with their traceback, and it returns nothing.

@@ -10,7 +10,7 @@
 // Options the engine does not know are passed over with a word, as they
 // always were; GAME is the one argument that is not an option.
 
-#include "script/Capture.h"
+#include "app/Capture.h"
 
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "app/Development.h"
 
+#include "app/Capture.h"
 #include "app/StarterGame.h"
 #include "config/Var.h"
 #include "foundation/Report.h"
@@ -8,7 +9,6 @@
 #include "graphics/Scene.h"
 #include "input/EventManager.h"
 #include "platform/QuitRequest.h"
-#include "script/Capture.h"
 #include "vfs/VFS.h"
 
 #include <GL/gl.h>

@@ -1,6 +1,5 @@
 #include "script/Runner.h"
 
-#include "script/Capture.h"
 #include "vfs/VFS.h"
 
 #include <cstdio>
@@ -8,6 +7,18 @@
 #include <lua.hpp>
 
 namespace bg {
+
+namespace {
+char gEndOfRun; // its address marks the error that ends the run
+} // namespace
+
+void endRun(lua_State* L) {
+    lua_pushlightuserdata(L, &gEndOfRun);
+    lua_error(L);
+    __builtin_unreachable();
+}
+
+bool isEndOfRun(lua_State* L, int index) { return lua_touserdata(L, index) == &gEndOfRun; }
 
 const char* statusWord(int status) {
     switch (status) {
@@ -105,7 +116,7 @@ void pushTraceback(lua_State* L) {
 // runner finds it and hands the error object back untouched (scripts and
 // _ALERT see the message as they always did).
 int keepTraceback(lua_State* L) {
-    if (capture::isEndOfRun(L, 1)) return 1;
+    if (isEndOfRun(L, 1)) return 1;
     pushTraceback(L);
     setRegistry(L, &gTracebackKey);
     return 1;
@@ -129,7 +140,7 @@ int runChunk(lua_State* L) {
     RunOutcome& outcome = chunk->outcome;
     outcome.status = luaL_loadbuffer(L, chunk->data, chunk->size, chunk->name);
     if (outcome.status == 0) outcome.status = lua_pcall(L, 0, chunk->keepResults ? LUA_MULTRET : 0, 1);
-    if (outcome.status != 0 && capture::isEndOfRun(L, -1)) {
+    if (outcome.status != 0 && isEndOfRun(L, -1)) {
         outcome.status = 0;
         outcome.ended = true;
         lua_settop(L, 1);

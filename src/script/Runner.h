@@ -12,7 +12,7 @@ namespace bg {
 // How a stored script's run ended.
 struct RunOutcome {
     int status = 0;     // the interpreter's status: 0, LUA_ERRRUN, LUA_ERRSYNTAX, ...
-    bool ended = false; // a captured run's last frame came in it (capture/Capture.h)
+    bool ended = false; // endRun was called in it
     int results = 0;    // values the chunk returned, left on L's stack when asked for
     std::string report; // a failure's message and traceback, as printed
 };
@@ -30,6 +30,14 @@ RunOutcome runScript(lua_State* L, const FixedString& name, bool keepResults = f
 // error positions read "X.lua:28:" for an editor to follow), else from the
 // stored X.o as always.
 void useSourceScripts(bool on);
+
+// Ends the run between frames as if the main script had returned: a long
+// jump through every chunk running, which each runner takes as a normal
+// end (outcome.ended). The executable ends headless runs and development
+// reloads this way.
+[[noreturn]] void endRun(lua_State* L);
+// Whether the error object at `index` is that end of the run.
+bool isEndOfRun(lua_State* L, int index);
 
 // The status word the runner prints for an interpreter status ("ERRRUN",
 // "ERRSYNTAX", ...), or null for success.

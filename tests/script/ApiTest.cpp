@@ -100,8 +100,8 @@ TEST_F(ApiTest, DescriptionNamesExactlyWhatTheEngineRegisters) {
     EXPECT_EQ(countKind(registered, "class"), 25u);
     EXPECT_EQ(countKind(registered, "constant"), 173u);
     EXPECT_EQ(countKind(registered, "other"), 0u) << missing(registered, {});
-    EXPECT_EQ(missing(registered, described), "") << "registered by the engine but not in src/script/Api.lua";
-    EXPECT_EQ(missing(described, registered), "") << "in src/script/Api.lua but not registered by the engine";
+    EXPECT_EQ(missing(registered, described), "") << "registered by the engine but not in src/bindings/Api.lua";
+    EXPECT_EQ(missing(described, registered), "") << "in src/bindings/Api.lua but not registered by the engine";
 }
 
 TEST_F(ApiTest, CommittedReferenceIsUpToDateAndTheAnnotationsDeclareTheSame) {

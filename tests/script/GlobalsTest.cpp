@@ -1,4 +1,4 @@
-#include "script/Globals.h"
+#include "bindings/Globals.h"
 #include "support/Support.h"
 #include "vfs/VFS.h"
 

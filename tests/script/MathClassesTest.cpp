@@ -1,7 +1,7 @@
 // Point, Vector, Matrix, Plane and BoundingSphere as scripts see them, with
 // the engine's real class registration.
 
-#include "script/Classes.h"
+#include "bindings/Classes.h"
 #include "support/Expect.h"
 #include "support/Lua.h"
 

@@ -1,4 +1,4 @@
--- Turns the description of the script API (src/script/Api.lua) into what
+-- Turns the description of the script API (src/bindings/Api.lua) into what
 -- people and editors read:
 --   brawlgear-lua generate.lua docs DESCRIPTION OUTDIR
 --       writes OUTDIR/API.md and OUTDIR/editor/brawlgear.lua
@@ -249,7 +249,7 @@ local function callRows(calls, makeForm)
 end
 
 emit("# Script API reference", "",
-     "<!-- Generated from src/script/Api.lua by tools/api/generate.lua: edit those, not this file. -->", "",
+     "<!-- Generated from src/bindings/Api.lua by tools/api/generate.lua: edit those, not this file. -->", "",
      api.introduction, "",
      "Calling forms: `[...]` marks optional arguments with their defaults, and a call that takes different",
      "arguments (\"a `Point` or x, y, z\") has a line for each form. Arguments are numbers unless the note",
@@ -373,7 +373,7 @@ end
 
 emit("---@meta",
      "-- The Brawlgear script API, for the Lua language server (and editors built on it).",
-     "-- Generated from src/script/Api.lua by tools/api/generate.lua: edit those, not this file.",
+     "-- Generated from src/bindings/Api.lua by tools/api/generate.lua: edit those, not this file.",
      "-- docs/editor.md says how to point an editor at it.", "")
 
 for _, call in ipairs(functions) do emitFunction(nil, call, nil, call.results) end

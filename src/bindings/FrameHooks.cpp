@@ -1,0 +1,7 @@
+#include "bindings/FrameHooks.h"
+
+namespace bg {
+
+FrameHooks gFrameHooks;
+
+} // namespace bg
