@@ -1,10 +1,23 @@
-#include "bindings/BillboardBinding.h"
-
 #include "bindings/ColorBinding.h"
 #include "bindings/PointBinding.h"
 #include "bindings/VectorBinding.h"
+#include "graphics/Billboard.h"
+#include "script/Binding.h"
 
 namespace bg {
+
+// "Billboard": Billboard(Color, textureId, width, height) or
+// Billboard(r, g, b, a, textureId, width, height).
+class BillboardBinding : public ValueBinding<BillboardBinding, Billboard> {
+public:
+    using ValueBinding::ValueBinding;
+    static constexpr const char* className = "Billboard";
+    static const Method<BillboardBinding> methods[];
+    static Billboard* construct(lua_State* L);
+
+    int display(lua_State* L);
+    int getDimension(lua_State* L);
+};
 
 Billboard* BillboardBinding::construct(lua_State* L) {
     const int count = argCount(L);
@@ -58,5 +71,7 @@ const Method<BillboardBinding> BillboardBinding::methods[] = {
     {"setDimension", call<&Billboard::setDimension>},
     {"getDimension", method<&BillboardBinding::getDimension>},
     {nullptr, nullptr}};
+
+void registerBillboardClass(lua_State* L) { ScriptBinding<BillboardBinding>::registerClass(L); }
 
 } // namespace bg

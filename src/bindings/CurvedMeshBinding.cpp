@@ -1,9 +1,19 @@
-#include "bindings/CurvedMeshBinding.h"
+#include "bindings/MeshBinding.h"
+#include "graphics/CurvedMesh.h"
 
 #include <new>
 #include <vector>
 
 namespace bg {
+
+// "CurvedMesh": a mesh with the common mesh methods; its own is `new`.
+class CurvedMeshBinding : public MeshBinding<CurvedMeshBinding, CurvedMesh> {
+public:
+    using MeshBinding::MeshBinding;
+    static constexpr const char* className = "CurvedMesh";
+    static constexpr const Method<CurvedMeshBinding>* methods = meshMethods<CurvedMeshBinding>;
+    static CurvedMesh* construct(lua_State* L);
+};
 
 // textureId, Material, interpolationType, n, then 3 x n numbers
 // [, angle = 360, numSlices = 32, numStacks = 32].
@@ -38,5 +48,7 @@ CurvedMesh* CurvedMeshBinding::construct(lua_State* L) {
     if (!mesh) raiseMemoryError(L);
     return mesh;
 }
+
+void registerCurvedMeshClass(lua_State* L) { ScriptBinding<CurvedMeshBinding>::registerClass(L); }
 
 } // namespace bg

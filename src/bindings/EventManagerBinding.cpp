@@ -1,10 +1,23 @@
-#include "bindings/EventManagerBinding.h"
-
 #include "bindings/FrameHooks.h"
+#include "input/EventManager.h"
+#include "script/Binding.h"
 
 #include <SDL.h>
 
 namespace bg {
+
+// "EventManager": keyboard and mouse, reached with getEventManager(); the
+// SDLK_ key symbols are registered with it.
+class EventManagerBinding : public SingletonBinding<EventManagerBinding, EventManager, gEventManager> {
+public:
+    using SingletonBinding::SingletonBinding;
+    static constexpr const char* className = "EventManager";
+    static constexpr const char* accessorName = "getEventManager";
+    static const Method<EventManagerBinding> methods[];
+    static void registerConstants(lua_State* L);
+
+    int update(lua_State* L);
+};
 
 void EventManagerBinding::registerConstants(lua_State* L) {
     // SDL 1.2's key symbols, the international "world" keys left out.
@@ -174,5 +187,7 @@ const Method<EventManagerBinding> EventManagerBinding::methods[] = {
     {"rightDown", call<&E::rightDown>},
     {"isKeyPressed", call<&E::isKeyPressed>},
     {nullptr, nullptr}};
+
+void registerEventManagerClass(lua_State* L) { ScriptBinding<EventManagerBinding>::registerClass(L); }
 
 } // namespace bg

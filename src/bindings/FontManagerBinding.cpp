@@ -1,8 +1,21 @@
-#include "bindings/FontManagerBinding.h"
-
 #include "bindings/ColorBinding.h"
+#include "graphics/Font.h"
+#include "script/Binding.h"
 
 namespace bg {
+
+// "FontManager": bitmap fonts and text, reached with getFontManager().
+class FontManagerBinding : public SingletonBinding<FontManagerBinding, FontManager, gFontManager> {
+public:
+    using SingletonBinding::SingletonBinding;
+    static constexpr const char* className = "FontManager";
+    static constexpr const char* accessorName = "getFontManager";
+    static const Method<FontManagerBinding> methods[];
+
+    int getStringHeight(lua_State* L);
+    int getStringSize(lua_State* L);
+    int print(lua_State* L);
+};
 
 // The string is required and changes nothing.
 int FontManagerBinding::getStringHeight(lua_State* L) {
@@ -42,5 +55,7 @@ const Method<FontManagerBinding> FontManagerBinding::methods[] = {
     {"getStringSize", method<&FontManagerBinding::getStringSize>},
     {"print", method<&FontManagerBinding::print>},
     {nullptr, nullptr}};
+
+void registerFontManagerClass(lua_State* L) { ScriptBinding<FontManagerBinding>::registerClass(L); }
 
 } // namespace bg

@@ -1,9 +1,24 @@
-#include "bindings/LightManagerBinding.h"
-
 #include "bindings/MatrixBinding.h"
 #include "bindings/PointBinding.h"
+#include "graphics/Light.h"
+#include "script/Binding.h"
 
 namespace bg {
+
+// "LightManager": the eight OpenGL lights by id, reached with
+// getLightManager().
+class LightManagerBinding : public SingletonBinding<LightManagerBinding, LightManager, gLightManager> {
+public:
+    using SingletonBinding::SingletonBinding;
+    static constexpr const char* className = "LightManager";
+    static constexpr const char* accessorName = "getLightManager";
+    static const Method<LightManagerBinding> methods[];
+
+    int setPosition(lua_State* L);
+    int setRadius(lua_State* L);
+    int getPosition(lua_State* L);
+    int transform(lua_State* L);
+};
 
 // id, then a Point or x, y, z.
 int LightManagerBinding::setPosition(lua_State* L) {
@@ -57,5 +72,7 @@ const Method<LightManagerBinding> LightManagerBinding::methods[] = {
     {"transform", method<&LightManagerBinding::transform>},
     {"restart", call<&LM::restart>},
     {nullptr, nullptr}};
+
+void registerLightManagerClass(lua_State* L) { ScriptBinding<LightManagerBinding>::registerClass(L); }
 
 } // namespace bg

@@ -1,6 +1,16 @@
-#include "bindings/RoundedCubeBinding.h"
+#include "bindings/MeshBinding.h"
+#include "graphics/RoundedCube.h"
 
 namespace bg {
+
+// "RoundedCube": a mesh with the common mesh methods; its own is `new`.
+class RoundedCubeBinding : public MeshBinding<RoundedCubeBinding, RoundedCube> {
+public:
+    using MeshBinding::MeshBinding;
+    static constexpr const char* className = "RoundedCube";
+    static constexpr const Method<RoundedCubeBinding>* methods = meshMethods<RoundedCubeBinding>;
+    static RoundedCube* construct(lua_State* L);
+};
 
 // textureId, Material [, width = 3, height = 3, depth = 3, radius = 1,
 // horizontalAngle = 360, verticalAngle = 180, numSlices = 32, numStacks = 32]
@@ -15,5 +25,7 @@ RoundedCube* RoundedCubeBinding::construct(lua_State* L) {
     const int slices = count > 8 ? argInt(L, 9) : 32, stacks = count > 9 ? argInt(L, 10) : 32;
     return make<RoundedCube>(L, textureId, material, v[0], v[1], v[2], v[3], v[4], v[5], slices, stacks);
 }
+
+void registerRoundedCubeClass(lua_State* L) { ScriptBinding<RoundedCubeBinding>::registerClass(L); }
 
 } // namespace bg

@@ -1,11 +1,26 @@
-#include "bindings/SceneBinding.h"
-
 #include "bindings/ColorBinding.h"
 #include "bindings/FrameHooks.h"
+#include "graphics/Scene.h"
+#include "script/Binding.h"
 
 #include <GL/gl.h>
 
 namespace bg {
+
+// "Scene": the window, the contexts and the render state, reached with
+// getScene(); the OpenGL constants of the render state are registered with it.
+class SceneBinding : public SingletonBinding<SceneBinding, Scene, gScene> {
+public:
+    using SingletonBinding::SingletonBinding;
+    static constexpr const char* className = "Scene";
+    static constexpr const char* accessorName = "getScene";
+    static const Method<SceneBinding> methods[];
+    static void registerConstants(lua_State* L);
+
+    int update(lua_State* L);
+    int display(lua_State* L);
+    int setBackgroundColor(lua_State* L);
+};
 
 void SceneBinding::registerConstants(lua_State* L) {
     const Constant constants[] = {{"GL_TRUE", GL_TRUE},
@@ -86,5 +101,7 @@ const Method<SceneBinding> SceneBinding::methods[] = {
     {"setBackgroundColor", method<&SceneBinding::setBackgroundColor>},
     {"clearBuffers", call<&Scene::clearBuffers>},
     {nullptr, nullptr}};
+
+void registerSceneClass(lua_State* L) { ScriptBinding<SceneBinding>::registerClass(L); }
 
 } // namespace bg

@@ -1,9 +1,27 @@
-#include "bindings/SoundManagerBinding.h"
-
+#include "audio/Sound.h"
 #include "bindings/PointBinding.h"
 #include "bindings/VectorBinding.h"
+#include "script/Binding.h"
 
 namespace bg {
+
+// "SoundManager": sounds and their sources by id, reached with
+// getSoundManager().
+class SoundManagerBinding : public SingletonBinding<SoundManagerBinding, SoundManager, gSoundManager> {
+public:
+    using SingletonBinding::SingletonBinding;
+    static constexpr const char* className = "SoundManager";
+    static constexpr const char* accessorName = "getSoundManager";
+    static const Method<SoundManagerBinding> methods[];
+
+    int addSource(lua_State* L);
+    int pause(lua_State* L);
+    // setPosition and setVelocity: a source id, then a Point or Vector or
+    // its three numbers.
+    template <class V, void (SoundManager::*set)(int, const V&)> int setWithId(lua_State* L);
+    int getPosition(lua_State* L);
+    int getVelocity(lua_State* L);
+};
 
 // soundId [, autoRemove = false]
 int SoundManagerBinding::addSource(lua_State* L) {
@@ -83,5 +101,7 @@ const Method<SoundManagerBinding> SoundManagerBinding::methods[] = {
     {"getPosition", method<&SoundManagerBinding::getPosition>},
     {"getVelocity", method<&SoundManagerBinding::getVelocity>},
     {nullptr, nullptr}};
+
+void registerSoundManagerClass(lua_State* L) { ScriptBinding<SoundManagerBinding>::registerClass(L); }
 
 } // namespace bg

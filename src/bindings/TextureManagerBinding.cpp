@@ -1,8 +1,23 @@
-#include "bindings/TextureManagerBinding.h"
-
 #include "bindings/FileBinding.h"
+#include "graphics/Texture.h"
+#include "script/Binding.h"
 
 namespace bg {
+
+// "TextureManager": textures by id, in groups, reached with
+// getTextureManager(); PERMANENT_TEXTURES and TEMPORARY_TEXTURES are
+// registered with it.
+class TextureManagerBinding : public SingletonBinding<TextureManagerBinding, TextureManager, gTextureManager> {
+public:
+    using SingletonBinding::SingletonBinding;
+    static constexpr const char* className = "TextureManager";
+    static constexpr const char* accessorName = "getTextureManager";
+    static const Method<TextureManagerBinding> methods[];
+    static void registerConstants(lua_State* L);
+
+    int load(lua_State* L);
+    int loadFromMem(lua_State* L);
+};
 
 void TextureManagerBinding::registerConstants(lua_State* L) {
     const Constant constants[] = {{"PERMANENT_TEXTURES", TextureManager::PERMANENT_TEXTURES},
@@ -52,5 +67,7 @@ const Method<TextureManagerBinding> TextureManagerBinding::methods[] = {
     {"end", call<&TM::end>},
     {"restart", call<&TM::restart>},
     {nullptr, nullptr}};
+
+void registerTextureManagerClass(lua_State* L) { ScriptBinding<TextureManagerBinding>::registerClass(L); }
 
 } // namespace bg

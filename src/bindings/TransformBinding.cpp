@@ -1,10 +1,22 @@
-#include "bindings/TransformBinding.h"
-
 #include "bindings/MatrixBinding.h"
+#include "graphics/Transform.h"
+#include "script/Binding.h"
 
 #include <GL/gl.h>
 
 namespace bg {
+
+// "Transform": OpenGL's matrix stacks, reached with getTransform().
+class TransformBinding : public SingletonBinding<TransformBinding, Transform, gTransform> {
+public:
+    using SingletonBinding::SingletonBinding;
+    static constexpr const char* className = "Transform";
+    static constexpr const char* accessorName = "getTransform";
+    static const Method<TransformBinding> methods[];
+    static void registerConstants(lua_State* L);
+
+    int mulMatrix(lua_State* L);
+};
 
 void TransformBinding::registerConstants(lua_State* L) {
     const Constant constants[] = {
@@ -31,5 +43,7 @@ const Method<TransformBinding> TransformBinding::methods[] = {
     {"loadIdentity", call<&Transform::loadIdentity>},
     {"matrixMode", call<&Transform::matrixMode>},
     {nullptr, nullptr}};
+
+void registerTransformClass(lua_State* L) { ScriptBinding<TransformBinding>::registerClass(L); }
 
 } // namespace bg

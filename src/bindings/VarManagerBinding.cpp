@@ -1,4 +1,5 @@
-#include "bindings/VarManagerBinding.h"
+#include "config/Var.h"
+#include "script/Binding.h"
 
 #include <cctype>
 #include <cstdio>
@@ -6,6 +7,25 @@
 #include <cstring>
 
 namespace bg {
+
+// "VarManager": the scripts' view of Engine.cfg, reached with getVarManager().
+class VarManagerBinding : public SingletonBinding<VarManagerBinding, VarManager, gVarManager> {
+public:
+    using SingletonBinding::SingletonBinding;
+    static constexpr const char* className = "VarManager";
+    static constexpr const char* accessorName = "getVarManager";
+    static const Method<VarManagerBinding> methods[];
+
+    int getNumber(lua_State* L);
+    int getString(lua_State* L);
+    int getBoolean(lua_State* L);
+    int setVarValue(lua_State* L);
+    int hasVar(lua_State* L);
+    int addVar(lua_State* L);
+
+private:
+    int store(lua_State* L, const char* method, bool define);
+};
 
 int VarManagerBinding::getNumber(lua_State* L) {
     expectArgs(L, 1);
@@ -111,5 +131,7 @@ const Method<VarManagerBinding> VarManagerBinding::methods[] = {
     {"addVar", method<&VarManagerBinding::addVar>},
     {"end", call<&VarManager::end>},
     {nullptr, nullptr}};
+
+void registerVarManagerClass(lua_State* L) { ScriptBinding<VarManagerBinding>::registerClass(L); }
 
 } // namespace bg
