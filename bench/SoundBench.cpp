@@ -5,6 +5,7 @@
 //   build/bench/sound_bench [runs]
 
 #include "audio/Sound.h"
+#include "media/Vorbis.h"
 #include "tools/media/Media.h"
 #include "vfs/VFS.h"
 
@@ -84,8 +85,8 @@ int main(int argc, char** argv) {
     bg::gVFS->loadOggsSize("Sounds.txt");
 
     const double floor = bestMilliseconds(runs, [&] { decodeOnce(ogg); });
-    const double tabled = bestMilliseconds(runs, [] { bg::gVFS->loadSound("tabled.ogg"); });
-    const double plain = bestMilliseconds(runs, [] { bg::gVFS->loadSound("plain.ogg"); });
+    const double tabled = bestMilliseconds(runs, [] { bg::loadSound("tabled.ogg"); });
+    const double plain = bestMilliseconds(runs, [] { bg::loadSound("plain.ogg"); });
     std::printf("30 s stereo Ogg, %zu bytes, %ld PCM bytes; best of %d runs\n", ogg.size(), pcm, runs);
     std::printf("%-40s %8.1f ms %6.2f\n", "one plain decode (floor)", floor, 1.0);
     std::printf("%-40s %8.1f ms %6.2f\n", "loadSound with a size-table entry", tabled, tabled / floor);

@@ -1,6 +1,7 @@
 #include "audio/Sound.h"
 
 #include "audio/ALErrors.h"
+#include "media/Vorbis.h"
 #include "vfs/VFS.h"
 
 #include <AL/al.h>
@@ -29,7 +30,7 @@ Source* SoundManager::find(int sourceId) const {
 }
 
 unsigned SoundManager::loadBuffer(const FixedString& name) {
-    const SoundData sound = gVFS->loadSound(name);
+    const SoundData sound = loadSound(name);
     if (sound.pcm.isNull() || sound.size < 1) return 0;
     drainALErrors();
     ALuint buffer = 0;

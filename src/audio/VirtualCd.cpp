@@ -1,6 +1,6 @@
 #include "audio/VirtualCd.h"
 
-#include "vfs/OggMemory.h"
+#include "media/Vorbis.h"
 #include "vfs/VFS.h"
 
 #include <AL/al.h>

@@ -37,20 +37,25 @@ FixedString sourceName(const char* path);
 
 } // namespace bg
 
+// Reports name their source file (without folder and extension). A unit
+// whose code moved out of another file redefines BG_REPORT_FILE after its
+// includes, so that its reports keep the name they always had.
+#define BG_REPORT_FILE __FILE__
+
 #define BG_ASSERT(condition)                                                   \
     do {                                                                       \
-        if (!(condition)) ::bg::assertionFailed(__FILE__, __LINE__, #condition); \
+        if (!(condition)) ::bg::assertionFailed(BG_REPORT_FILE, __LINE__, #condition); \
     } while (0)
 
 #define BG_CONTAINER_ASSERT(name, condition)                                                \
     do {                                                                                    \
-        if (!(condition)) ::bg::containerAssertionFailed(__FILE__, __LINE__, name, #condition); \
+        if (!(condition)) ::bg::containerAssertionFailed(BG_REPORT_FILE, __LINE__, name, #condition); \
     } while (0)
 
-#define BG_CONTAINER_WARNING(name, message) ::bg::containerWarning(__FILE__, __LINE__, name, message)
-#define BG_ERROR(message) ::bg::reportError(__FILE__, __LINE__, message)
-#define BG_FATAL(message) ::bg::fatalError(__FILE__, __LINE__, message)
-#define BG_WARNING(message) ::bg::reportWarning(__FILE__, __LINE__, message)
+#define BG_CONTAINER_WARNING(name, message) ::bg::containerWarning(BG_REPORT_FILE, __LINE__, name, message)
+#define BG_ERROR(message) ::bg::reportError(BG_REPORT_FILE, __LINE__, message)
+#define BG_FATAL(message) ::bg::fatalError(BG_REPORT_FILE, __LINE__, message)
+#define BG_WARNING(message) ::bg::reportWarning(BG_REPORT_FILE, __LINE__, message)
 #define BG_INFO(message) ::bg::reportInfo(message)
 
 #endif

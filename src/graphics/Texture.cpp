@@ -3,6 +3,7 @@
 #include "config/Var.h"
 #include "graphics/Scene.h"
 #include "graphics/SpriteBatch.h"
+#include "media/Image.h"
 #include "vfs/VFS.h"
 
 #include <GL/gl.h>
@@ -138,11 +139,11 @@ int TextureManager::loadNamed(const FixedString& name, bool mipmaps, int replace
 
 int TextureManager::load(const char* fileName, bool mipmaps, int replaceId) {
     const FixedString name = fileName ? fileName : "";
-    return loadNamed(name, mipmaps, replaceId, [&] { return gVFS->loadImage(name, true); });
+    return loadNamed(name, mipmaps, replaceId, [&] { return loadImage(name, true); });
 }
 
 int TextureManager::loadFromMem(const File& file, bool mipmaps, int replaceId) {
-    return loadNamed(file.getName(), mipmaps, replaceId, [&] { return gVFS->loadImage(file, true); });
+    return loadNamed(file.getName(), mipmaps, replaceId, [&] { return loadImage(file, true); });
 }
 
 // Binding the texture already bound changes nothing: the billboards that
@@ -187,7 +188,7 @@ void TextureManager::restart() {
     for (int id = mTextures.first(); id >= 0; id = mTextures.next(id)) {
         TextureEntry& e = *mTextures[id].data;
         unsigned texture = glIsTexture(e.textureName) ? e.textureName : 0;
-        const ImageData image = gVFS->loadImage(e.name, true);
+        const ImageData image = loadImage(e.name, true);
         e.textureName = upload(e.name, image, e.mipmaps, texture) ? texture : 0;
     }
 }

@@ -19,34 +19,8 @@ namespace bg {
 
 class File;
 
-// Decoded pixels: width x height 32-bit pixels, the bottom row first, the
-// bytes of each pixel red, green, blue, alpha. Empty (all zero) when a load
-// failed.
-struct ImageData {
-    int width = 0;
-    int height = 0;
-    int bytesPerPixel = 0;
-    SharedArray<std::uint32_t> pixels;
-
-    // Coordinates outside the image are reported and limited to it.
-    std::uint32_t getPixel(int x, int y) const;
-    std::uint32_t setPixel(int x, int y, std::uint32_t pixel);
-};
-
-// Decoded sound: interleaved 16-bit signed little-endian PCM. All zero when
-// a load failed.
-struct SoundData {
-    int format = 0; // AL_FORMAT_MONO16 or AL_FORMAT_STEREO16
-    SharedArray<char> pcm;
-    int size = 0;   // bytes
-    int frequency = 0;
-};
-
 class VFS {
 public:
-    static constexpr int MAX_TEXTURE_WIDTH = 512;
-    static constexpr int MAX_TEXTURE_HEIGHT = 512;
-
     VFS();
     ~VFS();
     VFS(const VFS&) = delete;
@@ -72,19 +46,8 @@ public:
     // The decoded size listed for a sound, or 0.
     int lookupOggSize(const char* name) const;
 
-    // Decodes a PNG, BMP, JPEG, GIF or TGA image (TGA, which has no
-    // signature, is known by its extension in any letter case); any other
-    // format is refused. In texture mode the size must be a power of two of at
-    // most 512 each way (fatal otherwise) and the pixels are the VFS's one
-    // shared buffer, valid until the next texture-mode load.
-    ImageData loadImage(const File& file, bool textureBuffer);
-    ImageData loadImage(const FixedString& name, bool textureBuffer);
     // Whether the file is there to load, without a word either way.
     bool exists(const FixedString& name) const;
-    // Decodes a whole mono or stereo Ogg Vorbis sound, once, into its
-    // buffer. A size table entry larger than the sound gives way to the
-    // sound's own size.
-    SoundData loadSound(const FixedString& name);
 
     // Archive entries larger than this are refused (a zip bomb would
     // otherwise take all memory). Engine.cfg may set it in MiB with the
@@ -117,7 +80,6 @@ private:
     std::unordered_map<std::string, EntryPlace> mEntries;
     FixedString mDirectory;
     unsigned long mMaxEntrySize = DEFAULT_MAX_ENTRY_SIZE;
-    SharedArray<std::uint32_t> mImageBuffer;
     std::unordered_map<std::string, int> mOggSizes; // the size table
 };
 

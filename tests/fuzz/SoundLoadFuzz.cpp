@@ -1,6 +1,7 @@
 // Any bytes as an Ogg Vorbis sound, decoded as the sound manager would,
 // with and without a size-table entry for it.
 
+#include "media/Vorbis.h"
 #include "vfs/VFS.h"
 
 #include <cstdint>
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bg::gVFS = bg::SharedPointer<bg::VFS>(new bg::VFS);
     bg::gVFS->setDirectory(dir.c_str());
     bg::gVFS->loadOggsSize("Sounds.txt");
-    bg::gVFS->loadSound("s.ogg");
-    bg::gVFS->loadSound("t.ogg");
+    bg::loadSound("s.ogg");
+    bg::loadSound("t.ogg");
     return 0;
 }

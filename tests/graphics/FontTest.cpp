@@ -9,6 +9,7 @@
 #include "graphics/SpriteBatch.h"
 #include "graphics/Texture.h"
 #include "graphics/Transform.h"
+#include "media/Image.h"
 #include "support/Expect.h"
 #include "support/SceneFixture.h"
 #include "tools/media/Media.h"
@@ -341,7 +342,7 @@ TEST_F(Text, BitmapFontsBakePixelForPixelFromTheNearestStrike) {
     std::getline(description, range);
     description >> cellWidth >> cellHeight;
     ASSERT_EQ(cellHeight, size);
-    const ImageData image = gVFS->loadImage("Fonts/Mono.png", false);
+    const ImageData image = loadImage("Fonts/Mono.png", false);
     ASSERT_GT(image.width, 0);
     const int perRow = image.width / cellWidth;
     int wrong = 0;
@@ -368,7 +369,7 @@ TEST_F(Text, BitmapFontsBakePixelForPixelFromTheNearestStrike) {
         {BRAWLGEAR_FONT_EXE, scratch / "grey.bdf", "8", scratch / "Fonts/Grey.txt", "--first", "A", "--last", "A"},
         scratch.path());
     ASSERT_EQ(deep.exitCode, 0) << deep.err;
-    const ImageData levels = gVFS->loadImage("Fonts/Grey.png", false);
+    const ImageData levels = loadImage("Fonts/Grey.png", false);
     ASSERT_EQ(levels.height, 8);
     std::string rows;
     for (int y = 2; y < 6; ++y)

@@ -1,5 +1,7 @@
 // Images and sounds decoded from files the test makes itself.
 
+#include "media/Image.h"
+#include "media/Vorbis.h"
 #include "support/Expect.h"
 #include "support/Support.h"
 #include "tools/media/Media.h"
@@ -15,6 +17,8 @@ using bg::File;
 using bg::gVFS;
 using bg::ImageData;
 using bg::SoundData;
+using bg::loadImage;
+using bg::loadSound;
 using bg::VFS;
 using bgtest::report;
 
@@ -30,12 +34,12 @@ protected:
     // Loads an image, returning what the load printed.
     std::string image(const std::string& name, ImageData& out, bool texture = false) {
         testing::internal::CaptureStderr();
-        out = gVFS->loadImage(name.c_str(), texture);
+        out = loadImage(name.c_str(), texture);
         return testing::internal::GetCapturedStderr();
     }
     std::string sound(const std::string& name, SoundData& out) {
         testing::internal::CaptureStderr();
-        out = gVFS->loadSound(name.c_str());
+        out = loadSound(name.c_str());
         return testing::internal::GetCapturedStderr();
     }
     bgtest::ScratchDir scratch;
@@ -116,7 +120,7 @@ TEST_F(Decode, TextureModeWantsPowersOfTwoUpTo512) {
         {"wide.png", "32768 x 1 is larger than 512 x 512\nASSERTION FAILED:VFS:#: imgWidth <= MAX_TEXTURE_WIDTH"},
         {"long.png", "20000 x 2 is not a power of two\nASSERTION FAILED:VFS:#: imgWidth == textureSize( imgWidth )"}};
     for (const auto& [name, text] : fatal)
-        EXPECT_EXIT(gVFS->loadImage(name, true), testing::ExitedWithCode(1),
+        EXPECT_EXIT(loadImage(name, true), testing::ExitedWithCode(1),
                     report(std::string("VFS:#: ERROR : VFS::loadImage( ") + name + " ) : " + text + "\n"))
             << name;
     image("big.png", a, false); // fine outside texture mode
