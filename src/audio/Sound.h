@@ -80,6 +80,12 @@ public:
     void end();
     void restart();
     int getUsableSlots() const { return mUsableSlots; }
+    // The OpenAL source behind a source id (0 for none), to read back what
+    // was sent.
+    unsigned alSource(int sourceId) const {
+        const Source* s = find(sourceId);
+        return s ? s->source : 0;
+    }
 
 private:
     Source* find(int sourceId) const;

@@ -13,6 +13,7 @@
 #include "support/SceneFixture.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -171,6 +172,56 @@ TEST(Mesh, TransformationsMoveVerticesAndTheSphereAsTheTableSays) {
                 EXPECT_LE(std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]), radius + 1e-5f) << self;
             }
     }
+}
+
+// The normals each operation leaves: scaled ones along the scaled normal,
+// at unit length; sheared ones recomputed across the sheared surface. And
+// the sphere's centre follows a move on every axis apart.
+TEST(Mesh, NormalsAndTheCentreAfterEveryKindOfTransformation) {
+    Quad moved(0, Material(), 2, 2, 2, 2);
+    moved.translate(Vector(1, 2, 3));
+    moved.computeBoundingSphere();
+    const Point centre = moved.getBoundingSphere().initialPosition;
+    EXPECT_NEAR(centre.x, 1, 1e-5f);
+    EXPECT_NEAR(centre.y, 2, 1e-5f);
+    EXPECT_NEAR(centre.z, 3, 1e-5f);
+
+    // A unit sphere's normal is its position: scaled by (2, 1, 0.5), the
+    // normal is the scaled normal made unit again.
+    for (bool self : {false, true}) {
+        RoundedCube sphere(0, Material(), 2, 2, 2, 1);
+        const float* before = sphere.vertex(5, 11);
+        const Vector n0(before[3], before[4], before[5]);
+        const Vector s(2, 1, 0.5f);
+        self ? sphere.selfScale(s) : sphere.scale(s);
+        const Vector expected = Vector(n0.x * s.x, n0.y * s.y, n0.z * s.z).normalized();
+        expectNormal(sphere.vertex(5, 11), expected.x, expected.y, expected.z, 1e-4f);
+    }
+    // Sheared, the normals are recomputed from the sheared surface (onto the
+    // unit normals they had), not carried along: unit length, and turned
+    // where the shear tilts the surface. About its own centre or not, the
+    // same normals.
+    std::vector<Vector> sheared[2];
+    for (bool self : {false, true}) {
+        RoundedCube sphere(0, Material(), 2, 2, 2, 1);
+        std::vector<Vector> old;
+        for (int j = 0; j < sphere.getNumY(); ++j)
+            for (int i = 0; i < sphere.getNumX(); ++i)
+                old.emplace_back(sphere.vertex(i, j)[3], sphere.vertex(i, j)[4], sphere.vertex(i, j)[5]);
+        self ? sphere.selfShear(Vector(30, 0, 20)) : sphere.shear(Vector(30, 0, 20));
+        float turned = 0;
+        for (int j = 0; j < sphere.getNumY(); ++j)
+            for (int i = 0; i < sphere.getNumX(); ++i) {
+                const float* v = sphere.vertex(i, j);
+                const Vector n(v[3], v[4], v[5]);
+                EXPECT_NEAR(n.length(), 1, 1e-3f) << self << " " << i << ", " << j;
+                turned = std::max(turned, (n - old[sheared[self].size()]).length());
+                sheared[self].push_back(n);
+            }
+        EXPECT_GT(turned, 0.03f) << self;
+    }
+    for (std::size_t k = 0; k < sheared[0].size(); ++k)
+        EXPECT_NEAR((sheared[0][k] - sheared[1][k]).length(), 0, 1e-4f) << k;
 }
 
 TEST(Mesh, GridsTooLargeToHoldAreMemoryErrors) {

@@ -406,6 +406,26 @@ TEST_F(Scene, TheTextureStateOfUnitOneIsTrackedApart) {
     bg::gActiveTextureARB(GL_TEXTURE0_ARB);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D)); // unit 0 untouched
     EXPECT_FALSE(state.restoreTexture2D(1));
+
+    // A new context takes unit 1's texturing over with the rest.
+    state.setTexture2D(1, true);
+    testing::internal::CaptureStderr();
+    scene().restartSDL();
+    testing::internal::GetCapturedStderr();
+    bg::gActiveTextureARB(GL_TEXTURE1_ARB);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+    bg::gActiveTextureARB(GL_TEXTURE0_ARB);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+// The fog's hint, as every other fog setting, goes from Engine.cfg to OpenGL.
+TEST_F(Scene, TheFogHintReachesOpenGL) {
+    build({{"GL_FOG", "1"}, {"GL_FOG_HINT", "GL_FASTEST"}, {"GL_FOG_MODE", "GL_EXP"}});
+    GLint hint = 0, mode = 0;
+    glGetIntegerv(GL_FOG_HINT, &hint);
+    glGetIntegerv(GL_FOG_MODE, &mode);
+    EXPECT_EQ(hint, GL_FASTEST); // OpenGL's own is GL_DONT_CARE
+    EXPECT_EQ(mode, GL_EXP);
 }
 
 TEST_F(Scene, ErrorReportersWithAndWithoutContexts) {

@@ -292,6 +292,17 @@ TEST(Quaternion, RotatesAsTheMatricesDo) {
     const bg::AxisAngle back = bg::Quaternion::fromAngleAxis(60, Vector(0, 0, 3)).toAxisAngle();
     EXPECT_NEAR(back.angle, 60 * bg::RAD, 1e-5f);
     EXPECT_NEAR(back.z, 1, 1e-5f);
+    // Past half a turn the quaternion's w is negative: the angle comes back
+    // above 180 degrees about the same axis (acos over the whole range).
+    for (float degrees : {200.0f, 270.0f, 350.0f}) {
+        const bg::AxisAngle far = bg::Quaternion::fromAngleAxis(degrees, Vector(1, 2, -2)).toAxisAngle();
+        EXPECT_NEAR(far.angle, degrees * bg::RAD, 1e-4f) << degrees;
+        EXPECT_NEAR(far.x, 1.0f / 3, 1e-4f) << degrees;
+        EXPECT_NEAR(far.z, -2.0f / 3, 1e-4f) << degrees;
+        Matrix turned;
+        turned.rotation(degrees, Vector(1, 2, -2));
+        expectNear(bg::Quaternion::fromAngleAxis(far.angle * bg::DEG, Vector(far.x, far.y, far.z)).toMatrix(), turned);
+    }
     bg::AxisAngle none;
     EXPECT_TRUE(bgtest::matches(warnings([&] { none = bg::Quaternion(1, 0, 0, 0).toAxisAngle(); }),
                                 report("Math:#: WARNING : Quaternion::toAxisAngle() : Unable to convert the quaternion "

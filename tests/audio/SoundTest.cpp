@@ -1,0 +1,78 @@
+// Sources as OpenAL hears them: what the manager sends is read back from
+// OpenAL Soft (null driver), so a wrong constant or a lost call shows.
+
+#include "audio/Sound.h"
+#include "support/Support.h"
+#include "tools/media/Media.h"
+#include "vfs/VFS.h"
+
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+using namespace bg;
+
+namespace {
+
+class Sounds : public testing::Test {
+protected:
+    void SetUp() override {
+        setenv("ALSOFT_DRIVERS", "null", 0);
+        device = alcOpenDevice(nullptr);
+        ASSERT_NE(device, nullptr);
+        context = alcCreateContext(device, nullptr);
+        ASSERT_NE(context, nullptr);
+        alcMakeContextCurrent(context);
+        gVFS = SharedPointer<VFS>(new VFS);
+        scratch.write("tone.ogg", media::sineOgg(1, 22050, 22050 * 2));
+    }
+    void TearDown() override {
+        manager.reset();
+        gVFS.free();
+        alcMakeContextCurrent(nullptr);
+        if (context) alcDestroyContext(context);
+        if (device) alcCloseDevice(device);
+    }
+    ALint state(int sourceId) const {
+        ALint value = 0;
+        alGetSourcei(manager->alSource(sourceId), AL_SOURCE_STATE, &value);
+        return value;
+    }
+
+    bgtest::ScratchDir scratch;
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+    std::unique_ptr<SoundManager> manager;
+};
+
+TEST_F(Sounds, TheRadiusSetsTheAttenuationAndPauseSilencesEverySource) {
+    manager = std::make_unique<SoundManager>();
+    const int sound = manager->load((scratch / "tone.ogg").c_str());
+    ASSERT_GE(sound, 0);
+    const int first = manager->addSource(sound), second = manager->addSource(sound);
+    ASSERT_GE(first, 0);
+    ASSERT_GE(second, 0);
+
+    // Reference distance a tenth of the radius, the one roll-off factor.
+    manager->setRadius(first, 50);
+    ALfloat reference = 0, rolloff = 0;
+    alGetSourcef(manager->alSource(first), AL_REFERENCE_DISTANCE, &reference);
+    alGetSourcef(manager->alSource(first), AL_ROLLOFF_FACTOR, &rolloff);
+    EXPECT_FLOAT_EQ(reference, 5.0f);
+    EXPECT_EQ(rolloff, 0.013557606f); // as sent, to the last bit
+    EXPECT_FLOAT_EQ(manager->getRadius(first), 50.0f);
+
+    // The game's first pause silences every source; resume brings them back.
+    manager->play(first);
+    manager->play(second);
+    EXPECT_EQ(state(first), AL_PLAYING);
+    manager->pause();
+    EXPECT_EQ(state(first), AL_PAUSED);
+    EXPECT_EQ(state(second), AL_PAUSED);
+    manager->resume();
+    EXPECT_EQ(state(first), AL_PLAYING);
+    EXPECT_EQ(state(second), AL_PLAYING);
+}
+
+} // namespace
