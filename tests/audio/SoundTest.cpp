@@ -2,14 +2,17 @@
 // OpenAL Soft (null driver), so a wrong constant or a lost call shows.
 
 #include "audio/Sound.h"
+#include "audio/VirtualCd.h"
 #include "support/Support.h"
 #include "tools/media/Media.h"
 #include "vfs/VFS.h"
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace bg;
 
@@ -73,6 +76,46 @@ TEST_F(Sounds, TheRadiusSetsTheAttenuationAndPauseSilencesEverySource) {
     manager->resume();
     EXPECT_EQ(state(first), AL_PLAYING);
     EXPECT_EQ(state(second), AL_PLAYING);
+}
+
+// The virtual CD plays on into the next audio track (over a data track)
+// when one ends, and across a new OpenAL context keeps its place.
+TEST_F(Sounds, TheVirtualCdPlaysOnAndSurvivesANewContext) {
+    scratch.write("cd/Track01.ogg", media::sineOgg(1, 22050, 22050 / 5));
+    scratch.write("cd/Track03.ogg", media::sineOgg(2, 22050, 22050 * 4));
+    VirtualCd cd(scratch / "cd");
+    ASSERT_TRUE(cd.open(0));
+    ASSERT_EQ(cd.numTracks(), 3);
+    EXPECT_FALSE(cd.isAudioTrack(1));
+    cd.playFrom(0);
+    EXPECT_EQ(cd.status(), 2);
+    // The first track lasts a fifth of a second.
+    for (int k = 0; k < 200 && cd.currentTrack() == 0; ++k) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        cd.pump();
+    }
+    EXPECT_EQ(cd.currentTrack(), 2);
+    EXPECT_EQ(cd.status(), 2);
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    cd.pump();
+    const int frame = cd.currentFrame();
+    EXPECT_GT(frame, 0);
+    cd.endAL();
+    alcMakeContextCurrent(nullptr);
+    alcDestroyContext(context);
+    context = alcCreateContext(device, nullptr);
+    ASSERT_NE(context, nullptr);
+    alcMakeContextCurrent(context);
+    cd.restartAL();
+    EXPECT_EQ(cd.currentTrack(), 2);
+    EXPECT_GE(cd.currentFrame(), frame);
+    EXPECT_LT(cd.currentFrame(), frame + 75); // from where it was, not the start or the end
+    EXPECT_EQ(cd.status(), 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    cd.pump();
+    EXPECT_GT(cd.currentFrame(), frame); // and it plays on
+    cd.close();
 }
 
 } // namespace
