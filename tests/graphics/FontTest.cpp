@@ -567,6 +567,8 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
         scene().setBlendFunc(GL_ONE, GL_ONE);
         facing(blue, Point(0.4f, 0, 0.6f));
         scene().restoreBlendFunc();
+        facing(red, Point(-0.3f, -0.2f, 0.5f));
+        floor.display(false); // its texture is the one bound: only the mesh itself sends what waits
         green.bindTexture();
         facing(green, Point(0.8f, -0.3f, 0.8f));
         red.bindTexture();

@@ -80,6 +80,10 @@ TEST(Material, StoresAsGivenAndCombinesWithLimits) {
     m.setDiffuse(3, 2, 1, 0.5f);
     m.setShininess(100);
     EXPECT_FLOAT_EQ(m.getDiffuse().r, 3); // stored unclamped
+    m.setSpecular(0.1f, 0.2f, 0.3f, 0.4f);
+    const bg::Rgba specular = m.getSpecular(); // each component from its own place
+    EXPECT_EQ(std::vector<float>({specular.r, specular.g, specular.b, specular.a}),
+              std::vector<float>({0.1f, 0.2f, 0.3f, 0.4f}));
     const Material product = m.mul(m);
     EXPECT_FLOAT_EQ(product.getDiffuse().r, 9);
     EXPECT_FLOAT_EQ(product.getShininess(), 128);
