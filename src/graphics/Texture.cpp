@@ -184,10 +184,13 @@ void TextureManager::end() {
     }
 }
 
+// In a new context. The old context's names mean nothing here: one of them
+// may already name a texture uploaded a moment ago, which reusing it would
+// overwrite. Every texture gets a name of the new context.
 void TextureManager::restart() {
     for (int id = mTextures.first(); id >= 0; id = mTextures.next(id)) {
         TextureEntry& e = *mTextures[id].data;
-        unsigned texture = glIsTexture(e.textureName) ? e.textureName : 0;
+        unsigned texture = 0;
         const ImageData image = loadImage(e.name, true);
         e.textureName = upload(e.name, image, e.mipmaps, texture) ? texture : 0;
     }

@@ -139,6 +139,33 @@ TEST_F(Textures, AReplacementTakesTheOldOpenGLTextureOver) {
     EXPECT_EQ(textures().load(""), -1);
 }
 
+// A new context gets every texture back, each its own: the names of the
+// old context mean nothing in the new one (one texture was uploaded over
+// another that happened to get the same name).
+TEST_F(Textures, ANewContextGivesEveryTextureItsOwnPicture) {
+    build();
+    scratch.write("red.png", bg::media::png(2, 2, 2, {255, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0}));
+    scratch.write("blue.png", bg::media::png(4, 4, 2, [] {
+        std::vector<std::uint8_t> rows;
+        for (int k = 0; k < 16; ++k) rows.insert(rows.end(), {0, 0, 255});
+        return rows;
+    }()));
+    const int red = textures().load("red.png", false);
+    const int blueId = textures().load("blue.png", false);
+    const int font = 0; // the scene's own font texture came first
+    ASSERT_GE(red, 0);
+    ASSERT_GE(blueId, 0);
+    EXPECT_EQ(drawAndRead(red, 400, 300), (std::vector<int>{255, 0, 0}));
+    quietly([&] { scene().restartSDL(); });
+    EXPECT_EQ(drawAndRead(red, 400, 300), (std::vector<int>{255, 0, 0}));
+    EXPECT_EQ(drawAndRead(blueId, 400, 300), (std::vector<int>{0, 0, 255}));
+    std::vector<unsigned> names;
+    for (int id : {font, red, blueId}) names.push_back(textures().getTextureName(id));
+    EXPECT_NE(names[0], names[1]);
+    EXPECT_NE(names[0], names[2]);
+    EXPECT_NE(names[1], names[2]);
+}
+
 TEST_F(Textures, AFullTableSaysSo) {
     build();
     std::string err;
