@@ -39,11 +39,11 @@ local function frame(draw)
     scene:display()
 end
 
-local function textDraw(spec)
+local function textDraw(setup)
     local fonts = getFontManager()
     fonts:setCurrentFontId(fonts:load("Fonts/Font.txt"))
     fonts:setScale(1)
-    if spec.height then fonts:setScale(spec.height / fonts:getStringHeight("A")) end
+    if setup.height then fonts:setScale(setup.height / fonts:getStringHeight("A")) end
     local lines, xs, ys = Work.textLayout()
     for i = 1, #ys do ys[i] = Work.HEIGHT - ys[i] end -- y up, at the glyph tops
     local count = #lines
@@ -54,11 +54,11 @@ local function textDraw(spec)
     end
 end
 
-local function spriteDraw(spec)
+local function spriteDraw(setup)
     -- No mipmaps, as LÖVE's images by default: both minify with GL_LINEAR.
     local texture = getTextureManager():load("Textures/Sprite.png", false)
     assert(texture >= 0, "no sprite texture")
-    local sprite = Billboard(1, 1, 1, 1, texture, spec.side, spec.side)
+    local sprite = Billboard(1, 1, 1, 1, texture, setup.side, setup.side)
     local xs, ys = Work.spriteLayout()
     for i = 1, #ys do ys[i] = Work.HEIGHT - ys[i] end
     local count = #xs
@@ -72,8 +72,8 @@ local function spriteDraw(spec)
     end
 end
 
-local function frameCase(spec)
-    local draw = spec.kind == "text" and textDraw(spec) or spriteDraw(spec)
+local function frameCase(setup)
+    local draw = setup.kind == "text" and textDraw(setup) or spriteDraw(setup)
     for f = 1, Work.warmup do frame(draw) end
     -- Time:restart then Time:update measure the whole stretch by the
     -- engine's own clock (milliseconds); it is far longer than a capped

@@ -28,7 +28,7 @@ end
 
 local FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 
-local function textDraw(spec)
+local function textDraw(setup)
     -- love.filesystem reads only the game and its save folder: take the
     -- font's bytes through io.
     local file = assert(io.open(FONT, "rb"))
@@ -36,7 +36,7 @@ local function textDraw(spec)
     file:close()
     local font = love.graphics.newFont(love.filesystem.newFileData(bytes, "DejaVuSans.ttf"), 16)
     love.graphics.setFont(font)
-    local scale = spec.height and spec.height / font:getHeight() or 1
+    local scale = setup.height and setup.height / font:getHeight() or 1
     local lines, xs, ys = Work.textLayout()
     local count = #lines
     local print = love.graphics.print
@@ -47,10 +47,10 @@ local function textDraw(spec)
     end
 end
 
-local function spriteDraw(spec)
+local function spriteDraw(setup)
     local image = love.graphics.newImage("sprite.png") -- linear filter, no mipmaps
-    local scale = spec.side / image:getWidth()
-    local half = spec.side / 2
+    local scale = setup.side / image:getWidth()
+    local half = setup.side / 2
     local xs, ys = Work.spriteLayout()
     local count = #xs
     local draw = love.graphics.draw
@@ -61,10 +61,10 @@ local function spriteDraw(spec)
     end
 end
 
-local function frameCase(spec)
+local function frameCase(setup)
     love.graphics.setColor(1, 1, 1, 1)
     love.graphics.setBlendMode("alpha")
-    local draw = spec.kind == "text" and textDraw(spec) or spriteDraw(spec)
+    local draw = setup.kind == "text" and textDraw(setup) or spriteDraw(setup)
     for f = 1, Work.warmup do frame(draw) end
     local getTime = love.timer.getTime
     local start = getTime()
