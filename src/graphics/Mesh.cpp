@@ -20,12 +20,19 @@ namespace bg {
 Mesh::Mesh(int textureId, const Material& material, int normalFlag, bool counterclockwise)
     : mNormalFlag(normalFlag), mCounterclockwise(counterclockwise), mMaterial(material), mTextureId(textureId) {}
 
-// A buffer of an earlier context went with it.
+namespace {
+
+// A buffer of an earlier context went with it; one of this context is
+// given back.
+void releaseBuffer(unsigned buffer, unsigned generation) {
+    if (buffer && generation == gContextGeneration && gBufferObjects.remove) gBufferObjects.remove(1, &buffer);
+}
+
+} // namespace
+
 Mesh::~Mesh() {
-    if (!gBufferObjects.remove) return;
-    if (mBuffer && mBufferGeneration == gContextGeneration) gBufferObjects.remove(1, &mBuffer);
-    for (const Strips& s : mStrips)
-        if (s.buffer && s.generation == gContextGeneration) gBufferObjects.remove(1, &s.buffer);
+    releaseBuffer(mBuffer, mBufferGeneration);
+    for (const Strips& s : mStrips) releaseBuffer(s.buffer, s.generation);
 }
 
 void Mesh::allocate(long long numX, long long numY) {
@@ -41,9 +48,7 @@ void Mesh::allocate(long long numX, long long numY) {
     mNumY = static_cast<int>(numY);
     mVertices.assign(static_cast<std::size_t>(numX) * static_cast<std::size_t>(numY) * FLOATS, 0.0f);
     mBufferStale = true;
-    if (gBufferObjects.remove)
-        for (const Strips& s : mStrips)
-            if (s.buffer && s.generation == gContextGeneration) gBufferObjects.remove(1, &s.buffer);
+    for (const Strips& s : mStrips) releaseBuffer(s.buffer, s.generation);
     mStrips.clear();
 }
 
@@ -200,7 +205,7 @@ Mesh::Strips& Mesh::strips(int levelX, int levelY) {
     if (mStrips.size() <= key) mStrips.resize(key + 1);
     Strips& s = mStrips[key];
     if (s.built && s.counterclockwise == mCounterclockwise) return s;
-    if (s.buffer && s.generation == gContextGeneration && gBufferObjects.remove) gBufferObjects.remove(1, &s.buffer);
+    releaseBuffer(s.buffer, s.generation);
     s = Strips();
     s.built = true;
     s.counterclockwise = mCounterclockwise;
