@@ -8,7 +8,9 @@ BUILD_PACKAGES="cmake g++ make pkg-config libluajit-5.1-dev liblua5.1-0-dev libs
 libopenal-dev libgl-dev libglu1-mesa-dev libminizip-dev zlib1g-dev libvorbis-dev libx11-dev libxrandr-dev \
 libfreetype-dev fonts-dejavu-core libasound2-dev"
 RUN_PACKAGES="xvfb xauth libgl1-mesa-dri libopenal1"
-TEST_PACKAGES="libgtest-dev clang libclang-rt-14-dev xdotool"
+TEST_PACKAGES="libgtest-dev clang libclang-rt-14-dev xdotool binutils"
+# For building the Debian package (dpkg-shlibdeps computes its Depends).
+PACKAGE_PACKAGES="dpkg-dev"
 
 # Installs the listed Debian packages that are missing: as root with
 # apt-get, otherwise by printing the one command to run.

@@ -12,6 +12,8 @@ bool parseCommandLine(int argc, char** argv, CommandLine& line, std::string& err
             ++i; // its value, read by the capture's own parser
         } else if (argument == "--help" || argument == "-h") {
             line.help = true;
+        } else if (argument == "--version") {
+            line.version = true;
         } else if (argument == "-windowed") {
             line.windowed = true;
         } else if (argument == "-q" || argument == "--quiet") {

@@ -5,6 +5,7 @@
 //
 //   brawlgear [-windowed] [-q] [--dev] [--frames N ...] [GAME]
 //   brawlgear --new DIR
+//   brawlgear --help | --version
 //
 // "-windowed" may stand anywhere (the first place has always worked).
 // Options the engine does not know are passed over with a word, as they
@@ -18,6 +19,7 @@ namespace bg::app {
 
 struct CommandLine {
     bool help = false;
+    bool version = false;
     bool windowed = false;
     bool quiet = false;   // -q, --quiet: no information lines
     bool dev = false;     // --dev: run the game's sources as they are

@@ -12,6 +12,7 @@
 #include "bindings/FrameHooks.h"
 #include "bindings/Globals.h"
 #include "config/Var.h"
+#include "foundation/Version.h"
 #include "graphics/Font.h"
 #include "graphics/Light.h"
 #include "graphics/Scene.h"
@@ -40,6 +41,7 @@ const char* const USAGE =
     "usage: brawlgear [-windowed] [-q] [--dev] [--frames N [--capture F1,F2,...] [--capture-dir DIR]]\n"
     "                 [--wav FILE] [GAME]\n"
     "       brawlgear --new DIR\n"
+    "       brawlgear --help | --version\n"
     "\n"
     "Runs a game: GAME is its folder or its zip archive (default: the working\n"
     "folder). Engine.cfg is read from the game's folder (beside an archive)\n"
@@ -94,6 +96,10 @@ int main(int argc, char** argv) {
     if (!app::parseCommandLine(argc, argv, line, error)) return usageError(error);
     if (line.help) {
         std::fputs(USAGE, stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::puts("brawlgear " BRAWLGEAR_VERSION);
         return 0;
     }
     if (!line.newGame.empty()) {

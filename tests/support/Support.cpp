@@ -92,7 +92,7 @@ Spawned spawn(const std::vector<std::string>& argv, const std::string& cwd,
         std::vector<char*> args;
         for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
         args.push_back(nullptr);
-        execv(args[0], args.data());
+        execvp(args[0], args.data()); // a name without a slash is looked up on PATH
         _exit(127);
     }
     close(outFd);

@@ -44,8 +44,9 @@ struct RunResult {
     std::string script; // for engine runs: err after the start-up report
 };
 
-// Runs a program in folder `cwd` with standard input closed and its output
-// captured. `environment` entries ("NAME=value") are added to ours.
+// Runs a program (a path, or a name looked up on PATH) in folder `cwd`
+// with standard input closed and its output captured. `environment`
+// entries ("NAME=value") are added to ours.
 RunResult run(const std::vector<std::string>& argv, const std::string& cwd,
               const std::vector<std::string>& environment = {});
 

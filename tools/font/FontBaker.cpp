@@ -2,6 +2,7 @@
 // engine's bitmap font: the font description (NAME.txt) and its glyph image
 // (NAME.png: white glyphs, alpha from coverage), one cell a character.
 
+#include "foundation/Version.h"
 #include "tools/font/Bake.h"
 #include "tools/media/Media.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 const char* const USAGE =
     "usage: brawlgear-font FONT_FILE PIXEL_SIZE OUTPUT.txt [options]\n"
+    "       brawlgear-font --help | --version\n"
     "\n"
     "Bakes FONT_FILE (TrueType or OpenType) at PIXEL_SIZE into the engine's\n"
     "bitmap font: OUTPUT.txt (the description) and OUTPUT.png (the glyphs).\n"
@@ -38,6 +40,10 @@ int fail(const std::string& message) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("brawlgear-font " BRAWLGEAR_VERSION);
+        return 0;
+    }
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         std::fputs(USAGE, stdout);
         return 0;

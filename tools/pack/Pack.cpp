@@ -3,6 +3,8 @@
 // scrambled); every other file is copied as it is. The output is a folder,
 // or a zip archive when its name ends in ".zip".
 
+#include "foundation/Version.h"
+#include "tools/pack/Bundle.h"
 #include "vfs/VFS.h"
 
 #include <algorithm>
@@ -31,6 +33,8 @@ namespace {
 
 const char* const USAGE =
     "usage: brawlgear-pack SOURCE_DIR OUTPUT\n"
+    "       brawlgear-pack --bundle SOURCE_DIR OUTDIR [--tar]\n"
+    "       brawlgear-pack --help | --version\n"
     "\n"
     "Packs the game folder SOURCE_DIR for the brawlgear engine.\n"
     "\n"
@@ -51,7 +55,16 @@ const char* const USAGE =
     "has a syntax error (reported as FILE:LINE: message), when two files\n"
     "would be stored under one name (X.lua and a stale X.o; in an archive\n"
     "also names that differ only in letter case, which the engine cannot\n"
-    "tell apart), or when a file is 4 GiB or larger.\n";
+    "tell apart), or when a file is 4 GiB or larger.\n"
+    "\n"
+    "--bundle makes OUTDIR a folder a player unpacks anywhere and runs: the\n"
+    "game packed as OUTDIR/game/NAME.zip with its Engine.cfg, the engine\n"
+    "beside this tool as OUTDIR/bin/brawlgear, the shared libraries it needs\n"
+    "that a desktop may lack in OUTDIR/lib, their copyright files in\n"
+    "OUTDIR/LICENSES, and the launcher OUTDIR/NAME (NAME is the game folder's\n"
+    "name). The launcher opens a window (--fullscreen: full screen) and keeps\n"
+    "the player's Engine.cfg in ~/.local/share/NAME when the bundle's game\n"
+    "folder is read-only. --tar also writes OUTDIR.tar.gz.\n";
 
 // What a folder pack wrote, one path a line: the next pack into the same
 // folder removes those the game no longer has, and nothing else.
@@ -331,33 +344,64 @@ bool writeArchive(const fs::path& output, const std::vector<Entry>& entries) {
     return true;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::fputs(USAGE, stdout);
-        return 0;
-    }
-    if (argc != 3) {
-        std::fputs(USAGE, stderr);
-        return 2;
-    }
-    const fs::path source = argv[1];
-    const fs::path output = argv[2];
+// Packs `source` into `output`, reporting what went wrong.
+bool packGame(const fs::path& source, const fs::path& output) {
     std::error_code error;
     if (!fs::is_directory(source, error)) {
         std::fprintf(stderr, "brawlgear-pack: %s is not a folder\n", source.c_str());
-        return 1;
+        return false;
     }
     std::vector<Entry> entries;
     const bool archive = endsWith(output.string(), ".zip");
     bool ok = collect(source, output, entries);
     addSizeTable(entries);
     ok = checkDuplicates(entries, archive) && ok;
-    if (!ok) return 1;
-    if (!(archive ? writeArchive(output, entries) : writeFolder(output, entries))) return 1;
+    if (!ok) return false;
+    if (!(archive ? writeArchive(output, entries) : writeFolder(output, entries))) return false;
     const long scripts = std::count_if(entries.begin(), entries.end(),
                                        [](const Entry& entry) { return entry.script; });
     std::printf("brawlgear-pack: %zu files (%ld scripts) packed into %s\n", entries.size(), scripts, output.c_str());
-    return 0;
+    return true;
+}
+
+// The engine a bundle carries: the one installed beside this tool.
+fs::path engineBesideUs() {
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    return (error ? fs::path(".") : self.parent_path()) / "brawlgear";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::fputs(USAGE, stdout);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::puts("brawlgear-pack " BRAWLGEAR_VERSION);
+        return 0;
+    }
+    if (!args.empty() && args[0] == "--bundle") {
+        bg::pack::BundleOptions options;
+        std::vector<std::string> paths;
+        for (std::size_t i = 1; i < args.size(); ++i) {
+            if (args[i] == "--tar") options.tar = true;
+            else paths.push_back(args[i]);
+        }
+        if (paths.size() != 2) {
+            std::fputs(USAGE, stderr);
+            return 2;
+        }
+        options.game = paths[0];
+        options.output = paths[1];
+        options.engine = engineBesideUs();
+        return bg::pack::bundleGame(options, packGame) ? 0 : 1;
+    }
+    if (args.size() != 2) {
+        std::fputs(USAGE, stderr);
+        return 2;
+    }
+    return packGame(args[0], args[1]) ? 0 : 1;
 }
