@@ -19,7 +19,6 @@
 #include <GL/glext.h>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -34,26 +33,10 @@ int testGlyphWidthOf(char c) { return bgtest::testGlyphWidth(c - ' '); }
 class Text : public bgtest::SceneTest {
 protected:
     FontManager& fonts() { return *gFontManager; }
-    std::vector<unsigned char> readAll(GLenum buffer = GL_BACK) {
-        std::vector<unsigned char> pixels(800 * 600 * 4);
-        drawPendingSprites(); // as the engine's own read-back does
-        glReadBuffer(buffer);
-        glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        glReadBuffer(GL_BACK);
-        return pixels;
-    }
     static int differing(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
         int count = 0;
         for (std::size_t k = 0; k < a.size(); k += 4) count += std::memcmp(&a[k], &b[k], 3) != 0;
         return count;
-    }
-    static bool lit(const std::vector<unsigned char>& pixels, int x, int y) {
-        return pixels[(static_cast<std::size_t>(y) * 800 + x) * 4] > 128;
-    }
-    std::string quietly(const std::function<void()>& work) {
-        testing::internal::CaptureStderr();
-        work();
-        return testing::internal::GetCapturedStderr();
     }
     // DejaVu Sans baked by brawlgear-font at `size` pixels, loaded and made
     // current; its id, or -1.
@@ -78,8 +61,8 @@ protected:
 };
 
 // The test font: 8 x 8 cells, glyph i a solid block 2 + i % 5 wide,
-// spacing 1 (support/Support.h).
-TEST_F(Text, GlyphsLandWhereTheWidthsSay) {
+// spacing 1 (support/Support.h). Characters outside its range use its ends.
+TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
     ASSERT_GE(fonts().getCurrentFontId(), 0);
     const std::string text = "!#%'"; // glyphs 1, 3, 5, 7: widths 3, 5, 2, 4
@@ -104,10 +87,7 @@ TEST_F(Text, GlyphsLandWhereTheWidthsSay) {
     }
     EXPECT_FALSE(lit(pixels, 100, 201)); // above the print position
     EXPECT_FALSE(lit(pixels, 100, 190)); // below the cell
-}
 
-TEST_F(Text, CharactersOutsideTheRangeUseItsEnds) {
-    build();
     const Font* font = fonts().getFont(fonts().getCurrentFontId());
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(&font->glyph('\x01'), &font->glyph(' '));
@@ -173,7 +153,7 @@ TEST_F(Text, TheLoadingFrameIsOnScreen) {
     quietly([] { showLoadingScreen(); });
     // llvmpipe copies the back buffer to the window, which keeps it: what
     // is on screen can be read there (its front buffer reads as empty).
-    const auto pixels = readAll(GL_BACK);
+    const auto pixels = readAll();
     const int width = fonts().getStringWidth("Loading...");
     int litInside = 0, litOutside = 0;
     for (int y = 300; y < 340; ++y)
@@ -188,21 +168,13 @@ TEST_F(Text, BillboardsFaceTheCameraAndStayInTheirPlaces) {
     for (const Point eye : {Point(0, 0, 5), Point(5, 0, 0), Point(0, 3, 4), Point(-3, -1, -2)}) {
         scene().setBackgroundColor(0, 0, 0, 1);
         scene().clearBuffers();
-        gCamera->setEye(eye);
-        gCamera->setCenter(Point(0, 0, 0));
-        gCamera->setUp(Vector(0, 1, 0));
-        gCamera->normalize();
-        gCamera->lookAt();
+        lookFrom(eye);
         board.display(Point(0, 0, 0));
-        const auto pixels = readAll();
-        EXPECT_TRUE(lit(pixels, 400, 300)) << eye.x << eye.y << eye.z;
+        EXPECT_TRUE(lit(readAll(), 400, 300)) << eye.x << eye.y << eye.z;
     }
     // Axis-locked: up along x, so a tall board lies across the screen.
     scene().clearBuffers();
-    gCamera->setEye(Point(0, 0, 5));
-    gCamera->setCenter(Point(0, 0, 0));
-    gCamera->normalize();
-    gCamera->lookAt();
+    lookFrom(Point(0, 0, 5));
     Billboard tall(Color(1, 0, 0, 1), -1, 0.5f, 6);
     tall.display(Point(0, 0, 0), Vector(1, 0, 0));
     auto pixels = readAll();
@@ -214,8 +186,7 @@ TEST_F(Text, BillboardsFaceTheCameraAndStayInTheirPlaces) {
     // Outside the view: nothing.
     scene().clearBuffers();
     board.display(Point(0, 0, 50));
-    pixels = readAll();
-    EXPECT_FALSE(lit(pixels, 400, 300));
+    EXPECT_FALSE(lit(readAll(), 400, 300));
     // 2D: pixel coordinates, never culled.
     scene().clearBuffers();
     scene().glBegin2D();
@@ -239,13 +210,10 @@ TEST_F(Text, TheEffectsPutBackWhatTheyChange) {
     gLightManager->setPosition(light, Point(1, 2, 3));
     gTransform->loadIdentity();
     beginMirror();
-    GLint cull = 0;
-    glGetIntegerv(GL_CULL_FACE_MODE, &cull);
-    EXPECT_EQ(cull, GL_FRONT);
+    EXPECT_EQ(glInt(GL_CULL_FACE_MODE), GL_FRONT);
     EXPECT_EQ(gLightManager->getPosition(light).y, -2);
     endMirror();
-    glGetIntegerv(GL_CULL_FACE_MODE, &cull);
-    EXPECT_EQ(cull, GL_BACK);
+    EXPECT_EQ(glInt(GL_CULL_FACE_MODE), GL_BACK);
     EXPECT_EQ(gLightManager->getPosition(light).y, 2);
     Matrix m;
     glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
@@ -262,13 +230,9 @@ TEST_F(Text, TheEffectsPutBackWhatTheyChange) {
 
     if (scene().hasMultiTexture()) {
         enableEnvironmentMapping(-1);
-        gActiveTextureARB(GL_TEXTURE1_ARB);
-        EXPECT_TRUE(glIsEnabled(GL_TEXTURE_GEN_S) && glIsEnabled(GL_TEXTURE_GEN_T) && glIsEnabled(GL_TEXTURE_2D));
-        gActiveTextureARB(GL_TEXTURE0_ARB);
+        for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_2D}) EXPECT_TRUE(enabledOn(1, cap)) << cap;
         disableEnvironmentMapping();
-        gActiveTextureARB(GL_TEXTURE1_ARB);
-        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_GEN_S) || glIsEnabled(GL_TEXTURE_GEN_T) || glIsEnabled(GL_TEXTURE_2D));
-        gActiveTextureARB(GL_TEXTURE0_ARB);
+        for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_2D}) EXPECT_FALSE(enabledOn(1, cap)) << cap;
     }
 }
 
@@ -278,19 +242,14 @@ TEST_F(Text, TheShadowRampsFromClearToBlack) {
     scene().clearBuffers();
     scene().set(GL_BLEND, true);
     scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    gCamera->setEye(Point(0, 300, 0));
-    gCamera->setCenter(Point(0, 0, 0));
-    gCamera->setUp(Vector(0, 0, -1));
-    gCamera->normalize();
-    gCamera->lookAt();
+    lookFrom(Point(0, 300, 0), Vector(0, 0, -1));
     displayShadow();
     const auto pixels = readAll();
     // Looking down, -z up the screen: corner 4 (-250, -250, alpha 0) top
     // left stays white, corner 2 (250, 250, alpha 1) bottom right is black.
-    const auto red = [&](int x, int y) { return pixels[(static_cast<std::size_t>(y) * 800 + x) * 4]; };
-    EXPECT_GT(red(400 - 240, 300 + 240), 230);
-    EXPECT_LT(red(400 + 240, 300 - 240), 25);
-    EXPECT_NEAR(red(400, 300), 128, 25);
+    EXPECT_GT(red(pixels, 400 - 240, 300 + 240), 230);
+    EXPECT_LT(red(pixels, 400 + 240, 300 - 240), 25);
+    EXPECT_NEAR(red(pixels, 400, 300), 128, 25);
 }
 
 // A font baked from DejaVu Sans by brawlgear-font loads, measures by the
@@ -432,10 +391,6 @@ TEST(FontBaker, SaysWhatAFontLacksAndRefusesWhatMakesNoFont) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // Text as it was once drawn: every character's whole cell, one strip each.
 void printCellByCell(const Font& font, float s, int x, int y, const char* str) {
     gTextureManager->bind(font.textureId);
@@ -548,11 +503,7 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
         };
         scene().setBackgroundColor(0.1f, 0.1f, 0.1f, 1);
         scene().clearBuffers();
-        gCamera->setEye(Point(0.5f, 1, 6));
-        gCamera->setCenter(Point(0, 0, 0));
-        gCamera->setUp(Vector(0, 1, 0));
-        gCamera->normalize();
-        gCamera->lookAt();
+        lookFrom(Point(0.5f, 1, 6));
         scene().set(GL_TEXTURE_2D, true);
         scene().set(GL_BLEND, true);
         scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -601,7 +552,7 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
     // Drawn without a window: nothing, not even once a new one opens.
     scene().endSDL();
     wide.display2D(Point(300, 300, 0));
-    quietly([&] { scene().restartSDL(); });
+    restart();
     EXPECT_TRUE(gSprites.isEmpty());
 }
 

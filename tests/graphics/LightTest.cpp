@@ -101,9 +101,9 @@ protected:
         for (int id = 0; id < 8; ++id)
             EXPECT_EQ(lights().isOn(id), glIsEnabled(GL_LIGHT0 + id) == GL_TRUE) << "light " << id;
     }
-    // A unit quad at the origin facing +z, in the overlay's pixel space
-    // scaled up, drawn flat white and read back at the centre.
-    unsigned char drawQuad(float nx, float ny, float nz) {
+    // A unit quad at the origin facing +z, seen from 3 away, drawn and read
+    // back at the centre: red, green and blue.
+    std::vector<int> drawQuad(float nx, float ny, float nz) {
         scene().clearBuffers();
         glBegin(GL_QUADS);
         glNormal3f(nx, ny, nz);
@@ -112,9 +112,13 @@ protected:
         glVertex3f(1, 1, 0);
         glVertex3f(-1, 1, 0);
         glEnd();
-        unsigned char pixel[4] = {};
-        glReadPixels(400, 300, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
-        return pixel[0];
+        return pixelAt(400, 300);
+    }
+    // OpenGL's value of one parameter of a light.
+    static std::vector<float> parameter(int id, GLenum name) {
+        std::vector<float> value(4);
+        glGetLightfv(GL_LIGHT0 + id, name, value.data());
+        return value;
     }
     void lookAtQuad() {
         bg::gTransform->matrixMode(GL_MODELVIEW);
@@ -142,23 +146,16 @@ TEST_F(Lights, ParametersAreSentTheMomentTheyAreSet) {
     bg::gTransform->loadIdentity();
     const int id = lights().addLight();
     expectInvariant();
-    GLfloat position[4] = {}, quadratic = -1;
     lights().setPosition(id, Point(1, 2, 3));
-    glGetLightfv(GL_LIGHT0 + id, GL_POSITION, position);
-    EXPECT_EQ(position[3], 0.0f);
-    EXPECT_EQ(position[1], 2.0f);
+    EXPECT_EQ(parameter(id, GL_POSITION)[3], 0.0f);
+    EXPECT_EQ(parameter(id, GL_POSITION)[1], 2.0f);
     lights().setInfinite(id, false);
-    glGetLightfv(GL_LIGHT0 + id, GL_POSITION, position);
-    glGetLightfv(GL_LIGHT0 + id, GL_QUADRATIC_ATTENUATION, &quadratic);
-    EXPECT_EQ(position[3], 1.0f);
-    EXPECT_FLOAT_EQ(quadratic, 10.0f); // falloff over radius cubed
+    EXPECT_EQ(parameter(id, GL_POSITION)[3], 1.0f);
+    EXPECT_FLOAT_EQ(parameter(id, GL_QUADRATIC_ATTENUATION)[0], 10.0f); // falloff over radius cubed
     lights().setRadius(id, 2, 4);
-    glGetLightfv(GL_LIGHT0 + id, GL_QUADRATIC_ATTENUATION, &quadratic);
-    EXPECT_FLOAT_EQ(quadratic, 0.5f);
+    EXPECT_FLOAT_EQ(parameter(id, GL_QUADRATIC_ATTENUATION)[0], 0.5f);
     lights().setDiffuse(id, 0.5f, 0.25f, 0, 1);
-    GLfloat diffuse[4] = {};
-    glGetLightfv(GL_LIGHT0 + id, GL_DIFFUSE, diffuse);
-    EXPECT_EQ(diffuse[1], 0.25f);
+    EXPECT_EQ(parameter(id, GL_DIFFUSE)[1], 0.25f);
     expectInvariant(); // a setter leaves an off light off
 
     // A point light waits for selectLights; touching counts.
@@ -188,19 +185,17 @@ TEST_F(Lights, ParametersAreSentTheMomentTheyAreSet) {
     const int other = lights().addLight();
     lights().enable(other);
     lights().setDiffuse(other, 0, 0.5f, 0, 1);
-    testing::internal::CaptureStderr();
-    scene().restartSDL();
-    testing::internal::GetCapturedStderr();
+    restart();
     EXPECT_TRUE(glIsEnabled(GL_LIGHT0 + other));
-    glGetLightfv(GL_LIGHT0 + other, GL_DIFFUSE, diffuse);
-    EXPECT_EQ(diffuse[1], 0.5f);
+    EXPECT_EQ(parameter(other, GL_DIFFUSE)[1], 0.5f);
     expectInvariant();
     lights().restart();
     EXPECT_TRUE(glIsEnabled(GL_LIGHT0 + other));
     expectInvariant();
 }
 
-TEST_F(Lights, ALitQuadIsBrighterFacingTheLight) {
+// Lit, unlit with Color's colour, and glowing with no light at all.
+TEST_F(Lights, ALitQuadIsBrighterFacingTheLightAndUnlitGeometryHasTheColourInUse) {
     build({{"GL_LIGHTING", "1"}, {"GL_CULL_FACE", "0"}, {"GL_DEPTH_TEST", "0"},
            {"GL_LIGHT_MODEL_AMBIENT_R", "0"}, {"GL_LIGHT_MODEL_AMBIENT_G", "0"}, {"GL_LIGHT_MODEL_AMBIENT_B", "0"}});
     scene().setBackgroundColor(0, 0, 0, 1);
@@ -212,10 +207,8 @@ TEST_F(Lights, ALitQuadIsBrighterFacingTheLight) {
     const int id = lights().addLight();
     lights().setPosition(id, Point(0, 0, 1)); // towards the viewer, at infinity
     lights().enable(id);
-    const int facing = drawQuad(0, 0, 1);
-    const int edgeOn = drawQuad(1, 0, 0);
-    EXPECT_GT(facing, 200);
-    EXPECT_LT(edgeOn, 30);
+    EXPECT_GT(drawQuad(0, 0, 1)[0], 200);
+    EXPECT_LT(drawQuad(1, 0, 0)[0], 30); // edge on
 
     // A point light reaches exactly as far as the two radii.
     lights().setInfinite(id, false);
@@ -225,32 +218,25 @@ TEST_F(Lights, ALitQuadIsBrighterFacingTheLight) {
     quad.position = Point(0, 0, -1);
     quad.radius = 1; // distance 3 = 2 + 1
     lights().selectLights(quad);
-    EXPECT_GT(drawQuad(0, 0, 1), 200);
+    EXPECT_GT(drawQuad(0, 0, 1)[0], 200);
     quad.position = Point(0, 0, -1.01f);
     lights().selectLights(quad);
-    EXPECT_LT(drawQuad(0, 0, 1), 10);
+    EXPECT_LT(drawQuad(0, 0, 1)[0], 10);
 
     // Emission shows with no light at all.
     lights().disable(id);
     Material glowing;
     glowing.setEmission(1, 0, 0, 1);
     glowing.use();
-    EXPECT_GT(drawQuad(0, 0, 1), 200);
+    EXPECT_GT(drawQuad(0, 0, 1)[0], 200);
     Material().use();
-}
 
-TEST_F(Lights, ColorUseIsTheColourOfUnlitGeometry) {
-    build({{"GL_LIGHTING", "0"}, {"GL_CULL_FACE", "0"}, {"GL_DEPTH_TEST", "0"}});
-    scene().setBackgroundColor(0, 0, 0, 1);
-    lookAtQuad();
+    scene().set(GL_LIGHTING, false);
     Color(0.2f, 0.6f, 1, 1).use();
-    scene().clearBuffers();
-    drawQuad(0, 0, 1);
-    unsigned char pixel[4] = {};
-    glReadPixels(400, 300, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
-    EXPECT_NEAR(pixel[0], 51, 2);
-    EXPECT_NEAR(pixel[1], 153, 2);
-    EXPECT_NEAR(pixel[2], 255, 2);
+    const std::vector<int> unlit = drawQuad(0, 0, 1);
+    EXPECT_NEAR(unlit[0], 51, 2);
+    EXPECT_NEAR(unlit[1], 153, 2);
+    EXPECT_NEAR(unlit[2], 255, 2);
 }
 
 } // namespace

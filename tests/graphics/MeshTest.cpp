@@ -15,6 +15,7 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -51,12 +52,10 @@ TEST(Mesh, ADefaultQuad) {
 TEST(Mesh, ACubeIsOneClosedBandWithSmoothCorners) {
     Cube cube(0, Material(), 2, 2, 2, 1, 1);
     ASSERT_EQ(cube.getNumX(), 5);
-    expectPoint(cube.vertex(0, 0), -1, -1, -1);
-    expectPoint(cube.vertex(1, 0), -1, -1, 1);
-    expectPoint(cube.vertex(2, 0), 1, -1, 1);
-    expectPoint(cube.vertex(3, 0), 1, -1, -1);
-    expectPoint(cube.vertex(4, 0), -1, -1, -1); // the first corner again
-    expectPoint(cube.vertex(1, 1), -1, 1, 1);
+    // Round the bottom, then the first corner again, and one above.
+    const float corners[][5] = {{0, 0, -1, -1, -1}, {1, 0, -1, -1, 1}, {2, 0, 1, -1, 1},
+                                {3, 0, 1, -1, -1},  {4, 0, -1, -1, -1}, {1, 1, -1, 1, 1}};
+    for (const auto& c : corners) expectPoint(cube.vertex(int(c[0]), int(c[1])), c[2], c[3], c[4]);
     // Each corner takes both walls' faces: horizontal, outward on both.
     const float* corner = cube.vertex(1, 0); // between x = -1 and z = +1
     EXPECT_LT(corner[3], -0.1f);
@@ -117,22 +116,21 @@ TEST(Mesh, SurfacesOfRevolution) {
 
 TEST(Mesh, EveryParameterOutsideItsAssertionStops) {
     const Material m;
-    EXPECT_EXIT(Quad(0, m, 0), testing::ExitedWithCode(1), report("ASSERTION FAILED:Quad:#: width > 0\n"));
-    EXPECT_EXIT(Quad(0, m, 1, 1, 6), testing::ExitedWithCode(1),
-                report("ASSERTION FAILED:Quad:#: isPowerOfTwo( numSlices )\n"));
-    EXPECT_EXIT(Cube(0, m, -1), testing::ExitedWithCode(1), report("ASSERTION FAILED:Cube:#: width >= 0.f\n"));
-    EXPECT_EXIT(RoundedCube(0, m, 3, 3, 3, 2), testing::ExitedWithCode(1),
-                report("ASSERTION FAILED:RoundedCube:#: width >= diameter\n"));
-    EXPECT_EXIT(RoundedCube(0, m, 3, 3, 3, 1, 180), testing::ExitedWithCode(1),
-                report("ASSERTION FAILED:RoundedCube:#: horizontalAngle == 360\n"));
-    EXPECT_EXIT(CurvedMesh(0, m, 0, {Point(), Point(), Point(), Point()}), testing::ExitedWithCode(1),
-                report("ASSERTION FAILED:CurvedMesh:#: isPowerOfTwo( numControlPoints - 1 )\n"));
-    EXPECT_EXIT(CurvedMesh(0, m, 0, {Point()}), testing::ExitedWithCode(1),
-                report("ASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n"));
-    EXPECT_EXIT(CurvedMesh(0, m, 7, {Point(), Point(1, 1, 1)}), testing::ExitedWithCode(1),
-                report("CurvedMesh:#: ERROR : Invalid Interpolation Type!\n"));
     Quad quad(0, m);
-    EXPECT_EXIT(quad.setLODLevel(1.5f), testing::ExitedWithCode(1), report("ASSERTION FAILED:Mesh:#: level <= 1\n"));
+    const std::pair<std::function<void()>, std::string> fatal[] = {
+        {[&] { Quad(0, m, 0); }, "ASSERTION FAILED:Quad:#: width > 0\n"},
+        {[&] { Quad(0, m, 1, 1, 6); }, "ASSERTION FAILED:Quad:#: isPowerOfTwo( numSlices )\n"},
+        {[&] { Cube(0, m, -1); }, "ASSERTION FAILED:Cube:#: width >= 0.f\n"},
+        {[&] { RoundedCube(0, m, 3, 3, 3, 2); }, "ASSERTION FAILED:RoundedCube:#: width >= diameter\n"},
+        {[&] { RoundedCube(0, m, 3, 3, 3, 1, 180); }, "ASSERTION FAILED:RoundedCube:#: horizontalAngle == 360\n"},
+        {[&] { CurvedMesh(0, m, 0, {Point(), Point(), Point(), Point()}); },
+         "ASSERTION FAILED:CurvedMesh:#: isPowerOfTwo( numControlPoints - 1 )\n"},
+        {[&] { CurvedMesh(0, m, 0, {Point()}); }, "ASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n"},
+        {[&] { CurvedMesh(0, m, 7, {Point(), Point(1, 1, 1)}); },
+         "CurvedMesh:#: ERROR : Invalid Interpolation Type!\n"},
+        {[&] { quad.setLODLevel(1.5f); }, "ASSERTION FAILED:Mesh:#: level <= 1\n"}};
+    for (const auto& [make, message] : fatal)
+        EXPECT_EXIT(make(), testing::ExitedWithCode(1), report(message)) << message;
     testing::internal::CaptureStderr();
     quad.transform(Matrix(), 3);
     quad.setNormalFlag(9);
@@ -182,9 +180,8 @@ TEST(Mesh, NormalsAndTheCentreAfterEveryKindOfTransformation) {
     moved.translate(Vector(1, 2, 3));
     moved.computeBoundingSphere();
     const Point centre = moved.getBoundingSphere().initialPosition;
-    EXPECT_NEAR(centre.x, 1, 1e-5f);
-    EXPECT_NEAR(centre.y, 2, 1e-5f);
-    EXPECT_NEAR(centre.z, 3, 1e-5f);
+    EXPECT_TRUE(std::fabs(centre.x - 1) < 1e-5f && std::fabs(centre.y - 2) < 1e-5f && std::fabs(centre.z - 3) < 1e-5f)
+        << centre.x << ", " << centre.y << ", " << centre.z;
 
     // A unit sphere's normal is its position: scaled by (2, 1, 0.5), the
     // normal is the scaled normal made unit again.
@@ -261,9 +258,7 @@ TEST_F(MeshDrawing, ALitSphereDrawsWhereTheCameraSeesIt) {
            {"GL_LIGHT_MODEL_AMBIENT_R", "0"}, {"GL_LIGHT_MODEL_AMBIENT_G", "0"}, {"GL_LIGHT_MODEL_AMBIENT_B", "0"}});
     scene().setBackgroundColor(0, 0, 0, 1);
     scene().clearBuffers();
-    gCamera->setEye(Point(0, 0, 6));
-    gCamera->setCenter(Point(0, 0, 0));
-    gCamera->lookAt();
+    lookFrom(Point(0, 0, 6));
     const int light = gLightManager->addLight();
     gLightManager->setPosition(light, Point(1, 0, 0)); // from +x, at infinity
     gLightManager->enable(light);
@@ -271,14 +266,12 @@ TEST_F(MeshDrawing, ALitSphereDrawsWhereTheCameraSeesIt) {
     white.setDiffuse(1, 1, 1, 1);
     RoundedCube sphere(0, white, 2, 2, 2, 1);
     sphere.display();
-    std::vector<unsigned char> pixels(800 * 600 * 4);
-    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    const auto red = [&](int x, int y) { return pixels[(static_cast<std::size_t>(y) * 800 + x) * 4]; };
+    const auto pixels = readAll();
     // Radius 1 at distance 6 with a 90 degree view: about 300 / 6 = 50 pixels.
-    EXPECT_GT(red(400 + 30, 300), 100); // the lit side
-    EXPECT_LT(red(400 - 30, 300), red(400 + 30, 300));
-    EXPECT_EQ(red(400 + 60, 300), 0); // outside
-    EXPECT_EQ(red(400, 300 + 60), 0);
+    EXPECT_GT(red(pixels, 400 + 30, 300), 100); // the lit side
+    EXPECT_LT(red(pixels, 400 - 30, 300), red(pixels, 400 + 30, 300));
+    EXPECT_EQ(red(pixels, 400 + 60, 300), 0); // outside
+    EXPECT_EQ(red(pixels, 400, 300 + 60), 0);
 
     // Behind the camera: nothing with culling, something without.
     scene().clearBuffers();
@@ -307,15 +300,11 @@ TEST_F(MeshDrawing, TheDriversCopyIsAlwaysTheMeshAsItIsNow) {
         if (!buffers) gBufferObjects = BufferFunctions();
         scene().setBackgroundColor(0, 0, 0, 1);
         scene().clearBuffers();
-        gCamera->setEye(Point(0, 0, 6));
-        gCamera->setCenter(Point(0, 0, 0));
-        gCamera->lookAt();
+        lookFrom(Point(0, 0, 6));
         gLightManager->setPosition(light, Point(1, 1, 1)); // in the view's frame, as a game does
         sphere.display();
         gBufferObjects = kept;
-        std::vector<unsigned char> pixels(800 * 600 * 4);
-        glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
+        return readAll();
     };
     const auto first = frame(true);
     EXPECT_EQ(first, frame(false));
@@ -337,9 +326,7 @@ TEST_F(MeshDrawing, TheDriversCopyIsAlwaysTheMeshAsItIsNow) {
     scene().endSDL();
     EXPECT_EQ(gBufferObjects.generate, nullptr);
     sphere.display();
-    testing::internal::CaptureStderr();
-    scene().restartSDL();
-    testing::internal::GetCapturedStderr();
+    restart();
     EXPECT_EQ(frame(true), inverted);
     EXPECT_EQ(frame(false), inverted);
 }
@@ -350,30 +337,26 @@ TEST_F(MeshDrawing, ATexturedQuadIsUprightAndBadCoordinatesDrawNothingHarmful) {
     const int texture = gTextureManager->load("t.png", false);
     scene().setBackgroundColor(0, 0, 0, 1);
     scene().clearBuffers();
-    gCamera->setEye(Point(0, 0, 1));
-    gCamera->setCenter(Point(0, 0, 0));
-    gCamera->lookAt();
+    lookFrom(Point(0, 0, 1));
     glColor4f(1, 1, 1, 1);
     Quad quad(texture, Material(), 2, 2, 1, 1); // fills the view from 1 away at 90 degrees
     quad.display();
-    unsigned char top[4] = {}, bottom[4] = {};
-    glReadPixels(400, 450, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, top);
-    glReadPixels(400, 150, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, bottom);
+    const std::vector<int> top = pixelAt(400, 450), bottom = pixelAt(400, 150);
     EXPECT_GT(top[0], 200);
     EXPECT_LT(top[2], 50);
     EXPECT_GT(bottom[2], 200);
     EXPECT_LT(bottom[0], 50);
 
     // Coordinates that are not numbers: warnings, no crash.
-    testing::internal::CaptureStderr();
-    quad.translate(Vector(std::nanf(""), 0, 0));
-    quad.computeBoundingSphere();
-    quad.display();
-    quad.display(false);
-    Quad infinite(texture, Material());
-    infinite.scale(Vector(std::numeric_limits<float>::infinity(), 1, 1));
-    infinite.display();
-    testing::internal::GetCapturedStderr();
+    quietly([&] {
+        quad.translate(Vector(std::nanf(""), 0, 0));
+        quad.computeBoundingSphere();
+        quad.display();
+        quad.display(false);
+        Quad infinite(texture, Material());
+        infinite.scale(Vector(std::numeric_limits<float>::infinity(), 1, 1));
+        infinite.display();
+    });
 }
 
 } // namespace

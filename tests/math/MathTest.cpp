@@ -1,11 +1,10 @@
 #include "math/Math.h"
 #include "support/Expect.h"
 
+#include <climits>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
-#include <climits>
-#include <cmath>
 #include <limits>
 #include <random>
 #include <string>
@@ -17,14 +16,22 @@ using bgtest::report;
 
 namespace {
 
-std::string warnings(const std::function<void()>& action) {
+// The warnings `action` printed match `lines` ("#" for line numbers).
+void expectWarnings(const std::function<void()>& action, const std::string& lines) {
     testing::internal::CaptureStderr();
     action();
-    return testing::internal::GetCapturedStderr();
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(bgtest::matches(printed, report(lines))) << printed;
 }
 
 void expectNear(const Matrix& a, const Matrix& b, float tolerance = 1e-5f) {
     for (int i = 0; i < 16; ++i) EXPECT_NEAR(a.data()[i], b.data()[i], tolerance) << "element " << i;
+}
+
+template <typename P> void expectNear(const P& p, float x, float y, float z, float tolerance = 1e-6f) {
+    EXPECT_NEAR(p.x, x, tolerance);
+    EXPECT_NEAR(p.y, y, tolerance);
+    EXPECT_NEAR(p.z, z, tolerance);
 }
 
 TEST(Vector, AngleBetweenStaysExactAtTheEnds) {
@@ -36,9 +43,9 @@ TEST(Vector, AngleBetweenStaysExactAtTheEnds) {
     EXPECT_NEAR(bg::angleBetween(Vector(1, 0, 0), Vector(0, 0, 5)), 90.0f, 1e-4f);
     EXPECT_NEAR(bg::angleBetween(Vector(1, 0, 0), Vector(1, 1, 0)), 45.0f, 1e-4f);
     float angle = -1;
-    EXPECT_TRUE(bgtest::matches(warnings([&] { angle = bg::angleBetween(Vector(), Vector(0, 0, 0.00001f)); }),
-                                report("Math:#: WARNING : angleBetween( v1, v2 ) : v1 length = 0 !\n"
-                                       "Math:#: WARNING : angleBetween( v1, v2 ) : v2 length = 0 !\n")));
+    expectWarnings([&] { angle = bg::angleBetween(Vector(), Vector(0, 0, 0.00001f)); },
+                   "Math:#: WARNING : angleBetween( v1, v2 ) : v1 length = 0 !\n"
+                   "Math:#: WARNING : angleBetween( v1, v2 ) : v2 length = 0 !\n");
     EXPECT_EQ(angle, 0.0f);
 }
 
@@ -47,8 +54,8 @@ TEST(Vector, NormalizesAndCombines) {
     EXPECT_EQ(v.normalized(), Vector(0.6f, 0, 0.8f));
     EXPECT_EQ(v, Vector(3, 0, 4));
     Vector zero;
-    EXPECT_TRUE(bgtest::matches(warnings([&] { zero.normalize(); }),
-                                report("Math:#: WARNING : Vector::normalize() : Unable to normalize the vector, length = 0 !\n")));
+    expectWarnings([&] { zero.normalize(); },
+                   "Math:#: WARNING : Vector::normalize() : Unable to normalize the vector, length = 0 !\n");
     EXPECT_EQ(zero, Vector());
     EXPECT_EQ(Vector(1, 0, 0).cross(Vector(0, 1, 0)), Vector(0, 0, 1));
     EXPECT_EQ(Vector(1, 2, 3).dot(Vector(4, -5, 6)), 12.0f);
@@ -58,17 +65,11 @@ TEST(Vector, NormalizesAndCombines) {
 }
 
 TEST(PowerOfTwo, CountsByDoubling) {
-    EXPECT_FALSE(bg::isPowerOfTwo(0));
-    EXPECT_FALSE(bg::isPowerOfTwo(-4));
-    EXPECT_TRUE(bg::isPowerOfTwo(1));
-    EXPECT_TRUE(bg::isPowerOfTwo(1024));
-    EXPECT_FALSE(bg::isPowerOfTwo(768));
-    EXPECT_EQ(bg::nextPowerOfTwo(5), 8);
-    EXPECT_EQ(bg::nextPowerOfTwo(-3), 1);
-    EXPECT_EQ(bg::nextPowerOfTwo(512), 512);
-    EXPECT_EQ(bg::nextPowerOfTwo((1 << 30) + 1), 1 << 30); // never negative, with a warning
-    EXPECT_EQ(bg::nextPowerOfTwo(INT_MAX), 1 << 30);
-    EXPECT_TRUE(bg::isPowerOfTwo(1 << 30));
+    for (int n : {1, 1024, 1 << 30}) EXPECT_TRUE(bg::isPowerOfTwo(n)) << n;
+    for (int n : {0, -4, 768}) EXPECT_FALSE(bg::isPowerOfTwo(n)) << n;
+    // Never negative, with a warning.
+    const std::pair<int, int> next[] = {{5, 8}, {-3, 1}, {512, 512}, {(1 << 30) + 1, 1 << 30}, {INT_MAX, 1 << 30}};
+    for (const auto& [n, power] : next) EXPECT_EQ(bg::nextPowerOfTwo(n), power) << n;
 }
 
 TEST(Matrix, RowByRowConstructionAndClampedAccess) {
@@ -78,15 +79,15 @@ TEST(Matrix, RowByRowConstructionAndClampedAccess) {
     EXPECT_EQ(m[14], 7.0f);
     m[3] = 42;
     float value = 0;
-    EXPECT_TRUE(bgtest::matches(warnings([&] { value = m(5, -1); }),
-                                report("Math:#: WARNING : Matrix::operator( row, col ) : array out of bounds, row > 3\n"
-                                       "Math:#: WARNING : Matrix::operator( row, col ) : array out of bounds, column < 0\n")));
+    expectWarnings([&] { value = m(5, -1); },
+                   "Math:#: WARNING : Matrix::operator( row, col ) : array out of bounds, row > 3\n"
+                   "Math:#: WARNING : Matrix::operator( row, col ) : array out of bounds, column < 0\n");
     EXPECT_EQ(value, 42.0f);
     const Matrix& constant = m;
-    EXPECT_TRUE(bgtest::matches(warnings([&] { value = constant[-3] + constant(-1, 9); }),
-                                report("Math:#: WARNING : Matrix::operator[index] : array out of bounds, index < 0\n"
-                                       "Math:#: WARNING : Matrix::operator() : array out of bounds, row < 0\n"
-                                       "Math:#: WARNING : Matrix::operator() : array out of bounds, column > 3\n")));
+    expectWarnings([&] { value = constant[-3] + constant(-1, 9); },
+                   "Math:#: WARNING : Matrix::operator[index] : array out of bounds, index < 0\n"
+                   "Math:#: WARNING : Matrix::operator() : array out of bounds, row < 0\n"
+                   "Math:#: WARNING : Matrix::operator() : array out of bounds, column > 3\n");
     // Identity times m gives m back, in storage order.
     const Matrix product = Matrix() * m;
     EXPECT_EQ(product[12], 5.0f);
@@ -116,10 +117,7 @@ TEST(Matrix, SettersWriteOnlyTheirElements) {
 TEST(Matrix, AxisRotationTurnsCounterClockwise) {
     Matrix m;
     m.rotation(90, Vector(0, 0, 2)); // the axis is normalised
-    const Vector turned = m.mulVector(Vector(1, 0, 0));
-    EXPECT_NEAR(turned.x, 0, 1e-6f);
-    EXPECT_NEAR(turned.y, 1, 1e-6f);
-    EXPECT_NEAR(turned.z, 0, 1e-6f);
+    expectNear(m.mulVector(Vector(1, 0, 0)), 0, 1, 0);
     // The Euler form is Z after Y after X, each about its own axis.
     const Vector angles(30, -50, 70);
     Matrix euler, rx, ry, rz;
@@ -128,15 +126,6 @@ TEST(Matrix, AxisRotationTurnsCounterClockwise) {
     ry.rotation(angles.y, Vector(0, 1, 0));
     rz.rotation(angles.z, Vector(0, 0, 1));
     expectNear(euler, rz * ry * rx);
-}
-
-TEST(Matrix, MirrorReflectsInThePlane) {
-    Matrix m;
-    m.mirror(0, 1, 0, -1); // the plane y = 1
-    const Point p = m.mulPoint(Point(1, 3, 3));
-    EXPECT_NEAR(p.x, 1, 1e-6f);
-    EXPECT_NEAR(p.y, -1, 1e-6f);
-    EXPECT_NEAR(p.z, 3, 1e-6f);
 }
 
 TEST(Matrix, InversesUndoRandomRigidTransforms) {
@@ -159,8 +148,10 @@ TEST(Matrix, InversesUndoRandomRigidTransforms) {
     }
 }
 
-TEST(Matrix, AZeroHomogeneousFactorIsFatal) {
+TEST(Matrix, MirrorsInThePlaneAndAZeroHomogeneousFactorIsFatal) {
     Matrix m;
+    m.mirror(0, 1, 0, -1); // the plane y = 1
+    expectNear(m.mulPoint(Point(1, 3, 3)), 1, -1, 3);
     m[15] = 0;
     EXPECT_EXIT(m.mulPoint(Point()), testing::ExitedWithCode(1), report("ASSERTION FAILED:Math:#: factor != 0\n"));
 }
@@ -270,8 +261,8 @@ TEST(BoundingBox, FacesClosestPointsAndPlanes) {
     const bg::Plane top = box.getPlane(4);
     EXPECT_EQ(top.b, 1.0f);
     EXPECT_EQ(top.d, -2.0f);
-    std::string err = warnings([&] { EXPECT_EQ(box.getPlane(9).a, -1.0f); });
-    EXPECT_TRUE(bgtest::matches(err, report("Math:#: WARNING : BoundingBox::getPlane( planeType ) : Unknown plane type!\n")));
+    expectWarnings([&] { EXPECT_EQ(box.getPlane(9).a, -1.0f); },
+                   "Math:#: WARNING : BoundingBox::getPlane( planeType ) : Unknown plane type!\n");
     const Point inside = box.closestPoint(Point(5, 0, -9));
     EXPECT_EQ(inside.x + inside.y + inside.z, -2.0f);
     EXPECT_TRUE(box.isBehind(bg::Plane(1, 0, 0, 0.5f)));   // x = -0.5 cuts it
@@ -304,13 +295,13 @@ TEST(Quaternion, RotatesAsTheMatricesDo) {
         expectNear(bg::Quaternion::fromAngleAxis(far.angle * bg::DEG, Vector(far.x, far.y, far.z)).toMatrix(), turned);
     }
     bg::AxisAngle none;
-    EXPECT_TRUE(bgtest::matches(warnings([&] { none = bg::Quaternion(1, 0, 0, 0).toAxisAngle(); }),
-                                report("Math:#: WARNING : Quaternion::toAxisAngle() : Unable to convert the quaternion "
-                                       "to AxisAngle, sinA = 0 !\n")));
+    expectWarnings([&] { none = bg::Quaternion(1, 0, 0, 0).toAxisAngle(); },
+                   "Math:#: WARNING : Quaternion::toAxisAngle() : Unable to convert the quaternion to AxisAngle, "
+                   "sinA = 0 !\n");
     EXPECT_EQ(none.angle, 0.0f);
     bg::Quaternion q(0, 0, 0, 0);
-    EXPECT_TRUE(bgtest::matches(warnings([&] { q.normalize(); }),
-                                report("Math:#: WARNING : Quaternion::normalize() : Unable to normalize the quaternion, norm = 0 !\n")));
+    expectWarnings([&] { q.normalize(); },
+                   "Math:#: WARNING : Quaternion::normalize() : Unable to normalize the quaternion, norm = 0 !\n");
 }
 
 } // namespace

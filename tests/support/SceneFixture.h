@@ -4,9 +4,13 @@
 // A real Scene (window, OpenGL and OpenAL contexts) in a scratch folder,
 // built from BASIC_CFG with some values replaced. Needs a display.
 
+#include "graphics/Camera.h"
 #include "graphics/Scene.h"
+#include "graphics/SpriteBatch.h"
 #include "support/Support.h"
 
+#include <GL/gl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
@@ -35,6 +39,55 @@ protected:
         return testing::internal::GetCapturedStderr();
     }
     bg::Scene& scene() { return *bg::gScene; }
+
+    // What the work printed on standard error.
+    static std::string quietly(const std::function<void()>& work) {
+        testing::internal::CaptureStderr();
+        work();
+        return testing::internal::GetCapturedStderr();
+    }
+    // A new OpenGL context, its report left unread.
+    void restart() { quietly([&] { scene().restartSDL(); }); }
+    static int glInt(GLenum name) {
+        GLint value = 0;
+        glGetIntegerv(name, &value);
+        return value;
+    }
+    // Whether `cap` is on for texture unit `unit`.
+    static bool enabledOn(int unit, GLenum cap) {
+        bg::gActiveTextureARB(GL_TEXTURE0_ARB + unit);
+        const bool on = glIsEnabled(cap);
+        bg::gActiveTextureARB(GL_TEXTURE0_ARB);
+        return on;
+    }
+    // The whole 800 x 600 window as RGBA, bottom row first, with what
+    // waits to be drawn drawn first (as the engine's own read-back does).
+    static std::vector<unsigned char> readAll() {
+        std::vector<unsigned char> pixels(800 * 600 * 4);
+        bg::drawPendingSprites();
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+    // Red of a pixel of readAll()'s, and whether it is more than half on.
+    static int red(const std::vector<unsigned char>& pixels, int x, int y) {
+        return pixels[(static_cast<std::size_t>(y) * 800 + x) * 4];
+    }
+    static bool lit(const std::vector<unsigned char>& pixels, int x, int y) { return red(pixels, x, y) > 128; }
+    // Red, green and blue of the pixel at (x, y), from the bottom left.
+    static std::vector<int> pixelAt(int x, int y) {
+        unsigned char pixel[4] = {};
+        glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+        return {pixel[0], pixel[1], pixel[2]};
+    }
+    // The camera at `eye`, looking at the origin with `up` up.
+    static void lookFrom(const bg::Point& eye, const bg::Vector& up = bg::Vector(0, 1, 0)) {
+        bg::gCamera->setEye(eye);
+        bg::gCamera->setCenter(bg::Point(0, 0, 0));
+        bg::gCamera->setUp(up);
+        bg::gCamera->normalize();
+        bg::gCamera->lookAt();
+    }
 
     ScratchDir scratch;
 

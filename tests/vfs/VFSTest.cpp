@@ -8,10 +8,10 @@
 #include <unzip.h>
 
 using bg::File;
-using bg::FixedString;
 using bg::gVFS;
 using bg::TextReader;
 using bg::VFS;
+using bg::media::ZipEntry;
 using bgtest::report;
 using bgtest::ScratchDir;
 
@@ -31,12 +31,32 @@ protected:
         EXPECT_EQ(file.load(name.c_str(), binary), expectOk) << name;
         return testing::internal::GetCapturedStderr();
     }
+    // Loading `name` fails with File::load's report `why` about `shown`
+    // (the name as the load prints it), then `more` reports.
+    void expectRefused(File& file, const std::string& name, const std::string& why, const std::string& more = "",
+                       bool binary = true, const std::string& shown = "") {
+        const std::string err = load(file, name, binary, false);
+        EXPECT_TRUE(bgtest::matches(
+            err, report("VFS:#: ERROR : File::load( " + (shown.empty() ? name : shown) + " ) : " + why + "\n" + more)))
+            << err;
+    }
     // Archive entries are named without the scratch folder: start over
     // with a VFS whose prefix is empty.
     void openArchive(const std::string& name) {
         gVFS.free();
         gVFS = bg::SharedPointer<VFS>(new VFS);
         ASSERT_TRUE(gVFS->open((scratch / name).c_str()));
+    }
+    // An archive of one entry of 100 bytes whose uncompressed size, in the
+    // central directory and (with `local`) in its own header, says `size`.
+    void writeClaiming(const std::string& name, const char* size, bool local) {
+        bgtest::writeZip(scratch / name, {{"a.txt", std::string(100, 'a')}});
+        std::string zip = scratch.read(name);
+        const std::size_t central = zip.find("PK\x01\x02");
+        ASSERT_NE(central, std::string::npos);
+        for (std::size_t at : {central + 24, std::size_t(22)})
+            if (at != 22 || local) zip.replace(at, 4, size, 4);
+        scratch.write(name, zip);
     }
     ScratchDir scratch;
 };
@@ -65,13 +85,10 @@ TEST_F(VFSTest, RefusesMissingEmptyAndUnnamedFiles) {
     scratch.write("dir/inner", "x");
     File file;
     const std::string dir = scratch.path() + "/";
-    EXPECT_TRUE(bgtest::matches(load(file, "", true, false), report("VFS:#: ERROR : File::load(  ) : Invalid file name.\n")));
-    EXPECT_TRUE(bgtest::matches(load(file, "empty", false, false),
-                                report("VFS:#: ERROR : File::load( " + dir + "empty ) : Invalid file size.\n")));
-    EXPECT_TRUE(bgtest::matches(load(file, "absent", true, false),
-                                report("VFS:#: ERROR : File::load( " + dir + "absent ) : Unable to open file!\n")));
-    EXPECT_TRUE(bgtest::matches(load(file, "dir", true, false),
-                                report("VFS:#: ERROR : File::load( " + dir + "dir ) : Unable to open file!\n")));
+    expectRefused(file, "", "Invalid file name.");
+    expectRefused(file, "empty", "Invalid file size.", "", false, dir + "empty");
+    expectRefused(file, "absent", "Unable to open file!", "", true, dir + "absent");
+    expectRefused(file, "dir", "Unable to open file!", "", true, dir + "dir");
     EXPECT_EQ(file.getData(), nullptr);
     EXPECT_EQ(file.getSize(), 0);
     file.unscramble(); // nothing to do, and not fatal
@@ -88,10 +105,8 @@ TEST_F(VFSTest, ArchiveModeFindsEntriesWhateverTheirLetterCase) {
     EXPECT_EQ(load(file, "Scripts/Main.o", true, true), "INFO : File::load( Scripts/Main.o ) : 10 bytes - loaded!\n");
     EXPECT_EQ(std::string(file.getData(), 10), "0123456789");
 
-    EXPECT_TRUE(bgtest::matches(load(file, "empty", true, false),
-                                report("VFS:#: ERROR : File::load( empty ) : Invalid file size.\n")));
-    EXPECT_TRUE(bgtest::matches(load(file, "nothing", true, false),
-                                report("VFS:#: ERROR : File::load( nothing ) : unzLocateFile failed!\n")));
+    expectRefused(file, "empty", "Invalid file size.");
+    expectRefused(file, "nothing", "unzLocateFile failed!");
     EXPECT_EQ(gVFS->close(), UNZ_OK);
     EXPECT_FALSE(gVFS->isArchive());
     EXPECT_EQ(gVFS->close(), 0);
@@ -99,7 +114,6 @@ TEST_F(VFSTest, ArchiveModeFindsEntriesWhateverTheirLetterCase) {
 
 // What the zip library cannot read is said in words an author can act on.
 TEST_F(VFSTest, ArchivesSayWhyAnEntryCannotBeRead) {
-    using bg::media::ZipEntry;
     scratch.write("odd.zip", bg::media::zip({ZipEntry{"Scripts/Main.o", "lzma bytes", 14},
                                              ZipEntry{"Data/a.txt", "deflate64 bytes", 9},
                                              ZipEntry{"Data/b.txt", "secret", 0, 1},
@@ -112,24 +126,18 @@ TEST_F(VFSTest, ArchivesSayWhyAnEntryCannotBeRead) {
         {"Data/b.txt", "Data/b.txt is encrypted: store it without a password (brawlgear-pack does)"},
         {"Data/c.txt", "Data/c.txt is compressed with method 77: store or deflate it (brawlgear-pack does)"}};
     for (const auto& [name, why] : cases)
-        EXPECT_TRUE(bgtest::matches(load(file, name, true, false),
-                                    report(std::string("VFS:#: ERROR : File::load( ") + name +
-                                           " ) : unzOpenCurrentFile failed!\nVFS:#: ERROR : " + why + "\n")))
-            << name;
+        expectRefused(file, name, "unzOpenCurrentFile failed!", std::string("VFS:#: ERROR : ") + why + "\n");
 
     // A game zipped with its folder on top.
     bgtest::writeZip(scratch / "nested.zip", {{"Game/Scripts/Main.o", "x"}, {"Game/Engine.cfg", "y"}});
     openArchive("nested.zip");
-    EXPECT_TRUE(bgtest::matches(load(file, "scripts/main.o", true, false),
-                                report("VFS:#: ERROR : File::load( scripts/main.o ) : unzLocateFile failed!\n"
-                                       "VFS:#: ERROR : the archive holds Game/Scripts/Main.o: zip the folder's "
-                                       "contents, not the folder\n")));
+    expectRefused(file, "scripts/main.o", "unzLocateFile failed!",
+                  "VFS:#: ERROR : the archive holds Game/Scripts/Main.o: zip the folder's contents, not the folder\n");
 }
 
 // Info-ZIP's zip64 form (zip -fz) gave "Invalid file size." on every
 // entry; and names are found through an index built when the archive opens.
 TEST_F(VFSTest, Zip64EntriesAndLargeDirectories) {
-    using bg::media::ZipEntry;
     // Deflated, as Info-ZIP writes them (the zip library would read a
     // stored entry's masked size past the end of a small archive).
     scratch.write("z64.zip", bg::media::zip({ZipEntry{"Scripts/Main.o", "0123456789", 8}, ZipEntry{"b", "bb"}}, true));
@@ -181,61 +189,34 @@ TEST_F(VFSTest, BrokenArchivesAreReportedNotTrusted) {
     scratch.write("damaged.zip", damaged);
     openArchive("damaged.zip");
     File file;
-    EXPECT_TRUE(bgtest::matches(load(file, "a.txt", false, false),
-                                report("VFS:#: ERROR : File::load( a.txt ) : unzReadCurrentFile failed!\n")));
+    expectRefused(file, "a.txt", "unzReadCurrentFile failed!", "", false);
     EXPECT_EQ(file.getData(), nullptr);
     EXPECT_EQ(file.getSize(), 0);
 }
 
-TEST_F(VFSTest, AnEntryWhoseHeaderClaimsMoreThanItHoldsIsRefused) {
-    bgtest::writeZip(scratch / "a.zip", {{"a.txt", std::string(100, 'a')}});
-    std::string zip = scratch.read("a.zip");
-    // Raise the uncompressed size in the central directory (offset 24 of
-    // its record) to 4 GiB - 2.
-    const std::size_t central = zip.find("PK\x01\x02");
-    ASSERT_NE(central, std::string::npos);
-    for (int i = 0; i < 4; ++i) zip[central + 24 + i] = i == 0 ? '\xfe' : '\xff';
-    scratch.write("a.zip", zip);
-    openArchive("a.zip");
+// An entry whose headers claim more than it holds, and a zip bomb: a small
+// archive whose entry inflates to more than any game file should be, or
+// claims to. Refused before anything is inflated.
+TEST_F(VFSTest, EntriesThatClaimTooMuchOrInflateTooFarAreRefused) {
     File file;
-    EXPECT_TRUE(bgtest::matches(load(file, "a.txt", true, false),
-                                report("VFS:#: ERROR : File::load( a.txt ) : Invalid file size.\n")));
-    // Claim 4096 bytes, in both headers, for an entry that holds 100.
-    for (std::size_t at : {central + 24, std::size_t(22)})
-        for (int i = 0; i < 4; ++i) zip[at + i] = i == 1 ? '\x10' : '\x00';
-    scratch.write("b.zip", zip);
+    writeClaiming("a.zip", "\xfe\xff\xff\xff", false); // 4 GiB - 2, in the central directory
+    openArchive("a.zip");
+    expectRefused(file, "a.txt", "Invalid file size.");
+    writeClaiming("b.zip", "\x00\x10\x00\x00", true); // 4096 bytes
     openArchive("b.zip");
-    const std::string err = load(file, "a.txt", true, false);
-    EXPECT_TRUE(bgtest::matches(err, report("VFS:#: ERROR : File::load( a.txt ) : unzReadCurrentFile failed!\n"))) << err;
-}
+    expectRefused(file, "a.txt", "unzReadCurrentFile failed!");
+    writeClaiming("c.zip", "\x00\x00\x40\x06", true); // 100 MB for a few bytes of deflate data
+    openArchive("c.zip");
+    expectRefused(file, "a.txt", "Compression ratio too high: damaged archive.");
 
-// A zip bomb: a small archive whose entry inflates to more than any game
-// file should be. Refused before anything is inflated.
-TEST_F(VFSTest, EntriesAboveTheSizeLimitOrDeflateRatioAreRefused) {
     std::string noise(2 << 20, '\0');
     for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 2654435761u) >> 13);
     bgtest::writeZip(scratch / "big.zip", {{"big.bin", noise}, {"small.bin", "abc"}});
     openArchive("big.zip");
     gVFS->setMaxEntrySize(1 << 20);
-    File file;
-    EXPECT_TRUE(bgtest::matches(load(file, "big.bin", true, false),
-                                report("VFS:#: ERROR : File::load( big.bin ) : Entry larger than the limit of 1 MiB "
-                                       "(VFS_MAX_ENTRY_SIZE).\n")));
+    expectRefused(file, "big.bin", "Entry larger than the limit of 1 MiB (VFS_MAX_ENTRY_SIZE).");
     EXPECT_EQ(file.getSize(), 0);
     load(file, "small.bin", true, true);
-
-    // 100 MB claimed (in both headers) for a few bytes of deflate data.
-    bgtest::writeZip(scratch / "a.zip", {{"a.txt", std::string(100, 'a')}});
-    std::string zip = scratch.read("a.zip");
-    const std::size_t central = zip.find("PK\x01\x02");
-    ASSERT_NE(central, std::string::npos);
-    for (std::size_t at : {central + 24, std::size_t(22)})
-        for (int i = 0; i < 4; ++i) zip[at + i] = "\x00\x00\x40\x06"[i];
-    scratch.write("a.zip", zip);
-    openArchive("a.zip");
-    EXPECT_TRUE(bgtest::matches(load(file, "a.txt", true, false),
-                                report("VFS:#: ERROR : File::load( a.txt ) : Compression ratio too high: damaged "
-                                       "archive.\n")));
 }
 
 TEST_F(VFSTest, TextModeGuardsAndSharedDataAreFatal) {
@@ -245,6 +226,33 @@ TEST_F(VFSTest, TextModeGuardsAndSharedDataAreFatal) {
     File copy = binary;
     EXPECT_EXIT(binary.load("a", true), testing::ExitedWithCode(1),
                 report("Pointer:#: ERROR : SharedArray< T >::free() : There are other pointers to this Object\n"));
+}
+
+TEST_F(VFSTest, SizeTableListsDecodedSizesByExactName) {
+    scratch.write("Sounds/sizes.txt", "Sounds/Shot.ogg 88200\n\n\nSounds/Music.ogg   4410000\r\n"
+                                      "NoSize\nNegative -5\n\nHuge 99999999999\n");
+    testing::internal::CaptureStderr();
+    gVFS->loadOggsSize("Sounds/sizes.txt");
+    gVFS->loadOggsSize("Sounds/absent.txt");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(bgtest::matches(err, report("VFS:#: ERROR : File::load( " + scratch.path() +
+                                            "/Sounds/absent.txt ) : Unable to open file!\n"
+                                            "VFS:#: ERROR : VFS::loadOggsSize( Sounds/absent.txt ) : Unable to load file!\n")))
+        << err;
+    const std::pair<const char*, int> sizes[] = {{"Sounds/Shot.ogg", 88200}, {"Sounds/Music.ogg", 4410000},
+                                                 {"sounds/shot.ogg", 0}, {"NoSize", 0}, {"Negative", 0}, {"Huge", 0},
+                                                 {"", 0}};
+    for (const auto& [name, size] : sizes) EXPECT_EQ(gVFS->lookupOggSize(name), size) << name;
+
+    // As many entries as the file has (a game's 42nd sound stopped the
+    // engine); the first line for a name counts.
+    std::string many;
+    for (int i = 0; i < 500; ++i) many += "s" + std::to_string(i) + " " + std::to_string(i + 1) + "\n";
+    scratch.write("many.txt", many + "s7 1\n");
+    gVFS->loadOggsSize("many.txt");
+    EXPECT_EQ(gVFS->lookupOggSize("s0"), 1);
+    EXPECT_EQ(gVFS->lookupOggSize("s7"), 8);
+    EXPECT_EQ(gVFS->lookupOggSize("s499"), 500);
 }
 
 TEST(TextReader, ReturnsLinesSkippingRunsOfLineFeeds) {
@@ -279,40 +287,6 @@ TEST(Scramble, KeysOnTheDecimalSizeAndUndoesItself) {
     EXPECT_EQ(bytes, original);
     bg::applySizeKey(bytes.data(), 0);
     EXPECT_EQ(bytes, original);
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(VFSTest, SizeTableListsDecodedSizesByExactName) {
-    scratch.write("Sounds/sizes.txt", "Sounds/Shot.ogg 88200\n\n\nSounds/Music.ogg   4410000\r\n"
-                                      "NoSize\nNegative -5\n\nHuge 99999999999\n");
-    testing::internal::CaptureStderr();
-    gVFS->loadOggsSize("Sounds/sizes.txt");
-    gVFS->loadOggsSize("Sounds/absent.txt");
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(bgtest::matches(err, report("VFS:#: ERROR : File::load( " + scratch.path() +
-                                            "/Sounds/absent.txt ) : Unable to open file!\n"
-                                            "VFS:#: ERROR : VFS::loadOggsSize( Sounds/absent.txt ) : Unable to load file!\n")))
-        << err;
-    EXPECT_EQ(gVFS->lookupOggSize("Sounds/Shot.ogg"), 88200);
-    EXPECT_EQ(gVFS->lookupOggSize("Sounds/Music.ogg"), 4410000);
-    EXPECT_EQ(gVFS->lookupOggSize("sounds/shot.ogg"), 0);
-    EXPECT_EQ(gVFS->lookupOggSize("NoSize"), 0);
-    EXPECT_EQ(gVFS->lookupOggSize("Negative"), 0);
-    EXPECT_EQ(gVFS->lookupOggSize("Huge"), 0);
-    EXPECT_EQ(gVFS->lookupOggSize(""), 0);
-
-    // As many entries as the file has (a game's 42nd sound stopped the
-    // engine); the first line for a name counts.
-    std::string many;
-    for (int i = 0; i < 500; ++i) many += "s" + std::to_string(i) + " " + std::to_string(i + 1) + "\n";
-    scratch.write("many.txt", many + "s7 1\n");
-    gVFS->loadOggsSize("many.txt");
-    EXPECT_EQ(gVFS->lookupOggSize("s0"), 1);
-    EXPECT_EQ(gVFS->lookupOggSize("s7"), 8);
-    EXPECT_EQ(gVFS->lookupOggSize("s499"), 500);
 }
 
 } // namespace
