@@ -868,6 +868,10 @@ function Scene:clearBuffers() end
 ---Swaps the buffers (shows the frame).
 function Scene:display() end
 
+---The last frame's statistics: `drawCalls`, `vertices`, `triangles`, `textureBinds`, `stateChanges` (render-state changes sent to OpenGL) and `stateChangesSkipped` (asked for but already in place); what is loaded: `textures`, `textureBytes`, `sounds`, `soundBytes`, `playingSources`; and frame times in milliseconds: `frameTime` (the last frame), `frameTimeAverage`, `frameTimeMin`, `frameTimeMax` (over the last second).
+---@return table
+function Scene:getStats() end
+
 ---The clear colour (at start, the fog colour of `Engine.cfg`).
 ---@param color Color
 ---@overload fun(self: Scene, r: number, g: number, b: number, a: number)

@@ -21,6 +21,8 @@ namespace {
 Options gOptions;
 int gFrame = 0;
 std::string gConfig;
+std::FILE* gStats = nullptr;
+int gStatsFrame = 0;
 
 bool number(const char* text, int& value) {
     char* end = nullptr;
@@ -37,7 +39,8 @@ bool number(const char* text, int& value) {
 bool parse(int argc, char** argv, Options& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
-        const bool ours = option == "--frames" || option == "--capture" || option == "--capture-dir" || option == "--wav";
+        const bool ours = option == "--frames" || option == "--capture" || option == "--capture-dir" || option == "--wav" ||
+                          option == "--stats";
         if (!ours) continue;
         const char* value = i + 1 < argc ? argv[++i] : nullptr;
         if (!value || !*value) return error = option + " wants a value", false;
@@ -55,6 +58,8 @@ bool parse(int argc, char** argv, Options& options, std::string& error) {
             }
         } else if (option == "--capture-dir") {
             options.directory = value;
+        } else if (option == "--stats") {
+            options.stats = value;
         } else {
             options.wav = value;
         }
@@ -70,6 +75,22 @@ bool begin(const Options& options, std::string& error) {
     // is reported when its frame comes.
     std::error_code ignored;
     if (!options.shots.empty()) std::filesystem::create_directories(options.directory, ignored);
+    if (!options.stats.empty()) {
+        const std::filesystem::path stats = options.stats;
+        if (stats.has_parent_path()) std::filesystem::create_directories(stats.parent_path(), ignored);
+        errno = 0;
+        gStats = std::fopen(options.stats.c_str(), "w");
+        if (!gStats)
+            return error = "--stats cannot write " + options.stats + " (" + std::strerror(errno) + ")", false;
+        // A line at a time: a run that ends in a fatal report keeps its frames.
+        std::setvbuf(gStats, nullptr, _IOLBF, 0);
+        gStatsFrame = 0;
+        SceneStats::Field fields[SceneStats::FIELDS];
+        SceneStats().fields(fields);
+        std::fputs("frame", gStats);
+        for (const SceneStats::Field& field : fields) std::fprintf(gStats, ",%s", field.name);
+        std::fputc('\n', gStats);
+    }
     if (options.wav.empty()) return true;
     // The wave writer cannot make folders, and a device it cannot open
     // would stop the engine later with a less helpful report.
@@ -106,6 +127,27 @@ bool begin(const Options& options, std::string& error) {
 
 void finish() {
     if (!gConfig.empty()) std::remove(gConfig.c_str());
+    if (gStats) {
+        const bool failed = std::ferror(gStats) != 0;
+        if (std::fclose(gStats) != 0 || failed)
+            std::fprintf(stderr, "ERROR : Capture : cannot write %s\n", gOptions.stats.c_str());
+        gStats = nullptr;
+    }
+}
+
+void recordFrame() {
+    if (!gStats || gScene.isNull()) return;
+    SceneStats::Field fields[SceneStats::FIELDS];
+    gScene->getStats().fields(fields);
+    std::fprintf(gStats, "%d", ++gStatsFrame);
+    for (const SceneStats::Field& field : fields) {
+        // Counts are whole; times keep microseconds.
+        if (std::strncmp(field.name, "frameTime", 9) == 0)
+            std::fprintf(gStats, ",%.3f", field.value);
+        else
+            std::fprintf(gStats, ",%.0f", field.value);
+    }
+    std::fputc('\n', gStats);
 }
 
 namespace {
@@ -149,6 +191,7 @@ void beforeSwap() {
 bool countFrame() { return gOptions.frames != 0 && ++gFrame >= gOptions.frames; }
 
 void afterSwap(lua_State* L) {
+    recordFrame();
     if (countFrame()) endRun(L);
 }
 

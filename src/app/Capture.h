@@ -5,7 +5,7 @@
 // PNG (from the back buffer, just before each swap) and the whole sound
 // output as a WAV file, then end as if the main script had returned.
 //
-//   brawlgear [-windowed] --frames N [--capture 1,30,60] [--capture-dir DIR] [--wav FILE]
+//   brawlgear [-windowed] --frames N [--capture 1,30,60] [--capture-dir DIR] [--wav FILE] [--stats FILE]
 
 #include <lua.hpp>
 #include <string>
@@ -18,6 +18,7 @@ struct Options {
     std::vector<int> shots;
     std::string directory = ".";
     std::string wav;
+    std::string stats; // CSV of each frame's statistics
 };
 
 // The options after the first argument ("-windowed" keeps its place);
@@ -34,6 +35,8 @@ void finish();
 // takes as a normal return) after the last frame.
 void beforeSwap();
 void afterSwap(lua_State* L);
+// After each swap: the frame's line of statistics, when they are written.
+void recordFrame();
 // The frame count without the long jump, for frames drawn outside a
 // script: true once the last frame has been drawn.
 bool countFrame();

@@ -8,7 +8,8 @@ bool parseCommandLine(int argc, char** argv, CommandLine& line, std::string& err
     if (!capture::parse(argc, argv, line.capture, error)) return false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--frames" || argument == "--capture" || argument == "--capture-dir" || argument == "--wav") {
+        if (argument == "--frames" || argument == "--capture" || argument == "--capture-dir" || argument == "--wav" ||
+            argument == "--stats") {
             ++i; // its value, read by the capture's own parser
         } else if (argument == "--help" || argument == "-h") {
             line.help = true;

@@ -1,6 +1,7 @@
 #include "app/Development.h"
 
 #include "app/Capture.h"
+#include "app/Overlay.h"
 #include "app/StarterGame.h"
 #include "config/Var.h"
 #include "foundation/Report.h"
@@ -175,6 +176,7 @@ bool Development::keyPressed(int key) { return !gEventManager.isNull() && gEvent
 
 bool Development::reloadWanted() {
     if (keyPressed(SDLK_F12)) capture::takeScreenshot(nextScreenshot());
+    if (keyPressed(SDLK_F3)) mOverlay = !mOverlay;
     if (keyPressed(SDLK_F5) || filesChanged()) mReload = true;
     return mReload;
 }
@@ -182,6 +184,13 @@ bool Development::reloadWanted() {
 void Development::clear() {
     filesChanged();
     mReload = false;
+    mOverlayFont = -2; // the game's fonts may have changed
+}
+
+void Development::drawOverlay() {
+    if (!mOverlay) return;
+    if (mOverlayFont == -2) mOverlayFont = screenFont();
+    drawStatsOverlay(mOverlayFont);
 }
 
 bool Development::showError(const std::string& report) {
@@ -218,6 +227,7 @@ bool Development::showError(const std::string& report) {
         }
         capture::beforeSwap();
         gScene->display();
+        capture::recordFrame();
         if (capture::countFrame()) return false;
         if (!mHeadless) SDL_Delay(30);
     }

@@ -5,7 +5,8 @@
 // saved file (a script, an image, a sound, a font) or F5 starts the game
 // again from its main script in the same window. A main script that fails
 // leaves its message and traceback on an error screen until then. F12
-// writes screenshots/shotNNNN.png in the game folder.
+// writes screenshots/shotNNNN.png in the game folder, F3 shows or hides the
+// statistics overlay.
 //
 // Files the engine writes itself are not changes: Engine.cfg (and its
 // temporary), captured frames, screenshots, and editors' own files
@@ -34,6 +35,8 @@ public:
     bool reloadWanted();
     // Forgets what happened before a reload.
     void clear();
+    // Over the finished frame, before the swap: the overlay, when shown.
+    void drawOverlay();
     // Shows the failure until a reload is wanted (true) or the person quits
     // or the frames run out (false).
     bool showError(const std::string& report);
@@ -51,6 +54,8 @@ private:
     std::vector<std::string> mOutputs; // absolute
     int mInotify = -1;
     bool mReload = false;
+    bool mOverlay = false;
+    int mOverlayFont = -2; // -2: not looked for yet
 };
 
 } // namespace bg::app

@@ -39,7 +39,7 @@ namespace {
 
 const char* const USAGE =
     "usage: brawlgear [-windowed] [-q] [--dev] [--frames N [--capture F1,F2,...] [--capture-dir DIR]]\n"
-    "                 [--wav FILE] [GAME]\n"
+    "                 [--wav FILE] [--stats FILE] [GAME]\n"
     "       brawlgear --new DIR\n"
     "       brawlgear --help | --version\n"
     "\n"
@@ -57,7 +57,8 @@ const char* const USAGE =
     "  --dev             development: scripts are read from Scripts/X.lua\n"
     "                    as they are; a saved file or F5 starts the game\n"
     "                    again, a failure waits on an error screen, F12\n"
-    "                    writes screenshots/shotNNNN.png\n"
+    "                    writes screenshots/shotNNNN.png, F3 shows frame\n"
+    "                    statistics\n"
     "  --new DIR         write a starter game into DIR and stop\n"
     "\n"
     "For testing a game without anyone watching:\n"
@@ -65,7 +66,9 @@ const char* const USAGE =
     "                    main script had returned\n"
     "  --capture LIST    write those frames as DIR/frameNNNN.png\n"
     "  --capture-dir DIR where the frames go (default: the game folder)\n"
-    "  --wav FILE        record all sound to FILE (OpenAL Soft's wave writer)\n";
+    "  --wav FILE        record all sound to FILE (OpenAL Soft's wave writer)\n"
+    "  --stats FILE      write each frame's statistics (Scene:getStats) to FILE\n"
+    "                    as CSV, a line a frame after a header\n";
 
 bg::app::Development* gDevelopment = nullptr;
 
@@ -119,6 +122,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     anchor(line.capture.wav);
+    anchor(line.capture.stats);
     if (line.capture.directory != ".") anchor(line.capture.directory);
     if (where.folder != "." && ::chdir(where.folder.c_str()) != 0) {
         std::fprintf(stderr, "brawlgear: cannot run in %s (%s)\n", where.folder.c_str(), std::strerror(errno));
@@ -126,7 +130,10 @@ int main(int argc, char** argv) {
     }
     if (!capture::begin(line.capture, error)) return usageError(error);
     gFrameHooks.afterEvents = capture::afterEvents;
-    gFrameHooks.beforeSwap = capture::beforeSwap;
+    gFrameHooks.beforeSwap = [] {
+        if (gDevelopment) gDevelopment->drawOverlay(); // in the captured frame, as a person sees it
+        capture::beforeSwap();
+    };
     gFrameHooks.afterSwap = capture::afterSwap;
     showInfo(!line.quiet);
     useSourceScripts(line.dev);

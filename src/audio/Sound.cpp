@@ -61,6 +61,27 @@ int SoundManager::load(const char* fileName) {
     return mSounds.add(name.c_str(), new SoundRecord(name, buffer));
 }
 
+long SoundManager::bytes() const {
+    long total = 0;
+    for (int id = mSounds.first(); id >= 0; id = mSounds.next(id)) {
+        ALint size = 0;
+        if (const unsigned buffer = mSounds.at(id).buffer) alGetBufferi(buffer, AL_SIZE, &size);
+        total += size;
+    }
+    return total;
+}
+
+int SoundManager::playingSources() const {
+    int playing = 0;
+    for (int slot = 0; slot < mUsableSlots; ++slot) {
+        ALint state = AL_STOPPED;
+        const Source* s = mSlots[slot].get();
+        if (s && s->source) alGetSourcei(s->source, AL_SOURCE_STATE, &state);
+        playing += state == AL_PLAYING;
+    }
+    return playing;
+}
+
 void SoundManager::sendRadius(const Source& source) {
     alSourcef(source.source, AL_ROLLOFF_FACTOR, 0.013557606f);
     alSourcef(source.source, AL_REFERENCE_DISTANCE, source.radius * 10 / 100);

@@ -80,6 +80,11 @@ public:
     void end();
     void restart();
     int getUsableSlots() const { return mUsableSlots; }
+    // How many sounds there are and the bytes of their buffers, as OpenAL
+    // reports them, and how many sources are playing.
+    int count() const { return mSounds.size(); }
+    long bytes() const;
+    int playingSources() const;
     // The OpenAL source behind a source id (0 for none), to read back what
     // was sent.
     unsigned alSource(int sourceId) const {

@@ -20,6 +20,7 @@ public:
     int update(lua_State* L);
     int display(lua_State* L);
     int setBackgroundColor(lua_State* L);
+    int getStats(lua_State* L);
 };
 
 void SceneBinding::registerConstants(lua_State* L) {
@@ -75,6 +76,19 @@ int SceneBinding::setBackgroundColor(lua_State* L) {
     return 0;
 }
 
+// A table of the last frame's statistics (see SceneStats).
+int SceneBinding::getStats(lua_State* L) {
+    expectArgs(L, 0);
+    SceneStats::Field fields[SceneStats::FIELDS];
+    object().getStats().fields(fields);
+    lua_createtable(L, 0, SceneStats::FIELDS);
+    for (const SceneStats::Field& field : fields) {
+        lua_pushnumber(L, field.value);
+        lua_setfield(L, -2, field.name);
+    }
+    return 1;
+}
+
 const Method<SceneBinding> SceneBinding::methods[] = {
     {"endSDL", call<&Scene::endSDL>},
     {"endAL", call<&Scene::endAL>},
@@ -100,6 +114,7 @@ const Method<SceneBinding> SceneBinding::methods[] = {
     {"hasMultiTexture", call<&Scene::hasMultiTexture>},
     {"setBackgroundColor", method<&SceneBinding::setBackgroundColor>},
     {"clearBuffers", call<&Scene::clearBuffers>},
+    {"getStats", method<&SceneBinding::getStats>},
     {nullptr, nullptr}};
 
 void registerSceneClass(lua_State* L) { ScriptBinding<SceneBinding>::registerClass(L); }

@@ -1,5 +1,6 @@
 #include "graphics/Effects.h"
 
+#include "graphics/FrameStats.h"
 #include "graphics/Light.h"
 #include "graphics/Scene.h"
 #include "graphics/SpriteBatch.h"
@@ -45,6 +46,7 @@ void displayShadow() {
         glVertex3f(c[0], 0.1f, c[1]);
     }
     glEnd();
+    gFrameStats.draw(4, 2);
 }
 
 void enableEnvironmentMapping(int textureId) {

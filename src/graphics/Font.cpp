@@ -1,5 +1,6 @@
 #include "graphics/Font.h"
 
+#include "graphics/FrameStats.h"
 #include "graphics/Light.h"
 #include "graphics/Scene.h"
 #include "graphics/SpriteBatch.h"
@@ -239,6 +240,7 @@ void FontManager::print(int x, int y, const char* str, const Color& color) const
         glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), mVertices.data());
         glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), mVertices.data() + 2);
         glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(quads * 6), GL_UNSIGNED_INT, quadIndices(quads));
+        gFrameStats.draw(static_cast<long>(quads * 4), static_cast<long>(quads * 2));
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisableClientState(GL_VERTEX_ARRAY);
     }

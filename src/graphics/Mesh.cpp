@@ -1,6 +1,7 @@
 #include "graphics/Mesh.h"
 
 #include "graphics/Camera.h"
+#include "graphics/FrameStats.h"
 #include "graphics/Primitives.h"
 #include "graphics/Scene.h"
 #include "graphics/SpriteBatch.h"
@@ -323,6 +324,7 @@ void Mesh::display(bool cull) {
         glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, s.triangles.data());
     }
     mVerticesSent = static_cast<long>(s.indices.size());
+    gFrameStats.draw(mVerticesSent, count / 3);
     if (lighting) glDisableClientState(GL_NORMAL_ARRAY);
     if (texturing) glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);

@@ -1,5 +1,6 @@
 #include "graphics/Primitives.h"
 
+#include "graphics/FrameStats.h"
 #include "graphics/SpriteBatch.h"
 #include "graphics/Transform.h"
 
@@ -13,6 +14,7 @@ void display(const Point& point) {
     glBegin(GL_POINTS);
     glVertex3f(point.x, point.y, point.z);
     glEnd();
+    gFrameStats.draw(1, 0);
 }
 
 void display(const Vector& vector, const Point& origin) {
@@ -22,6 +24,7 @@ void display(const Vector& vector, const Point& origin) {
     glVertex3f(origin.x, origin.y, origin.z);
     glVertex3f(tip.x, tip.y, tip.z);
     glEnd();
+    gFrameStats.draw(2, 0);
 }
 
 SharedPointer<Quadric> gQuadric;
@@ -40,6 +43,7 @@ void display(const BoundingSphere& sphere) {
     gTransform->pushMatrix();
     gTransform->translate(sphere.position.x, sphere.position.y, sphere.position.z);
     gluSphere(quadric, sphere.radius, 8, 8);
+    gFrameStats.draw(8 * 9, 0); // GLU draws it in its own calls: counted as one
     gTransform->popMatrix();
 }
 

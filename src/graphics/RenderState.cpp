@@ -1,5 +1,6 @@
 #include "graphics/RenderState.h"
 
+#include "graphics/FrameStats.h"
 #include "graphics/Scene.h"
 #include "graphics/SpriteBatch.h"
 
@@ -10,16 +11,23 @@ namespace bg {
 
 namespace {
 
+// A change a context sees is counted as sent, or as skipped when OpenGL
+// already held the value.
+bool counted(bool changed, bool live) {
+    if (live) gFrameStats.stateChange(changed);
+    return changed;
+}
+
 // Sends a value only when it changed and a context is there to take it.
 template <class V, class Send> void setAndSend(TrackedState<V>& state, const V& value, bool live, Send send) {
-    if (!state.set(value) || !live) return;
+    if (!counted(state.set(value), live) || !live) return;
     drawPendingSprites();
     send(value);
 }
 
 template <class V, class Send> bool restoreAndSend(TrackedState<V>& state, bool live, Send send) {
     if (state.isEmpty()) return false;
-    if (state.restore() && live) {
+    if (counted(state.restore(), live) && live) {
         drawPendingSprites();
         send(state.current());
     }
@@ -96,7 +104,7 @@ void RenderState::apply() const {
 RenderState::Result RenderState::set(int cap, bool value) {
     TrackedState<bool>* state = find(cap);
     if (!state) return Result::Untracked;
-    if (state->set(value)) sendCapability(cap, value);
+    if (counted(state->set(value), mLive)) sendCapability(cap, value);
     return Result::Done;
 }
 
@@ -104,7 +112,7 @@ RenderState::Result RenderState::restore(int cap) {
     TrackedState<bool>* state = find(cap);
     if (!state) return Result::Untracked;
     if (state->isEmpty()) return Result::Empty;
-    if (state->restore()) sendCapability(cap, state->current());
+    if (counted(state->restore(), mLive)) sendCapability(cap, state->current());
     return Result::Done;
 }
 
@@ -117,7 +125,7 @@ bool RenderState::isEnabled(int cap, bool* tracked) const {
 void RenderState::setTexture2D(int unit, bool value) {
     if (unit == 0) {
         set(GL_TEXTURE_2D, value);
-    } else if (mTexture2DUnit1.set(value)) {
+    } else if (counted(mTexture2DUnit1.set(value), mLive)) {
         sendCapability(GL_TEXTURE_2D, value, 1);
     }
 }
@@ -125,7 +133,7 @@ void RenderState::setTexture2D(int unit, bool value) {
 bool RenderState::restoreTexture2D(int unit) {
     if (unit == 0) return restore(GL_TEXTURE_2D) == Result::Done;
     if (mTexture2DUnit1.isEmpty()) return false;
-    if (mTexture2DUnit1.restore()) sendCapability(GL_TEXTURE_2D, mTexture2DUnit1.current(), 1);
+    if (counted(mTexture2DUnit1.restore(), mLive)) sendCapability(GL_TEXTURE_2D, mTexture2DUnit1.current(), 1);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "audio/Sound.h"
 #include "graphics/Camera.h"
 #include "graphics/Font.h"
+#include "graphics/FrameStats.h"
 #include "graphics/Light.h"
 #include "graphics/Primitives.h"
 #include "graphics/SceneSetup.h"
@@ -187,6 +188,21 @@ void Scene::update() {
 void Scene::display() {
     drawPendingSprites();
     if (mVideoOpen) SDL_GL_SwapBuffers();
+    gFrameStats.endFrame();
+}
+
+SceneStats Scene::getStats() const {
+    SceneStats stats;
+    stats.frame = gFrameStats.last();
+    stats.frameTime = gFrameStats.lastFrameTime();
+    stats.lastSecond = gFrameStats.lastSecond();
+    if (!gTextureManager.isNull()) stats.textures = gTextureManager->count(), stats.textureBytes = gTextureManager->bytes();
+    if (!gSoundManager.isNull()) {
+        stats.sounds = gSoundManager->count();
+        stats.soundBytes = gSoundManager->bytes();
+        stats.playingSources = gSoundManager->playingSources();
+    }
+    return stats;
 }
 
 void Scene::readBackBuffer(int& width, int& height, std::vector<std::uint8_t>& rgb) {

@@ -16,6 +16,7 @@
 
 #include "foundation/Pointer.h"
 #include "foundation/Utils.h"
+#include "graphics/FrameStats.h"
 #include "graphics/RenderState.h"
 
 #include <cstdint>
@@ -54,6 +55,8 @@ public:
     void glEnd2D();
     void update();
     void display();
+    // The last frame's statistics and what the managers hold now.
+    SceneStats getStats() const;
     void clearBuffers();
     void setBackgroundColor(float red, float green, float blue, float alpha);
 
@@ -80,6 +83,8 @@ public:
     void restoreShadeModel();
 
     bool hasMultiTexture() const { return mMultiTexture; }
+    // The 2D overlay's size in its units (glBegin2D).
+    int getOrthoHeight() const { return mOrthoHeight; }
     // Sets texture unit 1 up for sphere-mapped environment mapping (only
     // with multitexturing); done again for every new context.
     void prepareEnvironmentUnit();

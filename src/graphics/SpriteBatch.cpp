@@ -1,5 +1,6 @@
 #include "graphics/SpriteBatch.h"
 
+#include "graphics/FrameStats.h"
 #include "graphics/Light.h"
 #include "math/Math.h"
 
@@ -36,6 +37,7 @@ void SpriteBatch::flush() {
     glTexCoordPointer(2, GL_FLOAT, stride, &first.s);
     glColorPointer(4, GL_FLOAT, stride, &first.r);
     glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(quads * 6), GL_UNSIGNED_INT, quadIndices(quads));
+    gFrameStats.draw(static_cast<long>(quads * 4), static_cast<long>(quads * 2));
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);

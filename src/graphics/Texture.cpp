@@ -1,6 +1,7 @@
 #include "graphics/Texture.h"
 
 #include "config/Var.h"
+#include "graphics/FrameStats.h"
 #include "graphics/Scene.h"
 #include "graphics/SpriteBatch.h"
 #include "media/Image.h"
@@ -8,6 +9,7 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <algorithm>
 #include <cstring>
 
 namespace bg {
@@ -47,6 +49,16 @@ bool pendingGLError() { return !gScene.isNull() && gScene->errorGL(""); }
 void deleteTexture(unsigned textureName) {
     drawPendingSprites();
     if (textureName && glIsTexture(textureName)) glDeleteTextures(1, &textureName);
+}
+
+// Each mipmap level halves both sides, down to 1 x 1.
+long imageBytes(const ImageData& image, bool mipmaps) {
+    long total = 0;
+    for (long w = image.width, h = image.height;; w = std::max(w / 2, 1L), h = std::max(h / 2, 1L)) {
+        total += w * h * image.bytesPerPixel;
+        if (!mipmaps || (w == 1 && h == 1)) break;
+    }
+    return total;
 }
 
 } // namespace
@@ -114,7 +126,15 @@ int TextureManager::add(const FixedString& name, const ImageData& image, bool mi
         deleteTexture(texture); // a replaced texture's name belongs to nobody now
         return -1;
     }
-    return mTextures.add(name.c_str(), new TextureEntry(name, mCurrentGroup, texture, mipmaps));
+    TextureEntry* added = new TextureEntry(name, mCurrentGroup, texture, mipmaps);
+    added->bytes = imageBytes(image, mipmaps);
+    return mTextures.add(name.c_str(), added);
+}
+
+long TextureManager::bytes() const {
+    long total = 0;
+    for (int id = mTextures.first(); id >= 0; id = mTextures.next(id)) total += mTextures.at(id).bytes;
+    return total;
 }
 
 // A name already loaded only joins the current group; a new one is decoded
@@ -158,6 +178,7 @@ void TextureManager::bind(int id) {
         gSprites.flush();
     }
     glBindTexture(GL_TEXTURE_2D, name);
+    gFrameStats.bind();
 }
 
 // A texture holding every bit of the mask loses them, and goes when the mask
@@ -193,6 +214,7 @@ void TextureManager::restart() {
         unsigned texture = 0;
         const ImageData image = loadImage(e.name, true);
         e.textureName = upload(e.name, image, e.mipmaps, texture) ? texture : 0;
+        e.bytes = e.textureName ? imageBytes(image, e.mipmaps) : 0;
     }
 }
 

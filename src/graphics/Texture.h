@@ -30,6 +30,7 @@ struct TextureEntry {
     int groups;
     unsigned textureName; // 0 when the last load failed
     bool mipmaps;
+    long bytes = 0; // what OpenGL was given, every mipmap level included
 };
 
 class TextureManager {
@@ -64,6 +65,9 @@ public:
     // For the engine and its tests: the entry's groups and OpenGL texture,
     // 0 for an id that names none.
     int getGroups(int id) const;
+    // How many textures there are, and the bytes OpenGL holds for them.
+    int count() const { return mTextures.size(); }
+    long bytes() const;
     unsigned getTextureName(int id) const;
 
 private:
