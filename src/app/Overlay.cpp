@@ -74,10 +74,12 @@ void drawStatsOverlay(int font) {
     state.set(GL_CULL_FACE, false);
 
     int height = 14;
+    float textWidth = 0;
     if (font >= 0 && !gFontManager.isNull()) {
         gFontManager->setCurrentFontId(font);
         gFontManager->setScale(1);
         height = std::max(1, gFontManager->getStringHeight() + 2);
+        for (const char* t : text) textWidth = std::max(textWidth, static_cast<float>(gFontManager->getStringWidth(t)));
     }
     const float graphTop = top - MARGIN - 3 * height - MARGIN;
     const float graphBottom = graphTop - GRAPH_HEIGHT;
@@ -85,7 +87,7 @@ void drawStatsOverlay(int font) {
     auto at = [&](double ms) { return graphBottom + static_cast<float>(std::min(ms, double(GRAPH_MS))) / GRAPH_MS * GRAPH_HEIGHT; };
 
     glColor4f(0, 0, 0, 0.65f);
-    box(MARGIN / 2, graphBottom - MARGIN / 2, MARGIN * 1.5f + width, top - MARGIN / 2);
+    box(MARGIN / 2, graphBottom - MARGIN / 2, MARGIN * 1.5f + std::max(width, textWidth), top - MARGIN / 2);
     glLineWidth(1);
     glColor4f(0.3f, 0.9f, 0.3f, 0.8f);
     line(MARGIN, at(1000.0 / 60), MARGIN + width, at(1000.0 / 60));
