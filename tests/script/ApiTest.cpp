@@ -8,7 +8,6 @@
 
 #include "tools/media/Media.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
@@ -50,21 +49,19 @@ for _, line in ipairs(lines) do io.stderr:write("api ", line, "\n") end
 
 using Lines = std::set<std::string>;
 
-Lines walkedLines(const std::string& err) {
+// The lines of a text that start with `prefix`, without it.
+Lines linesOf(const std::string& text, const std::string& prefix = "") {
     Lines lines;
-    std::istringstream in(err);
+    std::istringstream in(text);
     for (std::string line; std::getline(in, line);)
-        if (line.rfind("api ", 0) == 0) lines.insert(line.substr(4));
+        if (line.rfind(prefix, 0) == 0) lines.insert(line.substr(prefix.size()));
     return lines;
 }
 
 Lines describedLines(const std::string& cwd) {
     const bgtest::RunResult listed = bgtest::run({BRAWLGEAR_LUA_EXE, BRAWLGEAR_API_GENERATOR, "list", BRAWLGEAR_API_DESCRIPTION}, cwd);
     EXPECT_EQ(listed.exitCode, 0) << listed.err;
-    Lines lines;
-    std::istringstream in(listed.out);
-    for (std::string line; std::getline(in, line);) lines.insert(line);
-    return lines;
+    return linesOf(listed.out);
 }
 
 std::size_t countKind(const Lines& lines, const std::string& kind) {
@@ -81,20 +78,13 @@ std::string missing(const Lines& from, const Lines& in) {
     return text;
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 class ApiTest : public bgtest::GameTest {};
 
 TEST_F(ApiTest, DescriptionNamesExactlyWhatTheEngineRegisters) {
     mainScript(WALKER);
     const bgtest::RunResult result = play();
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    const Lines registered = walkedLines(result.err);
+    const Lines registered = linesOf(result.err, "api ");
     const Lines described = describedLines(scratch.path());
 
     EXPECT_EQ(countKind(registered, "class"), 25u);
@@ -109,15 +99,15 @@ TEST_F(ApiTest, CommittedReferenceIsUpToDateAndTheAnnotationsDeclareTheSame) {
         {BRAWLGEAR_LUA_EXE, BRAWLGEAR_API_GENERATOR, "docs", BRAWLGEAR_API_DESCRIPTION, scratch / "docs"}, scratch.path());
     ASSERT_EQ(generated.exitCode, 0) << generated.err;
     const char* const update = "out of date: run `cmake --build build --target update_api_docs` and commit docs/";
-    EXPECT_TRUE(readFile(scratch / "docs/API.md") == readFile(BRAWLGEAR_SOURCE_DIR "/docs/API.md")) << update;
+    EXPECT_TRUE(bgtest::readFile(scratch / "docs/API.md") == bgtest::readFile(BRAWLGEAR_SOURCE_DIR "/docs/API.md")) << update;
     const std::string annotations = scratch / "docs/editor/brawlgear.lua";
-    EXPECT_TRUE(readFile(annotations) == readFile(BRAWLGEAR_SOURCE_DIR "/docs/editor/brawlgear.lua")) << update;
+    EXPECT_TRUE(bgtest::readFile(annotations) == bgtest::readFile(BRAWLGEAR_SOURCE_DIR "/docs/editor/brawlgear.lua")) << update;
 
     // The annotation file is plain Lua: run it, then walk what it defined.
     scratch.write("walk.lua", "dofile(arg[1])\n" + std::string(WALKER));
     const bgtest::RunResult walked = bgtest::run({BRAWLGEAR_LUA_EXE, scratch / "walk.lua", annotations}, scratch.path());
     ASSERT_EQ(walked.exitCode, 0) << walked.err;
-    const Lines declared = walkedLines(walked.err);
+    const Lines declared = linesOf(walked.err, "api ");
     const Lines described = describedLines(scratch.path());
     EXPECT_EQ(missing(described, declared), "") << "described but not declared in the annotations";
     EXPECT_EQ(missing(declared, described), "") << "declared in the annotations but not described";

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -109,52 +111,48 @@ protected:
         gTestSingleton.free();
     }
     std::string run(const std::string& chunk) { return bgtest::runChunk(L, chunk, "=t"); }
+    // Chunks and what each stops with ("" when it runs to its end).
+    void expectRuns(const std::vector<std::pair<std::string, std::string>>& cases) {
+        for (const auto& [chunk, message] : cases) EXPECT_EQ(run(chunk), message) << chunk;
+    }
     lua_State* L = nullptr;
 };
 
 TEST_F(Binding, ObjectsAreCreatedByCallAndNewAndReadPointsOrNumbers) {
-    EXPECT_EQ(run("local p = TestPoint(1, 2, 3)\n"
-                  "assert(p:sum() == 6)\n"
-                  "assert(TestPoint(p):sum() == 6)\n"
-                  "assert(TestPoint:new(4, 5, 6):sum() == 15)\n"
-                  "assert(p:scaled(2):sum() == 12)\n"),
-              "");
-    EXPECT_EQ(run("TestPoint(1, 2)"), "t:1: TestPoint :new : Invalid number of parameters");
-    // The dot form passes its first argument where the class table goes.
-    EXPECT_EQ(run("TestPoint.new(9, 1, 2, 3)"), "");
-    EXPECT_EQ(run("TestPoint.new()"), "t:1: TestPoint :new : Invalid number of parameters");
-    EXPECT_EQ(run("local p = TestPoint(1, 2, 3)\np:sum(1)"), "t:2: TestPoint :sum : Invalid number of parameters");
-    // The registered name gives the count message, unless the list says otherwise.
-    EXPECT_EQ(run("TestPoint(1, 2, 3):copy(1, 2)"), "t:1: TestPoint :cpy : Invalid number of parameters");
+    expectRuns({{"local p = TestPoint(1, 2, 3)\n"
+                 "assert(p:sum() == 6 and TestPoint(p):sum() == 6)\n"
+                 "assert(TestPoint:new(4, 5, 6):sum() == 15 and p:scaled(2):sum() == 12)\n",
+                 ""},
+                {"TestPoint(1, 2)", "t:1: TestPoint :new : Invalid number of parameters"},
+                // The dot form passes its first argument where the class table goes.
+                {"TestPoint.new(9, 1, 2, 3)", ""},
+                {"TestPoint.new()", "t:1: TestPoint :new : Invalid number of parameters"},
+                {"local p = TestPoint(1, 2, 3)\np:sum(1)", "t:2: TestPoint :sum : Invalid number of parameters"},
+                // The registered name gives the count message, unless the list says otherwise.
+                {"TestPoint(1, 2, 3):copy(1, 2)", "t:1: TestPoint :cpy : Invalid number of parameters"}});
 }
 
-TEST_F(Binding, ArgumentErrorsCountAsTheScriptAuthorDoes) {
-    EXPECT_EQ(run("TestPoint('a', 2, 3)"), "t:1: bad argument #1 to 'TestPoint' (number expected, got string)");
-    EXPECT_EQ(run("local p = TestPoint(1, 2, 3)\np:setX('abc')"),
-              "t:2: bad argument #1 to 'setX' (number expected, got string)");
-    EXPECT_EQ(run("TestPoint(1, 2, 3):move(1, 'x', 3)"), "t:1: bad argument #2 to 'move' (number expected, got string)");
-    EXPECT_EQ(run("TestPoint(1, 2, 3):copy(getTestSingleton())"),
-              "t:1: bad argument #1 to 'copy' (TestPoint expected, got TestSingleton)");
+// Arguments by their place in the script's call, self included.
+TEST_F(Binding, ArgumentsAndSelfAreCheckedAsTheScriptAuthorCounts) {
+    expectRuns({{"TestPoint('a', 2, 3)", "t:1: bad argument #1 to 'TestPoint' (number expected, got string)"},
+                {"local p = TestPoint(1, 2, 3)\np:setX('abc')", "t:2: bad argument #1 to 'setX' (number expected, got string)"},
+                {"TestPoint(1, 2, 3):move(1, 'x', 3)", "t:1: bad argument #2 to 'move' (number expected, got string)"},
+                {"TestPoint(1, 2, 3):copy(getTestSingleton())",
+                 "t:1: bad argument #1 to 'copy' (TestPoint expected, got TestSingleton)"},
+                {"local p = TestPoint(1, 2, 3)\np.sum(5)", "t:2: bad argument #1 to 'sum' (TestPoint expected, got number)"},
+                {"local p = TestPoint(1, 2, 3)\np.sum(io.stdout)", "t:2: bad argument #1 to 'sum' (TestPoint expected, got userdata)"},
+                {"local p = TestPoint(1, 2, 3)\np.sum(getTestSingleton())",
+                 "t:2: bad argument #1 to 'sum' (TestPoint expected, got TestSingleton)"},
+                {"local p = TestPoint(1, 2, 3)\np.sum(newproxy())", "t:2: bad argument #1 to 'sum' (TestPoint expected, got userdata)"}});
 }
 
 TEST_F(Binding, GenericMethodsReadAndAnswerByType) {
-    EXPECT_EQ(run("local p = TestPoint(1, 2, 3)\n"
-                  "p:setX(5.5) assert(p:getX() == 5.5)\n"
-                  "p:move(1, 2.9, nil) assert(p:sum() == 6.5 + 4 + 3)\n"
-                  "local a, b = p:get() assert(a == 6.5 and b == 6.5)\n"),
-              "");
-    EXPECT_EQ(run("TestPoint(1, 2, 3):setX()"), "t:1: TestPoint :setX : Invalid number of parameters");
-}
-
-TEST_F(Binding, MethodsCheckTheirSelf) {
-    EXPECT_EQ(run("local p = TestPoint(1, 2, 3)\np.sum(5)"),
-              "t:2: bad argument #1 to 'sum' (TestPoint expected, got number)");
-    EXPECT_EQ(run("local p = TestPoint(1, 2, 3)\np.sum(io.stdout)"),
-              "t:2: bad argument #1 to 'sum' (TestPoint expected, got userdata)");
-    EXPECT_EQ(run("local p = TestPoint(1, 2, 3)\np.sum(getTestSingleton())"),
-              "t:2: bad argument #1 to 'sum' (TestPoint expected, got TestSingleton)");
-    EXPECT_EQ(run("local p = TestPoint(1, 2, 3)\np.sum(newproxy())"),
-              "t:2: bad argument #1 to 'sum' (TestPoint expected, got userdata)");
+    expectRuns({{"local p = TestPoint(1, 2, 3)\n"
+                 "p:setX(5.5) assert(p:getX() == 5.5)\n"
+                 "p:move(1, 2.9, nil) assert(p:sum() == 6.5 + 4 + 3)\n"
+                 "local a, b = p:get() assert(a == 6.5 and b == 6.5)\n",
+                 ""},
+                {"TestPoint(1, 2, 3):setX()", "t:1: TestPoint :setX : Invalid number of parameters"}});
 }
 
 // A hostile script reaches the finaliser and to-string functions with

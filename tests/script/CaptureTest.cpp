@@ -5,10 +5,9 @@
 #include "support/Picture.h"
 #include "tools/media/Media.h"
 
-#include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 using bgtest::RunResult;
 
@@ -24,9 +23,11 @@ protected:
     }
 };
 
-TEST_F(Capture, FramesAreCountedWrittenAndTheRunEndsCleanly) {
+TEST_F(Capture, FramesAreCountedWrittenTheSoundRecordedAndTheRunEndsCleanly) {
+    source("tone.ogg", bg::media::sineOgg(1, 22050, 22050));
     mainScript(R"(
-      local scene = getScene()
+      local scene, sounds = getScene(), getSoundManager()
+      sounds:play(sounds:addSource(sounds:load('tone.ogg')))
       local frame = 0
       while true do
         frame = frame + 1
@@ -35,9 +36,11 @@ TEST_F(Capture, FramesAreCountedWrittenAndTheRunEndsCleanly) {
         scene:clearBuffers()
         scene:display()
         trace('frame ' .. frame)
+        delay(50)
       end
     )");
-    const RunResult result = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "4", "--capture", "1,3", "--capture-dir", scratch / "shots"});
+    const RunResult result = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "4", "--capture", "1,3", "--capture-dir",
+                                                      scratch / "shots", "--wav", scratch / "sound/out.wav"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     // The fourth display ends the run before the line after it.
     EXPECT_EQ(result.script, "frame 1\nframe 2\nframe 3\n");
@@ -46,54 +49,40 @@ TEST_F(Capture, FramesAreCountedWrittenAndTheRunEndsCleanly) {
     EXPECT_EQ(width, 800);
     EXPECT_EQ(pixel("shots/frame0003.png", 400, 300), 0x0000ff);
     EXPECT_FALSE(scratch.exists("shots/frame0002.png"));
+    const std::string wav = scratch.read("sound/out.wav");
+    ASSERT_GT(wav.size(), 44u);
+    EXPECT_GT(bgtest::waveEnergy(wav), 1e9);
     // The settings are saved as after any normal end.
     EXPECT_NE(savedCfg().find("SDL_SCREEN_WIDTH"), std::string::npos);
 }
 
-TEST_F(Capture, TheSoundIsRecorded) {
-    source("tone.ogg", bg::media::sineOgg(1, 22050, 22050));
-    mainScript(R"(
-      local scene, sounds = getScene(), getSoundManager()
-      local id = sounds:addSource(sounds:load('tone.ogg'))
-      sounds:play(id)
-      while true do scene:update() scene:display() end
-    )");
-    const RunResult result = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "30", "--wav", scratch / "sound/out.wav"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const std::string wav = scratch.read("sound/out.wav");
-    ASSERT_GT(wav.size(), 44u);
-    EXPECT_GT(bgtest::waveEnergy(wav), 1e9);
-}
-
-TEST_F(Capture, BadValuesAreRefusedBeforeAnythingStarts) {
-    mainScript("trace('ran')");
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--frames", "0"}, {"--frames", "ten"}, {"--frames", "5", "--capture", "1,,2"},
-          {"--capture", "1"}, {"--wav"}}) {
+// Bad values, and a WAV that cannot be written (or, like /dev/full, opens
+// but takes nothing: it ran and exited 0, silently), stop the run with
+// status 2 before the game starts. A frame that cannot be written is
+// reported, and the run goes on.
+TEST_F(Capture, BadValuesAndUnwritableOutputsAreRefusedOrReported) {
+    mainScript("trace('ran') local s = getScene() while true do s:clearBuffers() s:display() end");
+    scratch.write("blocker", "a file where the folder would go");
+    const std::string usage = "usage: brawlgear";
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--frames", "0"}, usage}, {{"--frames", "ten"}, usage}, {{"--frames", "5", "--capture", "1,,2"}, usage},
+        {{"--capture", "1"}, usage}, {{"--wav"}, usage},
+        {{"-windowed", "--frames", "2", "--wav", scratch / "blocker/run.wav"},
+         "brawlgear: --wav cannot write " + scratch / "blocker/run.wav (Not a directory)\n"},
+        {{"-windowed", "--frames", "2", "--wav", "/dev/full"},
+         "brawlgear: --wav cannot write /dev/full (No space left on device)\n"}};
+    for (const auto& [args, message] : refused) {
         const RunResult result = play(bgtest::BASIC_CFG, args);
-        EXPECT_EQ(result.exitCode, 2) << args[0];
-        EXPECT_NE(result.err.find("usage: brawlgear"), std::string::npos) << result.err;
+        EXPECT_EQ(result.exitCode, 2) << args.back();
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
         EXPECT_EQ(result.err.find("ran\n"), std::string::npos);
     }
-}
-
-TEST_F(Capture, AnUnwritableFolderIsReported) {
-    mainScript("local s = getScene() while true do s:clearBuffers() s:display() end");
-    scratch.write("blocker", "a file where the folder would go");
-    const RunResult result = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "2", "--capture", "1", "--capture-dir", scratch / "blocker/deeper"});
+    const RunResult result = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "2", "--capture", "1", "--capture-dir",
+                                                      scratch / "blocker/deeper"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_NE(result.err.find("ERROR : Capture : cannot write " + scratch / "blocker/deeper/frame0001.png"), std::string::npos) << result.err;
-    // A WAV that cannot be written stops the engine before it starts.
-    const RunResult wav = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "2", "--wav", scratch / "blocker/run.wav"});
-    EXPECT_EQ(wav.exitCode, 2);
-    EXPECT_NE(wav.err.find("brawlgear: --wav cannot write " + scratch / "blocker/run.wav (Not a directory)\n"),
+    EXPECT_NE(result.err.find("ERROR : Capture : cannot write " + scratch / "blocker/deeper/frame0001.png"),
               std::string::npos)
-        << wav.err;
-    // One that opens but takes nothing, too (it ran and exited 0, silently).
-    const RunResult full = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "2", "--wav", "/dev/full"});
-    EXPECT_EQ(full.exitCode, 2);
-    EXPECT_NE(full.err.find("brawlgear: --wav cannot write /dev/full (No space left on device)\n"), std::string::npos)
-        << full.err;
+        << result.err;
 }
 
 } // namespace

@@ -34,23 +34,20 @@ TEST_F(Classes, VarManagerReadsAndWritesEngineCfg) {
                                   "T1 = TRUE\nT2 = yes\nT3 = 2\nT4 = true\nT5 = 0.000000\nT6 = 1.000000\n");
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.script, "800.000000 800 1\nT1=false\nT2=false\nT3=true\nT4=true\nT5=false\nT6=true\n"
-                          "ON=true\nOFF=false\n1.500000\n");
-    EXPECT_EQ(savedCfg(), bgtest::sortedCfg(bgtest::cfgWith({{"SDL_FULLSCREEN", "0"},
-                                                            {"WIDTH", "800.000000"},
-                                                            {"ON", "1"},
-                                                            {"OFF", "0"},
-                                                            {"NAME", "Brawl"},
-                                                            {"T1", "1.500000"},
-                                                            {"T2", "yes"},
-                                                            {"T3", "2"},
-                                                            {"T4", "true"},
-                                                            {"T5", "0.000000"},
-                                                            {"T6", "1.000000"}})));
+                             "ON=true\nOFF=false\n1.500000\n");
+    EXPECT_EQ(savedCfg(), bgtest::sortedCfg(bgtest::cfgWith({{"SDL_FULLSCREEN", "0"}, {"WIDTH", "800.000000"}, {"ON", "1"},
+                                                            {"OFF", "0"}, {"NAME", "Brawl"}, {"T1", "1.500000"},
+                                                            {"T2", "yes"}, {"T3", "2"}, {"T4", "true"},
+                                                            {"T5", "0.000000"}, {"T6", "1.000000"}})));
 }
 
-// A game adds settings of its own; Engine.cfg keeps them for the next run.
-TEST_F(Classes, ScriptsAddSettingsOfTheirOwn) {
+// A game adds settings of its own, which Engine.cfg keeps for the next run;
+// no value can write lines of its own into the file.
+TEST_F(Classes, ScriptsAddSettingsOfTheirOwnButNoLinesOfTheirOwn) {
     mainScript("local vars = getVarManager()\n"
+               "print(pcall(vars.setVarValue, vars, 'NAME', '1\\nVFS_LOAD_FROM_ARCHIVE = 1'))\n"
+               "print(pcall(vars.setVarValue, vars, 'NAME', 'tab\\there'))\n"
+               "vars:setVarValue('TITLE', 'Two words')\n"
                "trace(tostring(vars:hasVar('BEST')) .. ' ' .. tostring(vars:hasVar('WIDTH')) .. ' ' .. tostring(vars:hasVar('')))\n"
                "vars:addVar('BEST', 120) vars:addVar('WIDTH', 1024) vars:addVar('SOUND', true)\n"
                "trace(tostring(vars:hasVar('BEST')) .. ' ' .. vars:getString('BEST') .. ' ' .. vars:getNumber('WIDTH'))\n"
@@ -60,23 +57,33 @@ TEST_F(Classes, ScriptsAddSettingsOfTheirOwn) {
                "for i = 1, 200 do if not pcall(vars.addVar, vars, 'K' .. i, i) then trace('full at ' .. i) break end end\n"
                "print(pcall(vars.addVar, vars, 'ONE_MORE', 1))\n"
                "vars:addVar('BEST', 130)\n");
-    const RunResult result = play(std::string(BASIC_CFG) + "WIDTH = 640\n");
+    const RunResult result = play(std::string(BASIC_CFG) + "WIDTH = 640\nNAME = x\nTITLE = y\n");
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.script.substr(0, result.script.find("full at")), "false true false\ntrue 120.000000 1024\n");
-    EXPECT_EQ(result.out, "false\tVarManager:addVar( TWO WORDS ) : a name is one word without blanks or control characters\n"
-                          "false\tVarManager:addVar( X ) : a value may not hold line breaks or other control characters\n"
-                          "false\tVarManager:addVar( " + std::string(200, 'K') +
+    EXPECT_TRUE(bgtest::matches(result.script.substr(0, result.script.find("full at")),
+                                report("VarManagerBinding:#: WARNING : VarManager::setVarValue( TITLE ) : the value holds "
+                                       "blanks; the next start reads only its first word\n"
+                                       "false true false\ntrue 120.000000 1024\n")))
+        << result.script;
+    const std::string refused = "false\tVarManager:setVarValue( NAME ) : a value may not hold line breaks or other "
+                                "control characters\n";
+    EXPECT_EQ(result.out, refused + refused +
+                              "false\tVarManager:addVar( TWO WORDS ) : a name is one word without blanks or control characters\n"
+                              "false\tVarManager:addVar( X ) : a value may not hold line breaks or other control characters\n"
+                              "false\tVarManager:addVar( " + std::string(200, 'K') +
                               " ) : name and value make a line longer than Engine.cfg reads\n"
-                          "false\tVarManager:addVar( ONE_MORE ) : Engine.cfg holds as many variables as it can (151)\n");
+                              "false\tVarManager:addVar( ONE_MORE ) : Engine.cfg holds as many variables as it can (151)\n");
     const std::string saved = savedCfg();
-    EXPECT_NE(saved.find("BEST = 130.000000\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("WIDTH = 1024.000000\n"), std::string::npos);
-    EXPECT_NE(saved.find("SOUND = 1\n"), std::string::npos);
+    for (const char* kept : {"BEST = 130.000000\n", "WIDTH = 1024.000000\n", "SOUND = 1\n", "NAME = x\n",
+                             "TITLE = Two words\n", "VFS_LOAD_FROM_ARCHIVE = 0\n"})
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept << saved;
     EXPECT_EQ(saved.find("ONE_MORE"), std::string::npos);
+    EXPECT_EQ(saved.find("VFS_LOAD_FROM_ARCHIVE = 1"), std::string::npos);
 }
 
+// Each message names the script's line; an argument error outside a
+// protected call ends the chunk with ERRRUN.
 TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
+    const std::pair<std::string, std::string> cases[] = {
         {"getVarManager():getNumber()", "VarManager :getNumber : Invalid number of parameters"},
         {"getVarManager():setVarValue('A')", "VarManager :setVarValue : Invalid number of parameters"},
         {"getVarManager()['end'](getVarManager(), 1)", "VarManager :end : Invalid number of parameters"},
@@ -88,34 +95,41 @@ TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
         {"getVFS().open(7, 'x')", "bad argument #1 to 'open' (VFS expected, got number)"},
         {"getVarManager():setVarValue('SDL_FULLSCREEN', {})", "bad argument #2 to 'setVarValue' (string expected, got table)"},
     };
+    // One line each in a protected call, then the first again without one.
+    std::string lua, expected;
+    int number = 0;
     for (const auto& [line, message] : cases) {
-        mainScript("\n" + line + "\ntrace('not reached')\n");
-        RunResult result = play();
-        EXPECT_EQ(result.exitCode, 1);
-        result.script = bgtest::withoutTracebacks(result.script);
-        EXPECT_EQ(result.script.rfind("[string \"Scripts/Main\"]:2: " + message, 0), 0u) << result.script;
-        EXPECT_TRUE(result.script.size() > 7 && result.script.compare(result.script.size() - 7, 7, "ERRRUN\n") == 0)
-            << result.script;
+        lua += "print(select(2, pcall(function() " + line + " end)))\n";
+        expected += "[string \"Scripts/Main\"]:" + std::to_string(++number) + ": " + message + "\n";
     }
-}
-
-TEST_F(Classes, AVariableTheFileLacksIsFatal) {
-    mainScript("getVarManager():getString('NO_SUCH_KEY')\n");
+    mainScript(lua + cases[0].first + "\ntrace('not reached')\n");
     const RunResult result = play();
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(bgtest::matches(result.script, report("Var:#: ERROR : VarManager::get( NO_SUCH_KEY ) : Engine.cfg has "
-                                                      "no variable NO_SUCH_KEY\n"
-                                                      "ASSERTION FAILED:Utils:#:Var Table: i >= 0\n")))
-        << result.script;
+    EXPECT_EQ(result.out, expected);
+    EXPECT_EQ(bgtest::withoutTracebacks(result.script),
+              "[string \"Scripts/Main\"]:" + std::to_string(number + 1) + ": " + cases[0].second + "\nERRRUN\n");
 }
 
-TEST_F(Classes, VFSOpensAndClosesArchivesFromScripts) {
-    mainScript("local vfs = getVFS()\n"
+// Archives opened and closed, folders set, and files made in a loop
+// collected. File contents live in the engine's heap, which the interpreter
+// does not count: measure the whole process. 2000 files of 1 MiB would take
+// about 2 GB if nothing were freed.
+TEST_F(Classes, VFSOpensAndClosesArchivesAndFilesMadeInALoopAreCollected) {
+    mainScript("local function resident()\n"
+               "  local statm = io.open('/proc/self/statm'):read('*a')\n"
+               "  return tonumber(string.match(statm, '^%d+ (%d+)')) * 4096 / 1048576\n"
+               "end\n"
+               "local before\n"
+               "for i = 1, 2000 do\n"
+               "  local f = File('blob.bin', true)\n"
+               "  if i % 100 == 0 then collectgarbage() end\n"
+               "  if i == 100 then before = resident() end\n"
+               "end\n"
+               "local grown = resident() - before\n"
+               "trace(grown < 512 and 'flat' or ('grew by ' .. grown .. ' MiB'))\n"
+               "local vfs = getVFS()\n"
                "trace(tostring(vfs:open('data.zip')) .. ' ' .. vfs:close() .. ' ' .. vfs:close())\n"
                "trace(tostring(VFS():open('missing.zip')))\n"
-               "assert(UNZ_OK == 0 and UNZ_EOF == 0 and UNZ_ERRNO == -1 and UNZ_END_OF_LIST_OF_FILE == -100)\n"
-               "assert(UNZ_PARAMERROR == -102 and UNZ_BADZIPFILE == -103 and UNZ_INTERNALERROR == -104)\n"
-               "assert(UNZ_CRCERROR == -105)\n"
                "vfs:open('data.zip')\n"
                "local f = File('INSIDE.TXT')\n"
                "vfs:close()\n"
@@ -125,42 +139,21 @@ TEST_F(Classes, VFSOpensAndClosesArchivesFromScripts) {
                "vfs:setDirectory('')\n"
                "trace(vfs:getDirectory())\n");
     source("Data/level.txt", "1 2 3");
+    source("blob.bin", std::string(1 << 20, 'b'));
     pack();
     bgtest::writeZip(scratch / "game/data.zip", {{"inside.txt", "hello"}});
     scratch.write("game/Engine.cfg", BASIC_CFG);
     const RunResult result = runGame();
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(bgtest::matches(result.script,
-                                report("true 0 0\n"
+                                report("flat\n"
+                                       "true 0 0\n"
                                        "VFS:#: ERROR : VFS::open( const char* ) : Error during opening archive missing.zip\n"
                                        "false\n"
                                        "INFO : File::load( INSIDE.TXT ) : 6 bytes - loaded!\n"
                                        "Data/\n"
                                        "/\n")))
         << result.script;
-}
-
-// File contents live in the engine's heap, which the interpreter does not
-// count: measure the whole process. 2000 files of 1 MiB would take about
-// 2 GB if nothing were freed.
-TEST_F(Classes, FilesMadeInALoopAreCollected) {
-    source("blob.bin", std::string(1 << 20, 'b'));
-    mainScript("local function resident()\n"
-               "  local statm = io.open('/proc/self/statm'):read('*a')\n"
-               "  local pages = tonumber(string.match(statm, '^%d+ (%d+)'))\n"
-               "  return pages * 4096 / 1048576\n"
-               "end\n"
-               "local before\n"
-               "for i = 1, 2000 do\n"
-               "  local f = File('blob.bin', true)\n"
-               "  if i % 100 == 0 then collectgarbage() end\n"
-               "  if i == 100 then before = resident() end\n"
-               "end\n"
-               "local grown = resident() - before\n"
-               "trace(grown < 512 and 'flat' or ('grew by ' .. grown .. ' MiB'))\n");
-    const RunResult result = play();
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.script, "flat\n");
 }
 
 } // namespace

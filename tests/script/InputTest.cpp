@@ -12,39 +12,27 @@ using bgtest::RunResult;
 
 namespace {
 
-// Settles the first updates (the cursor's first position is not a motion),
-// then tells the test it may start.
-const char* const PRELUDE = "local input, scene = getEventManager(), getScene()\n"
-                            "scene:update() scene:update() input:reset()\n"
-                            "trace('ready')\n";
+using Input = bgtest::GameTest;
 
-class Input : public bgtest::GameTest {
-protected:
-    void xdotool(const std::string& arguments) {
-        ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
-    }
-    static void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-};
-
-TEST_F(Input, AKeyHeldIsSeen) {
-    mainScript(std::string(PRELUDE) + "local seen = false\n"
-                                      "for i = 1, 600 do\n"
-                                      "  scene:update()\n"
-                                      "  if input:isKeyPressed(SDLK_a) then seen = true break end\n"
-                                      "end\n"
-                                      "trace(seen and 'seen' or 'not seen')\n");
-    bgtest::Spawned game = launch();
-    ASSERT_TRUE(bgtest::waitForError(game, "ready\n", 20));
-    xdotool("keydown a");
-    pause(300);
-    xdotool("keyup a");
-    const RunResult result = bgtest::finish(game);
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.script, "ready\nseen\n");
+void xdotool(const std::string& arguments) {
+    ASSERT_EQ(std::system(("xdotool " + arguments).c_str()), 0) << arguments;
 }
+void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-TEST_F(Input, AClickIsDownThenAClickOnTheNextUpdate) {
-    mainScript(std::string(PRELUDE) +
+// A key held is seen; a click is down, then a click on the next update;
+// motion moves the pointer by the scaled delta, within the screen. The
+// script says when it is ready for each, after settling its first updates
+// (the cursor's first position is not a motion).
+TEST_F(Input, KeysClicksAndMotionReachTheScript) {
+    mainScript("local input, scene = getEventManager(), getScene()\n"
+               "scene:update() scene:update() input:reset()\n"
+               "trace('ready')\n"
+               "local seen = false\n"
+               "for i = 1, 600 do\n"
+               "  scene:update()\n"
+               "  if input:isKeyPressed(SDLK_a) then seen = true break end\n"
+               "end\n"
+               "trace(seen and 'seen' or 'not seen')\n"
                "local down, click\n"
                "for i = 1, 600 do\n"
                "  scene:update()\n"
@@ -52,19 +40,7 @@ TEST_F(Input, AClickIsDownThenAClickOnTheNextUpdate) {
                "  if input:leftClick() then click = i assert(not input:leftDown()) break end\n"
                "end\n"
                "scene:update()\n"
-               "trace(tostring(down ~= nil and click ~= nil and down < click) .. ' ' .. tostring(input:leftClick()))\n");
-    bgtest::Spawned game = launch();
-    ASSERT_TRUE(bgtest::waitForError(game, "ready\n", 20));
-    xdotool("mousedown 1");
-    pause(200);
-    xdotool("mouseup 1");
-    const RunResult result = bgtest::finish(game);
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.script, "ready\ntrue false\n");
-}
-
-TEST_F(Input, MotionMovesThePointerByTheScaledDeltaWithinTheScreen) {
-    mainScript(std::string(PRELUDE) +
+               "trace(tostring(down ~= nil and click ~= nil and down < click) .. ' ' .. tostring(input:leftClick()))\n"
                "local function motion()\n"
                "  for i = 1, 600 do\n"
                "    scene:update()\n"
@@ -72,6 +48,7 @@ TEST_F(Input, MotionMovesThePointerByTheScaledDeltaWithinTheScreen) {
                "    if dx ~= 0 or dy ~= 0 then return dx, dy end\n"
                "  end\n"
                "end\n"
+               "trace('move')\n"
                "local dx, dy = motion()\n"
                "trace(string.format('%d %d %d %d', dx, dy, input:getMousePosition()))\n"
                "input:setMouseSpeed(2)\n"
@@ -80,6 +57,14 @@ TEST_F(Input, MotionMovesThePointerByTheScaledDeltaWithinTheScreen) {
                "trace(string.format('%d %d %d %d', dx, dy, input:getMousePosition()))\n");
     bgtest::Spawned game = launch(bgtest::cfgWith({{"INPUT_MOUSE_SPEED", "1"}}));
     ASSERT_TRUE(bgtest::waitForError(game, "ready\n", 20));
+    xdotool("keydown a");
+    pause(300);
+    xdotool("keyup a");
+    ASSERT_TRUE(bgtest::waitForError(game, "seen\n", 20));
+    xdotool("mousedown 1");
+    pause(200);
+    xdotool("mouseup 1");
+    ASSERT_TRUE(bgtest::waitForError(game, "move\n", 20));
     xdotool("mousemove_relative -- 10 5");
     ASSERT_TRUE(bgtest::waitForError(game, "again\n", 20));
     xdotool("mousemove_relative -- 300 -250"); // stays inside the window
@@ -87,7 +72,7 @@ TEST_F(Input, MotionMovesThePointerByTheScaledDeltaWithinTheScreen) {
     EXPECT_EQ(result.exitCode, 0);
     // Right and down on the screen: x grows, y (upwards) shrinks. The large
     // motion stops at the screen's edge.
-    EXPECT_EQ(result.script.substr(0, result.script.find("again")), "ready\n10 -5 409 294\n");
+    EXPECT_EQ(result.script.substr(0, result.script.find("again")), "ready\nseen\ntrue false\nmove\n10 -5 409 294\n");
     const std::string second = result.script.substr(result.script.find("again\n") + 6);
     int dx = 0, dy = 0, x = 0, y = 0;
     ASSERT_EQ(std::sscanf(second.c_str(), "%d %d %d %d", &dx, &dy, &x, &y), 4) << second;

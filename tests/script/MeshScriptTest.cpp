@@ -1,4 +1,5 @@
-// The mesh classes as scripts use them, in the real engine.
+// The mesh classes, text, billboards and the effects as scripts use them,
+// in the real engine.
 
 #include "support/Expect.h"
 #include "support/Game.h"
@@ -11,8 +12,26 @@ namespace {
 
 using MeshScript = bgtest::GameTest;
 
-TEST_F(MeshScript, TheCommonMethodsOnEveryShape) {
+TEST_F(MeshScript, TextBillboardsEffectsAndTheCommonMethodsOnEveryShape) {
     mainScript(R"(
+      local fonts = getFontManager()
+      trace(fonts:getStringWidth('!#') .. ' ' .. fonts:getStringHeight('x') .. ' ' .. table.concat({fonts:getStringSize('!')}, ' '))
+      fonts:setScale(2) trace(fonts:getScale()) fonts:setScale(1)
+      local scene = getScene()
+      scene:glBegin2D()
+      fonts:print(10, 20, 'hi', Color()) fonts:print(10, 20, 'hi', 1, 1, 1, 1)
+      local b = Billboard(Color(1, 0, 0, 1), 0, 6, 8)
+      local c = Billboard(2, 0, 0, 1, 0, 1, 1)
+      trace(table.concat({c:getColor()}, ' ') .. ' ' .. table.concat({b:getDimension()}, ' '))
+      b:beginDisplay() b:bindTexture() b:display2D(Point(1, 2, 0)) b:display2D(1, 2, 0) b:endDisplay()
+      scene:glEnd2D()
+      b:display(Point(0, 0, 0)) b:display(0, 0, 0) b:display(Point(0, 0, 0), Vector(0, 1, 0)) b:display(0, 0, 0, 1, 0, 0)
+      b:setColor(0, 1, 0, 1) b:setColor(Color()) b:setTextureId(2.5) b:setDimension(1, 2)
+      glBeginMirror() glEndMirror() displayShadow() enableEnvironmentalMapping(0) disableEnvironmentalMapping()
+      enableVSync() disableVSync() setColorMask(0, 0, 0, 0)
+      print(pcall(b.display, b, 1, 2))
+      print(pcall(fonts.print, fonts, 1, 2, 'x'))
+      print(select(2, pcall(function() Billboard(1, 2, 3) end)))
       local m = Material()
       local shapes = {Quad(0, m), Cube(0, m, 2, 2, 2, 1, 1), RoundedCube(0, m, 2, 2, 2, 1),
                       CurvedMesh(0, m, 0, 2, 0, 0, 0, 1, 2, 0), CurvedMesh(0, m, 1, 3, 0, 0, 1, 3, 1, 0, 0, 2, 2, 180, 8)}
@@ -39,47 +58,17 @@ TEST_F(MeshScript, TheCommonMethodsOnEveryShape) {
     )");
     const RunResult result = play();
     EXPECT_EQ(result.exitCode, 1);
-    const std::string line = "true false 0.5 5 3 17 3 1 true\n";
-    EXPECT_TRUE(bgtest::matches(result.script, bgtest::report(line + line + line + line + line +
-                                                              "ASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n")))
+    const std::string shape = "true false 0.5 5 3 17 3 1 true\n";
+    EXPECT_TRUE(bgtest::matches(result.script, bgtest::report("9 8 3 8\n2\n1 0 0 1 6 8\n" + shape + shape + shape + shape +
+                                                              shape + "ASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n")))
         << result.script;
-    EXPECT_EQ(result.out, "false\tQuad :new : Invalid number of parameters\n"
+    EXPECT_EQ(result.out, "false\tBillboard :display : Invalid number of parameters\n"
+                          "false\tFontManager :print : Invalid number of parameters\n"
+                          "[string \"Scripts/Main\"]:19: Billboard :new : Invalid number of parameters\n"
+                          "false\tQuad :new : Invalid number of parameters\n"
                           "false\tCurvedMesh :new : Invalid number of parameters\n"
                           "false\tbad argument #2 to 'Cube' (Material expected, got Vector)\n"
                           "false\tnot enough memory\nfalse\tnot enough memory\n");
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(MeshScript, TextBillboardsAndEffectsFromScripts) {
-    mainScript(R"(
-      local fonts = getFontManager()
-      trace(fonts:getStringWidth('!#') .. ' ' .. fonts:getStringHeight('x') .. ' ' .. table.concat({fonts:getStringSize('!')}, ' '))
-      fonts:setScale(2) trace(fonts:getScale()) fonts:setScale(1)
-      local scene = getScene()
-      scene:glBegin2D()
-      fonts:print(10, 20, 'hi', Color()) fonts:print(10, 20, 'hi', 1, 1, 1, 1)
-      local b = Billboard(Color(1, 0, 0, 1), 0, 6, 8)
-      local c = Billboard(2, 0, 0, 1, 0, 1, 1)
-      trace(table.concat({c:getColor()}, ' ') .. ' ' .. table.concat({b:getDimension()}, ' '))
-      b:beginDisplay() b:bindTexture() b:display2D(Point(1, 2, 0)) b:display2D(1, 2, 0) b:endDisplay()
-      scene:glEnd2D()
-      b:display(Point(0, 0, 0)) b:display(0, 0, 0) b:display(Point(0, 0, 0), Vector(0, 1, 0)) b:display(0, 0, 0, 1, 0, 0)
-      b:setColor(0, 1, 0, 1) b:setColor(Color()) b:setTextureId(2.5) b:setDimension(1, 2)
-      glBeginMirror() glEndMirror() displayShadow() enableEnvironmentalMapping(0) disableEnvironmentalMapping()
-      enableVSync() disableVSync() setColorMask(0, 0, 0, 0)
-      print(pcall(b.display, b, 1, 2))
-      print(pcall(fonts.print, fonts, 1, 2, 'x'))
-      Billboard(1, 2, 3)
-    )");
-    const RunResult result = play();
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(bgtest::withoutTracebacks(result.script), "9 8 3 8\n2\n1 0 0 1 6 8\n"
-                             "[string \"Scripts/Main\"]:19: Billboard :new : Invalid number of parameters\nERRRUN\n");
-    EXPECT_EQ(result.out, "false\tBillboard :display : Invalid number of parameters\n"
-                          "false\tFontManager :print : Invalid number of parameters\n");
 }
 
 } // namespace
