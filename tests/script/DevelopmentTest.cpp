@@ -90,4 +90,63 @@ TEST_F(Development, SavingStartsTheGameAgainAndFailuresWaitOnTheScreen) {
     EXPECT_FALSE(scratch.exists("src/Scripts/Main.o")); // nothing packed
 }
 
+// F3 shows the frame statistics over the game, and the game's own drawing,
+// which counts on the state it set once (lighting off, untextured, its
+// colour current, the model-view matrix, back faces culled), comes out the
+// same under it and after it.
+TEST_F(Development, TheStatisticsOverlayLeavesTheGamesDrawingAsItWas) {
+    mainScript(R"(
+      local s, t = getScene(), getTransform()
+      s:setBackgroundColor(0, 0, 0.3, 1)
+      s:set(GL_LIGHTING, false)
+      s:set(GL_TEXTURE_2D, false)
+      Color(0.9, 0.5, 0.1, 1):use()
+      local quad = Quad(-1, Material(), 2, 2, 1, 1)
+      local function frame()
+        s:update() s:clearBuffers()
+        getCamera():lookAt()
+        t:translate(0.8, -0.5, -4)
+        quad:display()
+        -- seen from behind: culled, as Engine.cfg asks
+        t:translate(-1.6, 0, 0) t:rotate(180, 0, 1, 0)
+        quad:display()
+        s:display()
+      end
+      for i = 1, 3 do frame() end
+      trace('ready')
+      while true do frame() end
+    )");
+    source("Engine.cfg", bgtest::BASIC_CFG);
+    addFonts();
+    bgtest::Spawned game = bgtest::spawn({BRAWLGEAR_EXE, "--dev", "-windowed", "src"}, scratch.path());
+    ASSERT_TRUE(bgtest::waitForError(game, "ready\n", 20));
+    const bgtest::Picture before = screenshot(1);
+    xdotool("key F3");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300)); // frames drawn after the overlay's
+    const bgtest::Picture shown = screenshot(2);
+    xdotool("key F3");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const bgtest::Picture after = screenshot(3);
+    ::kill(game.pid, SIGTERM);
+    EXPECT_EQ(bgtest::finish(game).exitCode, 0);
+
+    ASSERT_EQ(before.width, 800);
+    const auto orange = [](int r, int g, int b) { return r > 200 && g > 100 && g < 150 && b < 50; };
+    EXPECT_GT(before.count(400, 300, 800, 600, orange), 10000);
+    EXPECT_EQ(before.count(0, 300, 350, 600, orange), 0);
+    // The overlay: dark over the top left corner, its text light.
+    const auto light = [](int r, int g, int b) { return r > 200 && g > 200 && b > 200; };
+    EXPECT_GT(shown.count(0, 0, 300, 60, light), 200);
+    EXPECT_EQ(before.count(0, 0, 300, 60, light), 0);
+    // Below and right of it, and everywhere once it is gone, nothing moved.
+    int changed = 0, stayed = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) {
+            if (after.at(x, y) != before.at(x, y)) ++stayed;
+            if ((y > 250 || x > 560) && shown.at(x, y) != before.at(x, y)) ++changed;
+        }
+    EXPECT_EQ(changed, 0);
+    EXPECT_EQ(stayed, 0);
+}
+
 } // namespace
