@@ -66,7 +66,9 @@ TEST_F(Capture, BadValuesAndUnwritableOutputsAreRefusedOrReported) {
     const std::string usage = "usage: brawlgear";
     const std::pair<std::vector<std::string>, std::string> refused[] = {
         {{"--frames", "0"}, usage}, {{"--frames", "ten"}, usage}, {{"--frames", "5", "--capture", "1,,2"}, usage},
-        {{"--capture", "1"}, usage}, {{"--wav"}, usage},
+        {{"--frames", "5", "--capture", "2,"}, usage}, {{"--capture", "1"}, usage}, {{"--wav"}, usage},
+        {{"-windowed", "--frames", "2", "--stats", "/proc/none.csv"},
+         "brawlgear: --stats cannot write /proc/none.csv (No such file or directory)\n"},
         {{"-windowed", "--frames", "2", "--wav", scratch / "blocker/run.wav"},
          "brawlgear: --wav cannot write " + scratch / "blocker/run.wav (Not a directory)\n"},
         {{"-windowed", "--frames", "2", "--wav", "/dev/full"},
