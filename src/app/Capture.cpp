@@ -155,7 +155,7 @@ namespace {
 std::string gScreenshot; // a picture asked for by name, written at the next swap
 bool (*gEventCheck)() = nullptr;
 
-bool writePicture(const std::string& path) {
+void writePicture(const std::string& path) {
     int width = 0, height = 0;
     std::vector<std::uint8_t> rgb;
     gScene->readBackBuffer(width, height, rgb);
@@ -163,7 +163,6 @@ bool writePicture(const std::string& path) {
     out << media::png(width, height, 2, rgb);
     out.close();
     if (!out) std::fprintf(stderr, "ERROR : Capture : cannot write %s\n", path.c_str());
-    return static_cast<bool>(out);
 }
 
 } // namespace

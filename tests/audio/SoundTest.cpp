@@ -1,6 +1,7 @@
 // Sources as OpenAL hears them: what the manager sends is read back from
 // OpenAL Soft (null driver), so a wrong constant or a lost call shows.
 
+#include "audio/Listener.h"
 #include "audio/Sound.h"
 #include "audio/VirtualCd.h"
 #include "support/Support.h"
@@ -76,6 +77,48 @@ TEST_F(Sounds, TheRadiusSetsTheAttenuationAndPauseSilencesEverySource) {
     manager->resume();
     EXPECT_EQ(state(first), AL_PLAYING);
     EXPECT_EQ(state(second), AL_PLAYING);
+}
+
+// A source keeps what the game set across a new context, and the listener
+// is heard where it stands and where it faces: both read back from OpenAL.
+TEST_F(Sounds, SourcesComeBackAsTheGameSetThemAndTheListenerIsSent) {
+    manager = std::make_unique<SoundManager>();
+    const int source = manager->addSource(manager->load((scratch / "tone.ogg").c_str()));
+    ASSERT_GE(source, 0);
+    manager->setGain(source, 0.25f);
+    manager->setLooping(source, true);
+    manager->setRelative(source, true);
+    manager->setPosition(source, Point(1, 2, 3));
+    manager->setVelocity(source, Vector(4, 5, 6));
+    manager->setRadius(source, 30);
+    manager->restart();
+    const ALuint al = manager->alSource(source);
+    ALfloat gain = 0, reference = 0, position[3] = {}, velocity[3] = {};
+    ALint looping = 0, relative = 0;
+    alGetSourcef(al, AL_GAIN, &gain);
+    alGetSourcef(al, AL_REFERENCE_DISTANCE, &reference);
+    alGetSourcefv(al, AL_POSITION, position);
+    alGetSourcefv(al, AL_VELOCITY, velocity);
+    alGetSourcei(al, AL_LOOPING, &looping);
+    alGetSourcei(al, AL_SOURCE_RELATIVE, &relative);
+    EXPECT_FLOAT_EQ(gain, 0.25f);
+    EXPECT_FLOAT_EQ(reference, 3.0f);
+    EXPECT_EQ(looping, AL_TRUE);
+    EXPECT_EQ(relative, AL_TRUE);
+    EXPECT_FLOAT_EQ(position[0] + 10 * position[1] + 100 * position[2], 321.0f);
+    EXPECT_FLOAT_EQ(velocity[0] + 10 * velocity[1] + 100 * velocity[2], 654.0f);
+
+    // Facing +x with up tilted: up is made square to the facing and sent.
+    Listener listener(Point(1, 2, 3), Point(5, 2, 3), Vector(1, 1, 0), Vector(0, 0, 7));
+    listener.normalize();
+    ALfloat orientation[6] = {}, ear[3] = {}, moving[3] = {};
+    alGetListenerfv(AL_ORIENTATION, orientation);
+    alGetListenerfv(AL_POSITION, ear);
+    alGetListenerfv(AL_VELOCITY, moving);
+    const ALfloat facing[6] = {1, 0, 0, 0, 1, 0};
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(orientation[i], facing[i], 1e-6) << i;
+    EXPECT_FLOAT_EQ(ear[0] + 10 * ear[1] + 100 * ear[2], 321.0f);
+    EXPECT_FLOAT_EQ(moving[2], 7.0f);
 }
 
 // The virtual CD plays on into the next audio track (over a data track)
