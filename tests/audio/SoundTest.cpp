@@ -67,7 +67,10 @@ TEST_F(Sounds, TheRadiusSetsTheAttenuationAndPauseSilencesEverySource) {
     EXPECT_EQ(rolloff, 0.013557606f); // as sent, to the last bit
     EXPECT_FLOAT_EQ(manager->getRadius(first), 50.0f);
 
-    // The game's first pause silences every source; resume brings them back.
+    // The game's first pause silences every source; resume brings them back,
+    // and only then: nothing paused, nothing starts.
+    manager->resume();
+    EXPECT_NE(state(first), AL_PLAYING);
     manager->play(first);
     manager->play(second);
     EXPECT_EQ(state(first), AL_PLAYING);
