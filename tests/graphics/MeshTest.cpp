@@ -68,6 +68,12 @@ TEST(Mesh, ACubeIsOneClosedBandWithSmoothCorners) {
     EXPECT_LT(cube.vertex(0, 0)[5], -0.1f);
     Cube flat(0, Material(), 0, 1, 1, 1, 1); // width 0 passes
     EXPECT_EQ(flat.getNumX(), 5);
+    // Slices split every wall: half a side from one vertex to the next, all the way round.
+    Cube sliced(0, Material(), 2, 2, 4, 2, 1);
+    ASSERT_EQ(sliced.getNumX(), 9);
+    const float middles[][3] = {{-1, -1, 0}, {0, -1, 2}, {1, -1, 0}, {0, -1, -2}};
+    for (int side = 0; side < 4; ++side)
+        expectPoint(sliced.vertex(2 * side + 1, 0), middles[side][0], middles[side][1], middles[side][2]);
 }
 
 TEST(Mesh, ASphereFromARoundedCube) {
@@ -110,6 +116,8 @@ TEST(Mesh, SurfacesOfRevolution) {
         EXPECT_NEAR(v[1], heights[k], 1e-5f);
         EXPECT_NEAR(std::sqrt(v[0] * v[0] + v[2] * v[2]), radii[k], 1e-5f);
     }
+    // A whole turn closes at the seam: one normal for both of its ends.
+    for (int k = 3; k < 6; ++k) EXPECT_FLOAT_EQ(vase.vertex(0, 16)[k], vase.vertex(32, 16)[k]) << k;
     CurvedMesh small(0, Material(), CurvedMesh::CUBIC, {Point(0, 0, 1), Point(3, 1, 0), Point(0, 2, 2)}, 360, 4);
     EXPECT_EQ(small.getNumY(), 5);
 }
