@@ -171,7 +171,12 @@ TEST_F(VarTest, SavingRespectsWhatTheFolderAndTheFileAllow) {
 TEST_F(VarTest, AFileThatIsNotRegularIsNeitherReadNorWritten) {
     ASSERT_EQ(mkfifo(cfg().c_str(), 0644), 0);
     testing::internal::CaptureStderr();
+    // Standard input closed: the file is the first one opened, descriptor 0.
+    const int input = dup(0);
+    close(0);
     VarManager vars(cfg().c_str());
+    dup2(input, 0);
+    close(input);
     vars.end();
     EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
                                 report("Var:#: ERROR : VarManager( " + cfg() + " ) : Unable to open the file \n" +
