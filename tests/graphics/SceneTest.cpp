@@ -2,6 +2,7 @@
 
 #include "audio/Sound.h"
 #include "graphics/Camera.h"
+#include "graphics/Effects.h"
 #include "graphics/Font.h"
 #include "graphics/Light.h"
 #include "graphics/Texture.h"
@@ -263,6 +264,7 @@ TEST_F(Scene, StartingOverReleasesWhatTheGameMade) {
         scene().setShadeModel(GL_FLAT);
         gTransform->pushMatrix();
         glColorMask(GL_FALSE, GL_TRUE, GL_TRUE, GL_TRUE);
+        bg::enableEnvironmentMapping(-1); // never disabled
     };
     testing::internal::CaptureStderr();
     play();
@@ -277,6 +279,7 @@ TEST_F(Scene, StartingOverReleasesWhatTheGameMade) {
     glGetIntegerv(GL_COLOR_WRITEMASK, mask);
     EXPECT_EQ(glInt(GL_MODELVIEW_STACK_DEPTH), 1);
     EXPECT_EQ(mask[0], GL_TRUE);
+    for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T}) EXPECT_FALSE(enabledOn(1, cap)) << cap;
     play();
     scene().startOver();
     const long before = residentKiB();
