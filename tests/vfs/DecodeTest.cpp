@@ -125,6 +125,9 @@ TEST_F(Decode, PixelsOutsideTheImageAreReportedAndLimited) {
     EXPECT_EQ(img.getPixel(-1, 0), rgba(7, 7, 7, 255));
     EXPECT_EQ(img.setPixel(5, 3, 42), 42u);
     EXPECT_EQ(img.getPixel(1, 0), 42u);
+    EXPECT_EQ(img.setPixel(0, 0, 43), 43u); // the first column is inside
+    EXPECT_EQ(img.getPixel(0, 0), 43u);
+    EXPECT_EQ(img.getPixel(1, 0), 42u);
     expectReport(testing::internal::GetCapturedStderr(), "VFS:#: ERROR : ImageData::getPixel : x out of bounds\n"
                                                          "VFS:#: ERROR : ImageData::setPixel : x out of bounds\n"
                                                          "VFS:#: ERROR : ImageData::setPixel : y out of bounds\n");
