@@ -1,6 +1,7 @@
 #include "config/Var.h"
 #include "input/EventManager.h"
 #include "input/Time.h"
+#include "platform/QuitRequest.h"
 #include "support/Support.h"
 
 #include <SDL.h>
@@ -97,6 +98,20 @@ TEST_F(EventManagerTest, ButtonsAreDownFromPressToReleaseAndClickOnRelease) {
     EXPECT_FALSE(events->rightDown() || events->leftDown());
     EXPECT_FALSE(events->isKeyPressed(-1));
     EXPECT_FALSE(events->isKeyPressed(100000));
+}
+
+// The window's close button asks the game to end between frames.
+TEST_F(EventManagerTest, ClosingTheWindowRequestsTheEnd) {
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    ASSERT_NE(SDL_SetVideoMode(64, 64, 0, 0), nullptr) << SDL_GetError();
+    SDL_Event close = {};
+    close.type = SDL_QUIT;
+    ASSERT_EQ(SDL_PushEvent(&close), 0);
+    EXPECT_FALSE(bg::platform::isQuitRequested());
+    events->update();
+    EXPECT_TRUE(bg::platform::isQuitRequested());
+    bg::platform::clearQuitRequest();
+    SDL_Quit();
 }
 
 TEST(Time, FramePeriodFollowsTheRefreshRate) {
