@@ -93,7 +93,7 @@ TEST_F(Development, SavingStartsTheGameAgainAndFailuresWaitOnTheScreen) {
 // F3 shows the frame statistics over the game, and the game's own drawing,
 // which counts on the state it set once (lighting off, untextured, its
 // colour current, the model-view matrix, back faces culled), comes out the
-// same under it and after it.
+// same under it and after it, with no OpenGL error left behind.
 TEST_F(Development, TheStatisticsOverlayLeavesTheGamesDrawingAsItWas) {
     mainScript(R"(
       local s, t = getScene(), getTransform()
@@ -111,6 +111,7 @@ TEST_F(Development, TheStatisticsOverlayLeavesTheGamesDrawingAsItWas) {
         t:translate(-1.6, 0, 0) t:rotate(180, 0, 1, 0)
         quad:display()
         s:display()
+        if s:errorGL('after the overlay') then trace('error left') end
       end
       for i = 1, 3 do frame() end
       trace('ready')
@@ -128,7 +129,9 @@ TEST_F(Development, TheStatisticsOverlayLeavesTheGamesDrawingAsItWas) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const bgtest::Picture after = screenshot(3);
     ::kill(game.pid, SIGTERM);
-    EXPECT_EQ(bgtest::finish(game).exitCode, 0);
+    const RunResult result = bgtest::finish(game);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err.find("error left"), std::string::npos) << result.err; // no OpenGL error left pending
 
     ASSERT_EQ(before.width, 800);
     const auto orange = [](int r, int g, int b) { return r > 200 && g > 100 && g < 150 && b < 50; };
