@@ -131,6 +131,10 @@ TEST_F(Sounds, SourcesComeBackAsTheGameSetThemAndTheListenerIsSent) {
 TEST_F(Sounds, TheVirtualCdPlaysOnAndSurvivesANewContext) {
     scratch.write("cd/Track01.ogg", media::sineOgg(1, 22050, 22050 / 5));
     scratch.write("cd/Track03.ogg", media::sineOgg(2, 22050, 22050 * 4));
+    scratch.write("blank/notes.txt", "no tracks");
+    VirtualCd blank(scratch / "blank");
+    ASSERT_TRUE(blank.open(0));
+    EXPECT_EQ(blank.status(), 0); // no disc
     VirtualCd cd(scratch / "cd");
     ASSERT_TRUE(cd.open(0));
     ASSERT_EQ(cd.numTracks(), 3);

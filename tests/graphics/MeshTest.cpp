@@ -64,6 +64,8 @@ TEST(Mesh, ACubeIsOneClosedBandWithSmoothCorners) {
     EXPECT_NEAR(std::hypot(corner[3], corner[5]), 1, 1e-5f);
     // The seam closes through the normal flag: one normal for both ends.
     for (int k = 3; k < 6; ++k) EXPECT_FLOAT_EQ(cube.vertex(0, 0)[k], cube.vertex(4, 0)[k]);
+    EXPECT_FLOAT_EQ(cube.vertex(2, 1)[6], 0.5f); // u half way round, v at the top
+    EXPECT_FLOAT_EQ(cube.vertex(2, 1)[7], 1.0f);
     EXPECT_LT(cube.vertex(0, 0)[3], -0.1f);
     EXPECT_LT(cube.vertex(0, 0)[5], -0.1f);
     Cube flat(0, Material(), 0, 1, 1, 1, 1); // width 0 passes
@@ -104,6 +106,7 @@ TEST(Mesh, SurfacesOfRevolution) {
     ASSERT_EQ(cone.getNumY(), 2);
     expectPoint(cone.vertex(5, 0), 0, 0, 0);
     expectNormal(cone.vertex(5, 0), 0, -1, 0, 0.5f); // preset pole, then the face sums
+    expectPoint(cone.vertex(0, 1), 0, 2, -1); // the turn starts at -z
     const float* rim = cone.vertex(8, 1);
     EXPECT_NEAR(std::sqrt(rim[0] * rim[0] + rim[2] * rim[2]), 1, 1e-5f);
     EXPECT_FLOAT_EQ(rim[1], 2);

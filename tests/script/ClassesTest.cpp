@@ -86,6 +86,7 @@ TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
     const std::pair<std::string, std::string> cases[] = {
         {"getVarManager():getNumber()", "VarManager :getNumber : Invalid number of parameters"},
         {"getVarManager():getString('SDL_FULLSCREEN', 1)", "VarManager :getString : Invalid number of parameters"},
+        {"getScene():update(1)", "Scene :update : Invalid number of parameters"},
         {"getVarManager():setVarValue('A')", "VarManager :setVarValue : Invalid number of parameters"},
         {"getVarManager()['end'](getVarManager(), 1)", "VarManager :end : Invalid number of parameters"},
         {"getVFS():getDirectory(1)", "VFS :getDirectory : Invalid number of parameters"},
