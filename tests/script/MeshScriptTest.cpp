@@ -46,7 +46,7 @@ TEST_F(MeshScript, TextBillboardsEffectsAndTheCommonMethodsOnEveryShape) {
         local visible, distance = s:isVisible()
         trace(string.format('%s %s %.1f %s %g %g %d %d %s', tostring(visible), tostring(s:isLODEnabled()),
           s:getLODLevel(), s:getLevelLength(), s:getTextureId(), select('#', s:getMaterial()),
-          select('#', s:getPosition()), s:getBoundingSphere():getInitialRadius() > 0 and 1 or 0,
+          select('#', s:getPosition()), s:getBoundingSphere():getInitialRadius() > 0 and select('#', s:getBoundingSphere():applyTransformations()) + 1 or 0,
           tostring(s:getCounterclockwise())))
       end
       print(pcall(Quad, 0))
