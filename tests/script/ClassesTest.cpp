@@ -116,6 +116,45 @@ TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
 // collected. File contents live in the engine's heap, which the interpreter
 // does not count: measure the whole process. 2000 files of 1 MiB would take
 // about 2 GB if nothing were freed.
+// Every method of every class counts its arguments before it reads them:
+// called with twenty, each says so by its own name (one of them reads its
+// form from its second argument first).
+TEST_F(Classes, EveryMethodRefusesArgumentsItDoesNotTake) {
+    source("Data.txt", "data\n");
+    mainScript(R"(
+      local m = Material()
+      local objects = {
+        Point = Point(), Vector = Vector(), Matrix = Matrix(), Plane = Plane(), BoundingSphere = BoundingSphere(),
+        Color = Color(), Material = m, File = File("Data.txt"), VFS = getVFS(),
+        Billboard = Billboard(1, 1, 1, 1, -1, 1, 1), Quad = Quad(-1, m, 1, 1, 1, 1), Cube = Cube(-1, m),
+        RoundedCube = RoundedCube(-1, m), CurvedMesh = CurvedMesh(-1, m, 0, 2, 0, 0, 0, 1, 1, 0),
+        Camera = getCamera(), EventManager = getEventManager(), FontManager = getFontManager(),
+        LightManager = getLightManager(), Listener = getListener(), Scene = getScene(),
+        SoundManager = getSoundManager(), TextureManager = getTextureManager(), Time = getTime(),
+        Transform = getTransform(), VarManager = getVarManager(),
+      }
+      local methods, classes = 0, 0
+      for class, object in pairs(objects) do
+        classes = classes + 1
+        for name, method in pairs(_G[class]) do
+          if name ~= 'new' then
+            methods = methods + 1
+            local ok, message = pcall(method, object, nil, nil, nil, nil, nil, nil, nil, nil, nil, nil,
+                                      nil, nil, nil, nil, nil, nil, nil, nil, nil, nil)
+            if ok or not (message:find('^' .. class .. ' :') and message:find(' : Invalid number of parameters$')) then
+              trace(class .. ':' .. name .. ': ' .. tostring(message))
+            end
+          end
+        end
+      end
+      trace(classes .. ' classes, ' .. (methods > 350 and 'every method' or methods .. ' methods'))
+    )");
+    const RunResult result = play();
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.script, "BoundingSphere:collisionResponse: bad argument #2 to 'collisionResponse' (number "
+                             "expected, got nil)\n25 classes, every method\n");
+}
+
 TEST_F(Classes, VFSOpensAndClosesArchivesAndFilesMadeInALoopAreCollected) {
     mainScript("local function resident()\n"
                "  local statm = io.open('/proc/self/statm'):read('*a')\n"
