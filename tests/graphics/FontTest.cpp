@@ -76,6 +76,8 @@ TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
 
     overlay();
     fonts().print(100, 200, text.c_str(), Color());
+    // The line's arrays are OpenGL's no longer: a later draw reads none of them.
+    EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY) || glIsEnabled(GL_TEXTURE_COORD_ARRAY));
     scene().glEnd2D();
     const auto pixels = readAll();
     // Each block from its pen position, the row of pixels under y = 200.
