@@ -531,6 +531,8 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
         facing(red, Point(0, 0, 1));
         gTransform->popMatrix();
         facing(blue, Point(1, -0.6f, 1.1f));
+        Color(0.4f, 1, 0.8f, 1).use(); // the floor's tint, not the last billboard's colour
+        floor.display(false);
         Color(1, 1, 0, 0.5f).use();
         facing(red, Point(-1.2f, -0.6f, 1.2f));
         Billboard::endDisplay();
