@@ -134,6 +134,7 @@ TEST(Mesh, EveryParameterOutsideItsAssertionStops) {
         {[&] { Cube(0, m, -1); }, "ASSERTION FAILED:Cube:#: width >= 0.f\n"},
         {[&] { RoundedCube(0, m, 3, 3, 3, 2); }, "ASSERTION FAILED:RoundedCube:#: width >= diameter\n"},
         {[&] { RoundedCube(0, m, 3, 3, 3, 1, 180); }, "ASSERTION FAILED:RoundedCube:#: horizontalAngle == 360\n"},
+        {[&] { RoundedCube(0, m, 3, 3, 3, 1, 361); }, "ASSERTION FAILED:RoundedCube:#: horizontalAngle <= 360\n"},
         {[&] { CurvedMesh(0, m, 0, {Point(), Point(), Point(), Point()}); },
          "ASSERTION FAILED:CurvedMesh:#: isPowerOfTwo( numControlPoints - 1 )\n"},
         {[&] { CurvedMesh(0, m, 0, {Point()}); }, "ASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n"},
