@@ -161,6 +161,9 @@ TEST(Plane, IsNormalisedAndClassifiesPoints) {
     EXPECT_EQ(plane.c, 1.0f);
     EXPECT_EQ(plane.d, -2.0f);
     EXPECT_EQ(plane.point.z, 2.0f);
+    const bg::Plane slanted(0, 3, 4, -10); // its point is the foot of the normal from the origin
+    EXPECT_NEAR(slanted.point.y, 1.2f, 1e-6f);
+    EXPECT_NEAR(slanted.point.z, 1.6f, 1e-6f);
     EXPECT_EQ(plane.classify(Point(0, 0, 5)), bg::Plane::IN_FRONT);
     EXPECT_EQ(plane.classify(Point(0, 0, -5)), bg::Plane::BEHIND);
     EXPECT_EQ(plane.classify(Point(1, 1, 2)), bg::Plane::ON_PLANE);
