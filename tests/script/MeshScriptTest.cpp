@@ -49,6 +49,11 @@ TEST_F(MeshScript, TextBillboardsEffectsAndTheCommonMethodsOnEveryShape) {
           select('#', s:getPosition()), s:getBoundingSphere():getInitialRadius() > 0 and select('#', s:getBoundingSphere():applyTransformations()) + 1 or 0,
           tostring(s:getCounterclockwise())))
       end
+      -- a sphere placed by the transformation in force
+      getCamera():lookAt() getTransform():pushMatrix() getTransform():translate(1, 2, 3)
+      local placed = BoundingSphere(0, 0, 0, 1) placed:applyTransformations()
+      getTransform():popMatrix()
+      trace(string.format('%g %g %g', placed:getPosition()))
       print(pcall(Quad, 0))
       print(pcall(CurvedMesh, 0, m, 1, 3, 0, 0, 0))
       print(pcall(Cube, 0, Vector()))
@@ -60,7 +65,7 @@ TEST_F(MeshScript, TextBillboardsEffectsAndTheCommonMethodsOnEveryShape) {
     EXPECT_EQ(result.exitCode, 1);
     const std::string shape = "true false 0.5 5 3 17 3 1 true\n";
     EXPECT_TRUE(bgtest::matches(result.script, bgtest::report("9 8 3 8\n2\n1 0 0 1 6 8\n" + shape + shape + shape + shape +
-                                                              shape + "ASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n")))
+                                                              shape + "1 2 3\nASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n")))
         << result.script;
     EXPECT_EQ(result.out, "false\tBillboard :display : Invalid number of parameters\n"
                           "false\tFontManager :print : Invalid number of parameters\n"
