@@ -34,7 +34,7 @@ void line(float x0, float y0, float x1, float y1) {
     glEnd();
 }
 
-std::string kib(long bytes) {
+std::string mebibytes(long bytes) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f MiB", bytes / 1048576.0);
     return text;
@@ -53,7 +53,7 @@ void drawStatsOverlay(int font) {
                   stats.frame.drawCalls, stats.frame.vertices, stats.frame.triangles, stats.frame.textureBinds,
                   stats.frame.stateChanges, stats.frame.stateChangesSkipped);
     std::snprintf(text[1], sizeof text[1], "textures %d (%s)  sounds %d (%s)  playing %d", stats.textures,
-                  kib(stats.textureBytes).c_str(), stats.sounds, kib(stats.soundBytes).c_str(), stats.playingSources);
+                  mebibytes(stats.textureBytes).c_str(), stats.sounds, mebibytes(stats.soundBytes).c_str(), stats.playingSources);
     std::snprintf(text[2], sizeof text[2], "frame %.1f ms  last second: average %.1f  min %.1f  max %.1f",
                   stats.frameTime, stats.lastSecond.average, stats.lastSecond.minimum, stats.lastSecond.maximum);
 
