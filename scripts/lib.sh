@@ -6,7 +6,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES="cmake g++ make pkg-config libluajit-5.1-dev liblua5.1-0-dev libsdl1.2-dev libsdl-image1.2-dev \
 libopenal-dev libgl-dev libglu1-mesa-dev libminizip-dev zlib1g-dev libvorbis-dev libx11-dev libxrandr-dev \
-libfreetype-dev fonts-dejavu-core libasound2-dev"
+libfreetype-dev fonts-dejavu-core libasound2-dev libjpeg-dev"
 RUN_PACKAGES="xvfb xauth libgl1-mesa-dri libopenal1"
 TEST_PACKAGES="libgtest-dev clang libclang-rt-14-dev xdotool binutils"
 # For building the Debian package (dpkg-shlibdeps computes its Depends).

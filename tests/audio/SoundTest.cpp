@@ -80,6 +80,19 @@ TEST_F(Sounds, TheRadiusSetsTheAttenuationAndPauseSilencesEverySource) {
     manager->resume();
     EXPECT_EQ(state(first), AL_PLAYING);
     EXPECT_EQ(state(second), AL_PLAYING);
+
+    // Another sound for a playing source: OpenAL takes a buffer only from a
+    // stopped one.
+    scratch.write("low.ogg", media::sineOgg(1, 22050, 2205));
+    const int other = manager->load((scratch / "low.ogg").c_str());
+    ASSERT_GE(other, 0);
+    ALint before = 0, after = 0;
+    alGetSourcei(manager->alSource(first), AL_BUFFER, &before);
+    manager->setSoundId(first, other);
+    alGetSourcei(manager->alSource(first), AL_BUFFER, &after);
+    EXPECT_NE(after, before);
+    EXPECT_EQ(manager->getSoundId(first), other);
+    EXPECT_EQ(state(first), AL_STOPPED);
 }
 
 // A source keeps what the game set across a new context, and the listener
@@ -139,6 +152,8 @@ TEST_F(Sounds, TheVirtualCdPlaysOnAndSurvivesANewContext) {
     ASSERT_TRUE(cd.open(0));
     ASSERT_EQ(cd.numTracks(), 3);
     EXPECT_FALSE(cd.isAudioTrack(1));
+    cd.playFrom(1); // a data track does not play: stopped
+    EXPECT_EQ(cd.status(), 1);
     cd.playFrom(0);
     EXPECT_EQ(cd.status(), 2);
     // The first track lasts a fifth of a second.

@@ -110,7 +110,14 @@ TEST(Table, IteratesOccupiedSlotsInSlotOrderAndFreesWhatItHolds) {
 
 TEST(Table, FullTableAndMissingKeysAreFatalNamingTheTable) {
     Table<Counted> table("Font Table", 11);
-    for (int i = 0; i < 11; ++i) table.add(("k" + std::to_string(i)).c_str(), new Counted(i));
+    for (int i = 0; i < 10; ++i) table.add(("k" + std::to_string(i)).c_str(), new Counted(i));
+    // The last free slot, found by the longest walk there is: from the slot after it.
+    int empty = 0;
+    while (table.dataAt(empty)) ++empty;
+    std::string last;
+    for (char c = 'A'; c <= 'z' && last.empty(); ++c)
+        if (table.hash(std::string(1, c).c_str()) == (empty + 1) % 11) last = std::string(1, c);
+    EXPECT_EQ(table.add(last.c_str(), new Counted(10)), empty);
     EXPECT_EQ(table.find("absent"), -1);
     EXPECT_EXIT(table.add("one more", new Counted(0)), testing::ExitedWithCode(1),
                 report("ASSERTION FAILED:Utils:#:Font Table: j != mCapacity\n"));

@@ -146,6 +146,7 @@ TEST_F(Lights, EightSlotsAndTheDefaultsOfAnInvalidId) {
 TEST_F(Lights, ParametersAreSentTheMomentTheyAreSet) {
     build({{"GL_LIGHTING", "1"}});
     bg::gTransform->loadIdentity();
+    lights().addLight(); // the light under test is not light 0, where + and - meet
     const int id = lights().addLight();
     expectInvariant();
     lights().setPosition(id, Point(1, 2, 3));

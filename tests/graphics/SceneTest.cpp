@@ -77,12 +77,13 @@ TEST_F(Scene, ClearsInTheFogColourWhetherFogIsOnOrNotAndSendsItsModeAndHint) {
 TEST_F(Scene, InvalidEnumerantNamesAreReportedAndDefaultsKept) {
     const std::string err = build({{"GL_POLYGON_MODE", "GL_WIRE"}, {"GL_CULL_FACE_MODE", "GL_FRONT_AND_BACK"},
                                    {"GL_BLEND", "1"}, {"GL_BLEND_SRC", "x"}, {"GL_BLEND_DST", "y"},
-                                   {"AL_DISTANCE_MODEL", "AL_LINEAR"}});
+                                   {"AL_DISTANCE_MODEL", "AL_LINEAR"}, {"VFS_MAX_ENTRY_SIZE", "2048"}});
     for (const char* key : {"GL_POLYGON_MODE", "GL_CULL_FACE_MODE", "GL_BLEND_SRC", "GL_BLEND_DST"})
         EXPECT_NE(err.find(std::string("ERROR : Scene::initGLContext() : Invalid ") + key + " value!\n"),
                   std::string::npos)
             << key;
     EXPECT_NE(err.find("ERROR : Scene::initALContext() : Invalid AL_DISTANCE_MODEL value!\n"), std::string::npos);
+    EXPECT_NE(err.find("ERROR : Scene::Scene() : Invalid VFS_MAX_ENTRY_SIZE value! (1 to 2047 MiB)\n"), std::string::npos);
     GLint mode[2] = {};
     glGetIntegerv(GL_POLYGON_MODE, mode);
     EXPECT_EQ(mode[0], GL_FILL);

@@ -109,6 +109,20 @@ TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirstWithItsTransparency) {
         for (const At& at : picture.pixels)
             EXPECT_EQ(img.getPixel(at.x, at.y), at.rgba) << picture.name << " " << at.x << ", " << at.y;
     }
+    // JPEG, lossy: a red block and a blue one, bottom row first as the rest.
+    std::vector<std::uint8_t> blocks;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 24; ++x) blocks.insert(blocks.end(), {std::uint8_t(x < 8 ? 255 : 0), 0, std::uint8_t(x < 8 ? 0 : 255)});
+    scratch.write("photo.JPG", bg::media::jpeg(24, 16, blocks));
+    EXPECT_EQ(image("photo.JPG", img), "");
+    EXPECT_EQ(img.width * 100 + img.height, 2416);
+    for (const auto& [x, want] : {std::pair{3, rgba(255, 0, 0, 255)}, std::pair{18, rgba(0, 0, 255, 255)}}) {
+        std::uint8_t got[4], expected[4];
+        const std::uint32_t pixel = img.getPixel(x, 4);
+        std::memcpy(got, &pixel, 4);
+        std::memcpy(expected, &want, 4);
+        for (int c = 0; c < 4; ++c) EXPECT_NEAR(got[c], expected[c], 12) << x << " " << c;
+    }
     image("rgba.png", img);
     EXPECT_EQ(img.bytesPerPixel, 4);
     // No extension: no hint, found by its signature.

@@ -25,6 +25,10 @@ std::string png(int width, int height, int colourType, const std::vector<std::ui
 // 24-bit BMP; `rgb` top row first, 3 bytes a pixel (rows padded to 4 bytes
 // in the file, as BMP wants).
 std::string bmp24(int width, int height, const std::vector<std::uint8_t>& rgb);
+// Baseline JPEG by libjpeg at quality 95, as a camera or an editor writes
+// it: a JFIF header and quantisation tables before the frame. `rgb` top row
+// first.
+std::string jpeg(int width, int height, const std::vector<std::uint8_t>& rgb);
 
 // A glyph of the generated BDF fonts: `width` x `height` pixels standing on
 // the baseline, `left` pixels right of the pen, the pen moving `advance`.

@@ -1,12 +1,41 @@
-// TGA and GIF pictures made in memory (declared in Media.h).
+// TGA, GIF and JPEG pictures made in memory (declared in Media.h).
 
 #include "tools/media/Media.h"
 
 #include "tools/media/Bytes.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <jpeglib.h>
 
 namespace bg::media {
+
+std::string jpeg(int width, int height, const std::vector<std::uint8_t>& rgb) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(rgb.data() + std::size_t(info.next_scanline) * width * 3);
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    std::string out(reinterpret_cast<const char*>(buffer), size);
+    std::free(buffer);
+    return out;
+}
 
 std::string tga(int width, int height, const std::vector<std::uint8_t>& rgba, bool rle, bool topFirst) {
     std::string out(18, '\0');
