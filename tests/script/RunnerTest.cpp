@@ -145,7 +145,7 @@ TEST_F(Runner, ModulesRunInTheSameInterpreterWhateverTheirStatus) {
 // Without Engine.cfg the first setting the engine reads is fatal, and no
 // Engine.cfg is written. (What the configuration reports is VarTest's: a
 // file it cannot open, then the variable it lacks.)
-TEST_F(Runner, WithoutEngineCfgTheEngineStopsAndWritesNone) {
+TEST_F(Runner, WithoutEngineCfgOrADisplayTheEngineStops) {
     mainScript("trace('never runs')\n");
     addFonts();
     ASSERT_EQ(pack().exitCode, 0);
@@ -153,6 +153,12 @@ TEST_F(Runner, WithoutEngineCfgTheEngineStopsAndWritesNone) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.script.find("never runs"), std::string::npos) << result.script;
     EXPECT_FALSE(scratch.exists("game/Engine.cfg"));
+
+    scratch.write("game/Engine.cfg", bgtest::BASIC_CFG);
+    const RunResult blind = bgtest::run({BRAWLGEAR_EXE, "-windowed"}, scratch / "game", {"SDL_VIDEODRIVER=x11", "DISPLAY=:4242"});
+    EXPECT_EQ(blind.exitCode, 1);
+    EXPECT_NE(blind.err.find("ERROR : Scene::initSDLContext() : Error during SDL initialisation - "), std::string::npos)
+        << blind.err;
 }
 
 // GAME names the folder or the archive; the engine runs there (Engine.cfg
