@@ -18,13 +18,18 @@ namespace {
 class VarTest : public testing::Test {
 protected:
     std::string cfg() const { return scratch / "Engine.cfg"; }
+    // The variables of an Engine.cfg holding `content`.
+    VarManager loaded(const std::string& content) {
+        scratch.write("Engine.cfg", content);
+        return VarManager(cfg().c_str());
+    }
     // Reads `content` as Engine.cfg and returns what end() writes back.
     std::string roundTrip(const std::string& content) {
-        scratch.write("Engine.cfg", content);
-        VarManager vars(cfg().c_str());
-        vars.end();
+        loaded(content).end();
         return scratch.read("Engine.cfg");
     }
+    // What saving the variables printed.
+    static std::string save(VarManager& vars) { return bgtest::stderrOf([&] { vars.end(); }); }
     ScratchDir scratch;
 };
 
@@ -43,8 +48,7 @@ TEST_F(VarTest, KeepsTheNameOfALineWithoutValue) {
 }
 
 TEST_F(VarTest, ReadsValuesAsTheirReadersConvertThem) {
-    scratch.write("Engine.cfg", "W = 800.000000\nF = 1\nG = 2\nX = 0.5\n");
-    VarManager vars(cfg().c_str());
+    VarManager vars = loaded("W = 800.000000\nF = 1\nG = 2\nX = 0.5\n");
     EXPECT_EQ(vars.get("W").toInt(), 800);
     EXPECT_TRUE(vars.get("F").isOn());
     EXPECT_FALSE(vars.get("G").isOn());
@@ -54,9 +58,7 @@ TEST_F(VarTest, ReadsValuesAsTheirReadersConvertThem) {
 }
 
 TEST_F(VarTest, SplitsLinesLongerThan255Characters) {
-    const std::string line = "A = " + std::string(296, 'v');
-    scratch.write("Engine.cfg", line + "\nB = 1\n");
-    VarManager vars(cfg().c_str());
+    VarManager vars = loaded("A = " + std::string(296, 'v') + "\nB = 1\n");
     // 255 characters, then the other 45 as a line of their own.
     EXPECT_EQ(vars.size(), 3);
     EXPECT_EQ(std::string(vars.get("A").getValue()), std::string(251, 'v'));
@@ -68,48 +70,38 @@ TEST_F(VarTest, BinaryAndNulContentNeverCrash) {
     std::string binary;
     for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131 + 7) & 0xff);
     binary[100] = '\n';
-    scratch.write("Engine.cfg", binary);
-    { VarManager vars(cfg().c_str()); }
+    loaded(binary);
     EXPECT_EQ(roundTrip(std::string("A = 1\nB = 2\0C = 3\n", 18)), "A = 1\nB = 2\n");
 }
 
 TEST_F(VarTest, ReportsUnreadableFilesAndKeepsAnEmptyTable) {
     testing::internal::CaptureStderr();
-    VarManager none(nullptr);
-    VarManager missing((scratch / "absent.cfg").c_str());
-    VarManager folder(scratch.path().c_str());
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(bgtest::matches(err, report("Var:#: ERROR : VarManager( fileName ) : Invalid file name\n"
-                                            "Var:#: ERROR : VarManager( " + scratch / "absent.cfg" +
-                                            " ) : Unable to open the file \n"
-                                            "Var:#: ERROR : VarManager( " + scratch.path() +
-                                            " ) : Unable to open the file \n")))
-        << err;
+    VarManager none(nullptr), missing((scratch / "absent.cfg").c_str()), folder(scratch.path().c_str());
+    EXPECT_TRUE(bgtest::isReport(testing::internal::GetCapturedStderr(),
+                                 "Var:#: ERROR : VarManager( fileName ) : Invalid file name\n"
+                                 "Var:#: ERROR : VarManager( " + scratch / "absent.cfg" +
+                                     " ) : Unable to open the file \n"
+                                     "Var:#: ERROR : VarManager( " + scratch.path() +
+                                     " ) : Unable to open the file \n"));
     EXPECT_EQ(missing.size(), 0);
 }
 
 TEST_F(VarTest, MoreThan151VariablesIsFatal) {
     std::string content;
     for (int i = 0; i < 151; ++i) content += "V" + std::to_string(i) + " = " + std::to_string(i) + "\n";
-    scratch.write("Engine.cfg", content);
-    { EXPECT_EQ(VarManager(cfg().c_str()).size(), 151); }
+    EXPECT_EQ(loaded(content).size(), 151);
     scratch.write("Engine.cfg", content + "ONE_MORE = 1\n");
     EXPECT_EXIT(VarManager(cfg().c_str()), testing::ExitedWithCode(1),
                 report("ASSERTION FAILED:Utils:#:Var Table: j != mCapacity\n"));
 }
 
 TEST_F(VarTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy) {
-    scratch.write("Engine.cfg", "B = 2\nA = 1\n");
-    VarManager vars(cfg().c_str());
+    VarManager vars = loaded("B = 2\nA = 1\n");
     vars.get("A").set("changed");
     // Something in the way of the new file that cannot be removed.
     ASSERT_EQ(mkdir((cfg() + ".tmp").c_str(), 0755), 0);
-    testing::internal::CaptureStderr();
-    vars.end();
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(bgtest::matches(err, report("Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() +
-                                            " (File exists)\n")))
-        << err;
+    EXPECT_TRUE(bgtest::isReport(save(vars), "Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() +
+                                                 " (File exists)\n"));
     EXPECT_EQ(scratch.read("Engine.cfg"), "B = 2\nA = 1\n");
     rmdir((cfg() + ".tmp").c_str());
 
@@ -118,13 +110,11 @@ TEST_F(VarTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy) {
     // file as it was.
     std::string big;
     for (int i = 0; i < 20; ++i) big += "V" + std::to_string(i) + " = " + std::string(100, 'v') + "\n";
-    scratch.write("Engine.cfg", big);
-    VarManager many(cfg().c_str());
+    VarManager many = loaded(big);
     scratch.write("Engine.cfg", "B = 2\n");
     const auto saveWithSmallFileLimit = [&many] {
         signal(SIGXFSZ, SIG_IGN);
-        rlimit limit;
-        limit.rlim_cur = limit.rlim_max = 1024;
+        const rlimit limit{1024, 1024}; // soft and hard
         setrlimit(RLIMIT_FSIZE, &limit);
         many.end();
         std::exit(0);
@@ -138,15 +128,11 @@ TEST_F(VarTest, AFailedSaveLeavesTheOldFileWholeAndSaysWhy) {
 // Whatever the permissions, the file is either whole and new, or whole and
 // old, and a file made read-only is left alone.
 TEST_F(VarTest, SavingRespectsWhatTheFolderAndTheFileAllow) {
-    scratch.write("Engine.cfg", "A = 1\n");
-    VarManager vars(cfg().c_str());
+    VarManager vars = loaded("A = 1\n");
     vars.get("A").set(2);
 
     chmod(cfg().c_str(), 0444);
-    testing::internal::CaptureStderr();
-    vars.end();
-    EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
-                                report("Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() + "\n")));
+    EXPECT_TRUE(bgtest::isReport(save(vars), "Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() + "\n"));
     EXPECT_EQ(scratch.read("Engine.cfg"), "A = 1\n");
 
     // A read-only folder with a writable file: rewritten in place.
@@ -178,18 +164,17 @@ TEST_F(VarTest, AFileThatIsNotRegularIsNeitherReadNorWritten) {
     dup2(input, 0);
     close(input);
     vars.end();
-    EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
-                                report("Var:#: ERROR : VarManager( " + cfg() + " ) : Unable to open the file \n" +
-                                       "Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() +
-                                       " (not a regular file)\n")));
+    EXPECT_TRUE(bgtest::isReport(testing::internal::GetCapturedStderr(),
+                                 "Var:#: ERROR : VarManager( " + cfg() + " ) : Unable to open the file \n" +
+                                     "Var:#: ERROR : VarManager::end() : Unable to open file " + cfg() +
+                                     " (not a regular file)\n"));
     struct stat info;
     ASSERT_EQ(lstat(cfg().c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST_F(VarTest, AMissingVariableIsNamedBeforeTheFatalAssertion) {
-    scratch.write("Engine.cfg", "A = 1\n");
-    VarManager vars(cfg().c_str());
+    VarManager vars = loaded("A = 1\n");
     EXPECT_EXIT(vars.get("WIDTH"), testing::ExitedWithCode(1),
                 report("Var:#: ERROR : VarManager::get( WIDTH ) : " + cfg() + " has no variable WIDTH\n"
                        "ASSERTION FAILED:Utils:#:Var Table: i >= 0\n"));
@@ -215,11 +200,8 @@ TEST_F(VarTest, SavingReplacesTheFileAtomicallyAndKeepsLinksAndModes) {
 
 TEST_F(VarTest, AFolderThatCannotTakeTheFileReportsTheError) {
     VarManager vars((scratch / "no/such/dir/Engine.cfg").c_str());
-    testing::internal::CaptureStderr();
-    vars.end();
-    EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
-                                report("Var:#: ERROR : VarManager::end() : Unable to open file " +
-                                       scratch / "no/such/dir/Engine.cfg" + "\n")));
+    EXPECT_TRUE(bgtest::isReport(save(vars), "Var:#: ERROR : VarManager::end() : Unable to open file " +
+                                                 scratch / "no/such/dir/Engine.cfg" + "\n"));
 }
 
 } // namespace

@@ -13,22 +13,18 @@
 #include "support/Expect.h"
 #include "support/SceneFixture.h"
 #include "tools/media/Media.h"
-#include "vfs/VFS.h"
 
 #include <GL/gl.h>
-#include <GL/glext.h>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace bg;
-using bgtest::report;
 
 namespace {
-
-int testGlyphWidthOf(char c) { return bgtest::testGlyphWidth(c - ' '); }
 
 class Text : public bgtest::SceneTest {
 protected:
@@ -51,8 +47,7 @@ protected:
         return id;
     }
     void overlay() {
-        scene().setBackgroundColor(0, 0, 0, 1);
-        scene().clearBuffers();
+        clear();
         scene().glBegin2D();
         scene().set(GL_TEXTURE_2D, true);
         scene().set(GL_BLEND, true);
@@ -95,24 +90,18 @@ TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
     EXPECT_EQ(&font->glyph('\x01'), &font->glyph(' '));
     EXPECT_EQ(&font->glyph('\x7f'), &font->glyph('~'));
     EXPECT_EQ(&font->glyph(static_cast<char>(200)), &font->glyph(' ')); // signed: below the range
-    const std::string longText(300, 'a');
-    EXPECT_EQ(fonts().getStringWidth(longText.c_str()), 300 * testGlyphWidthOf('a') + 299);
-    EXPECT_EQ(fonts().getStringWidth("\xe9t\xe9"), 2 * 2 + testGlyphWidthOf('t') + 2);
+    EXPECT_EQ(fonts().getStringWidth(std::string(300, 'a').c_str()), 300 * bgtest::testGlyphWidth('a' - ' ') + 299);
+    EXPECT_EQ(fonts().getStringWidth("\xe9t\xe9"), 2 * 2 + bgtest::testGlyphWidth('t' - ' ') + 2);
     EXPECT_EQ(fonts().load("Fonts/Font.txt"), fonts().getCurrentFontId()); // read once
 }
 
 TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
     build();
     const std::pair<std::string, std::string> cases[] = {
-        {"empty.txt", ""},
-        {"short.txt", " ~\n8\n8\n"},
-        {"one.txt", "a\n8\n8\n128\n64\n1\n0\n3\n"},
-        {"zero.txt", " ~\n0\n8\n128\n64\n1\n0\n"},
-        {"negative.txt", " ~\n8\n-8\n128\n64\n1\n0\n"},
-        {"narrow.txt", " ~\n8\n8\n4\n64\n1\n0\n"},
-        {"backwards.txt", "~ \n8\n8\n128\n64\n1\n0\n"},
-        {"glyphs.txt", " ~\n8\n8\n128\n64\n1\n0\n3\n4\n"},
-    };
+        {"empty.txt", ""}, {"short.txt", " ~\n8\n8\n"}, {"one.txt", "a\n8\n8\n128\n64\n1\n0\n3\n"},
+        {"zero.txt", " ~\n0\n8\n128\n64\n1\n0\n"}, {"negative.txt", " ~\n8\n-8\n128\n64\n1\n0\n"},
+        {"narrow.txt", " ~\n8\n8\n4\n64\n1\n0\n"}, {"backwards.txt", "~ \n8\n8\n128\n64\n1\n0\n"},
+        {"glyphs.txt", " ~\n8\n8\n128\n64\n1\n0\n3\n4\n"}};
     for (const auto& [name, text] : cases) {
         scratch.write("Fonts/" + name, text);
         int id = 0;
@@ -130,23 +119,20 @@ TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
     quietly([&] { EXPECT_GE(fonts().load("Fonts/tall.txt"), 0); });
     // Spacing and offsets near the int limit measure as the clamped size.
     scratch.write("Fonts/wide.txt", "ac\n8\n2000000000\n8\n64\n1000000000\n2000000000\n3\n3\n3\n");
-    quietly([&] {
-        fonts().setCurrentFontId(fonts().load("Fonts/wide.txt"));
-        EXPECT_EQ(fonts().getStringWidth("abcab"), 2000000000);
-        EXPECT_EQ(fonts().getStringHeight(), 2000000000);
-    });
+    quietly([&] { fonts().setCurrentFontId(fonts().load("Fonts/wide.txt")); });
+    EXPECT_EQ(fonts().getStringWidth("abcab"), 2000000000);
+    EXPECT_EQ(fonts().getStringHeight(), 2000000000);
     // Eleven fonts at most.
-    std::string err;
-    int id = 0;
-    for (int i = 0; i < 12 && id >= 0; ++i) {
-        std::string font = " ~\n8\n8\n128\n64\n1\n0\n";
-        for (int g = 0; g < 95; ++g) font += "3\n";
-        scratch.write("Fonts/f" + std::to_string(i) + ".txt", font);
-        err = quietly([&] { id = fonts().load(("Fonts/f" + std::to_string(i) + ".txt").c_str()); });
+    std::string err, font = " ~\n8\n8\n128\n64\n1\n0\n";
+    for (int g = 0; g < 95; ++g) font += "3\n";
+    for (int i = 0, id = 0; i < 12 && id >= 0; ++i) {
+        const std::string name = "Fonts/f" + std::to_string(i) + ".txt";
+        scratch.write(name, font);
+        err = quietly([&] { id = fonts().load(name.c_str()); });
     }
     EXPECT_NE(err.find("Font table full"), std::string::npos) << err;
-    EXPECT_TRUE(bgtest::matches(quietly([&] { fonts().setCurrentFontId(50); }),
-                                report("Font:#: ERROR : FontManager::setCurrentFontId( fontId ) : invalid fontId\n")));
+    EXPECT_TRUE(bgtest::isReport(quietly([&] { fonts().setCurrentFontId(50); }),
+                                 "Font:#: ERROR : FontManager::setCurrentFontId( fontId ) : invalid fontId\n"));
 }
 
 TEST_F(Text, TheLoadingFrameIsOnScreen) {
@@ -157,19 +143,16 @@ TEST_F(Text, TheLoadingFrameIsOnScreen) {
     // is on screen can be read there (its front buffer reads as empty).
     const auto pixels = readAll();
     const int width = fonts().getStringWidth("Loading...");
-    int litInside = 0, litOutside = 0;
-    for (int y = 300; y < 340; ++y)
-        for (int x = 0; x < 800; ++x) (x >= (800 - width) / 2 && x < (800 + width) / 2 + 1 ? litInside : litOutside) += lit(pixels, x, y);
-    EXPECT_GT(litInside, width * 3);
-    EXPECT_EQ(litOutside, 0);
+    const int inside = litIn(pixels, (800 - width) / 2, (800 + width) / 2 + 1, 300, 340);
+    EXPECT_GT(inside, width * 3);
+    EXPECT_EQ(litIn(pixels, 0, 800, 300, 340), inside); // nothing outside
 }
 
 TEST_F(Text, BillboardsFaceTheCameraAndStayInTheirPlaces) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_LIGHTING", "0"}, {"FOV", "90"}});
     Billboard board(Color(1, 0, 0, 1), -1, 2, 2);
     for (const Point eye : {Point(0, 0, 5), Point(5, 0, 0), Point(0, 3, 4), Point(-3, -1, -2)}) {
-        scene().setBackgroundColor(0, 0, 0, 1);
-        scene().clearBuffers();
+        clear();
         lookFrom(eye);
         board.display(Point(0, 0, 0));
         EXPECT_TRUE(lit(readAll(), 400, 300)) << eye.x << eye.y << eye.z;
@@ -177,13 +160,9 @@ TEST_F(Text, BillboardsFaceTheCameraAndStayInTheirPlaces) {
     // Axis-locked: up along x, so a tall board lies across the screen.
     scene().clearBuffers();
     lookFrom(Point(0, 0, 5));
-    Billboard tall(Color(1, 0, 0, 1), -1, 0.5f, 6);
-    tall.display(Point(0, 0, 0), Vector(1, 0, 0));
+    Billboard(Color(1, 0, 0, 1), -1, 0.5f, 6).display(Point(0, 0, 0), Vector(1, 0, 0));
     auto pixels = readAll();
-    int across = 0, upward = 0;
-    for (int k = 0; k < 800; ++k) across += lit(pixels, k, 300);
-    for (int k = 0; k < 600; ++k) upward += lit(pixels, 400, k);
-    EXPECT_GT(across, 3 * upward); // up along x: long across the screen
+    EXPECT_GT(litIn(pixels, 0, 800, 300, 301), 3 * litIn(pixels, 400, 401, 0, 600)); // long across the screen
     EXPECT_FALSE(lit(pixels, 400, 300 + 150));
     // Outside the view: nothing.
     scene().clearBuffers();
@@ -192,8 +171,7 @@ TEST_F(Text, BillboardsFaceTheCameraAndStayInTheirPlaces) {
     // 2D: pixel coordinates, never culled.
     scene().clearBuffers();
     scene().glBegin2D();
-    Billboard pixelsWide(Color(1, 0, 0, 1), -1, 20, 10);
-    pixelsWide.display2D(Point(100, 50, 0));
+    Billboard(Color(1, 0, 0, 1), -1, 20, 10).display2D(Point(100, 50, 0));
     scene().glEnd2D();
     pixels = readAll();
     EXPECT_TRUE(lit(pixels, 91, 46));
@@ -221,14 +199,12 @@ TEST_F(Text, TheEffectsPutBackWhatTheyChange) {
     glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
     EXPECT_EQ(m[5], 1);
 
-    setColorMask(true, true, true, true);
-    GLboolean mask[4];
-    glGetBooleanv(GL_COLOR_WRITEMASK, mask);
-    EXPECT_TRUE(mask[0] && mask[1] && mask[2] && mask[3]);
-    setColorMask(false, false, false, true);
-    glGetBooleanv(GL_COLOR_WRITEMASK, mask);
-    EXPECT_TRUE(!mask[0] && !mask[1] && !mask[2] && mask[3]);
-    setColorMask(true, true, true, true);
+    for (const bool on : {true, false, true}) {
+        setColorMask(on, on, on, true);
+        GLboolean mask[4];
+        glGetBooleanv(GL_COLOR_WRITEMASK, mask);
+        EXPECT_TRUE(mask[0] == on && mask[1] == on && mask[2] == on && mask[3]) << on;
+    }
 
     if (scene().hasMultiTexture()) {
         enableEnvironmentMapping(-1);
@@ -240,8 +216,7 @@ TEST_F(Text, TheEffectsPutBackWhatTheyChange) {
 
 TEST_F(Text, TheShadowRampsFromClearToBlack) {
     build({{"GL_LIGHTING", "0"}, {"GL_CULL_FACE", "0"}, {"GL_DEPTH_TEST", "0"}, {"FOV", "90"}, {"ZFAR", "2000"}});
-    scene().setBackgroundColor(1, 1, 1, 1);
-    scene().clearBuffers();
+    clear(1, 1, 1);
     scene().set(GL_BLEND, true);
     scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     lookFrom(Point(0, 300, 0), Vector(0, 0, -1));
@@ -300,8 +275,7 @@ TEST_F(Text, BitmapFontsBakePixelForPixelFromTheNearestStrike) {
     std::istringstream description(scratch.read("Fonts/Mono.txt"));
     std::string range;
     int cellWidth = 0, cellHeight = 0;
-    std::getline(description, range);
-    description >> cellWidth >> cellHeight;
+    std::getline(description, range) >> cellWidth >> cellHeight;
     ASSERT_EQ(cellHeight, size);
     const ImageData image = loadImage("Fonts/Mono.png", false);
     ASSERT_GT(image.width, 0);
@@ -351,8 +325,7 @@ TEST_F(Text, BitmapFontsBakePixelForPixelFromTheNearestStrike) {
 TEST(FontBaker, SaysWhatAFontLacksAndRefusesWhatMakesNoFont) {
     bgtest::ScratchDir scratch;
     const auto bake = [&](const std::string& font, const std::vector<std::string>& options = {}) {
-        std::remove((scratch / "out.txt").c_str());
-        std::remove((scratch / "out.png").c_str());
+        for (const char* output : {"out.txt", "out.png"}) std::remove((scratch / output).c_str());
         scratch.write("in.bdf", font);
         std::vector<std::string> argv{BRAWLGEAR_FONT_EXE, scratch / "in.bdf", "8", scratch / "out.txt"};
         argv.insert(argv.end(), options.begin(), options.end());
@@ -376,20 +349,16 @@ TEST(FontBaker, SaysWhatAFontLacksAndRefusesWhatMakesNoFont) {
     const bgtest::RunResult blank = bake(replaced(ascii, "BITMAP\n8000\nC000\nE000\nF000\n", ""));
     EXPECT_EQ(blank.exitCode, 0) << blank.err;
 
-    const struct {
-        std::string font;
-        std::vector<std::string> options;
-        std::string error;
-    } refused[] = {
+    // The font, the options and the error.
+    const std::tuple<std::string, std::vector<std::string>, std::string> refused[] = {
         {media::bdf(8, 0x410, 0x42F), {}, "in.bdf has none of the 95 characters from ' ' to '~'"},
         {replaced(replaced(ascii, "ASCENT 6", "ASCENT 0"), "DESCENT 2", "DESCENT 0"), {}, "gives cells 0 pixels high"},
-        {ascii, {"--cell", "8", "2000000000"}, "the glyphs do not fit 512 x 512"},
-    };
-    for (const auto& bad : refused) {
-        const bgtest::RunResult result = bake(bad.font, bad.options);
-        EXPECT_EQ(result.exitCode, 1) << bad.error;
-        EXPECT_NE(result.err.find(bad.error), std::string::npos) << result.err;
-        EXPECT_FALSE(scratch.exists("out.txt") || scratch.exists("out.png")) << bad.error;
+        {ascii, {"--cell", "8", "2000000000"}, "the glyphs do not fit 512 x 512"}};
+    for (const auto& [font, options, error] : refused) {
+        const bgtest::RunResult result = bake(font, options);
+        EXPECT_EQ(result.exitCode, 1) << error;
+        EXPECT_NE(result.err.find(error), std::string::npos) << result.err;
+        EXPECT_FALSE(scratch.exists("out.txt") || scratch.exists("out.png")) << error;
     }
 }
 
@@ -404,10 +373,8 @@ void printCellByCell(const Font& font, float s, int x, int y, const char* str) {
         const Glyph& g = font.glyph(*c);
         const float pw = font.textureWidth * g.w * s;
         glBegin(GL_TRIANGLE_STRIP);
-        glTexCoord2f(g.u, g.v), glVertex2f(pen, top);
-        glTexCoord2f(g.u, g.v - cv), glVertex2f(pen, bottom);
-        glTexCoord2f(g.u + g.w, g.v), glVertex2f(pen + pw, top);
-        glTexCoord2f(g.u + g.w, g.v - cv), glVertex2f(pen + pw, bottom);
+        for (int k = 0; k < 4; ++k) // top left, bottom left, top right, bottom right
+            glTexCoord2f(g.u + k / 2 * g.w, g.v - k % 2 * cv), glVertex2f(pen + k / 2 * pw, k % 2 ? bottom : top);
         glEnd();
         pen += pw + font.spacing * s;
     }
@@ -439,10 +406,7 @@ TEST_F(Text, ALineIsItsInkedGlyphsAndLooksAsWholeCellsDid) {
         int y = 580;
         for (float scale : scales) {
             fonts().setScale(scale);
-            if (cellByCell)
-                printCellByCell(font, scale, 7, y, line);
-            else
-                fonts().print(7, y, line, Color());
+            cellByCell ? printCellByCell(font, scale, 7, y, line) : fonts().print(7, y, line, Color());
             y -= static_cast<int>(font.cellHeight * scale) + 3;
         }
         fonts().setScale(1);
@@ -476,13 +440,11 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
         }
     scratch.write("stripes.png", bg::media::png(8, 8, 6, stripes));
     scratch.write("dots.png", bg::media::png(8, 8, 6, dots));
-    const int first = gTextureManager->load("stripes.png", false, -1);
-    const int second = gTextureManager->load("dots.png", false, -1);
+    const int first = gTextureManager->load("stripes.png", false), second = gTextureManager->load("dots.png", false);
     ASSERT_GE(first, 0);
     ASSERT_GE(second, 0);
     Billboard red(Color(1, 0.2f, 0.2f, 0.8f), first, 2, 1.5f), blue(Color(0.3f, 0.4f, 1, 0.6f), first, 1.2f, 2.4f);
-    Billboard green(Color(0.2f, 1, 0.3f, 0.7f), second, 1.8f, 1.8f);
-    Billboard wide(Color(1, 1, 1, 0.75f), second, 60, 40);
+    Billboard green(Color(0.2f, 1, 0.3f, 0.7f), second, 1.8f, 1.8f), wide(Color(1, 1, 1, 0.75f), second, 60, 40);
     Quad floor(first, Material(), 6, 6);
 
     // A quad as one was drawn alone: its colour, then one strip.
@@ -503,8 +465,7 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
             if (!oneAtATime) return b.display2D(p);
             alone(b, p, Vector(b.getWidth() * 0.5f, 0, 0), Vector(0, b.getHeight() * 0.5f, 0));
         };
-        scene().setBackgroundColor(0.1f, 0.1f, 0.1f, 1);
-        scene().clearBuffers();
+        clear(0.1f, 0.1f, 0.1f);
         lookFrom(Point(0.5f, 1, 6));
         scene().set(GL_TEXTURE_2D, true);
         scene().set(GL_BLEND, true);

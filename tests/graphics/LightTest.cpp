@@ -8,19 +8,13 @@
 #include <GL/gl.h>
 #include <vector>
 
-using bg::BoundingSphere;
-using bg::Color;
-using bg::gLightManager;
-using bg::Material;
-using bg::Point;
+using namespace bg;
 
 namespace {
 
 void expectColor(const Color& c, float r, float g, float b, float a) {
-    EXPECT_NEAR(c.getR(), r, 1e-5f);
-    EXPECT_NEAR(c.getG(), g, 1e-5f);
-    EXPECT_NEAR(c.getB(), b, 1e-5f);
-    EXPECT_NEAR(c.getA(), a, 1e-5f);
+    const float got[] = {c.getR(), c.getG(), c.getB(), c.getA()}, expected[] = {r, g, b, a};
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(got[k], expected[k], 1e-5f) << "rgba"[k];
 }
 
 TEST(Color, OnlyTheUpperLimitApplies) {
@@ -70,12 +64,9 @@ TEST(Color, HueSaturationAndBrightnessByTheEnginesTable) {
 
 TEST(Material, StoresAsGivenAndCombinesWithLimits) {
     const Material sum = Material().add(Material());
-    const float* v = sum.get();
-    EXPECT_FLOAT_EQ(v[0], 0.4f);
-    EXPECT_FLOAT_EQ(v[4], 1.0f); // limited
-    EXPECT_FLOAT_EQ(v[11], 1.0f);
-    EXPECT_FLOAT_EQ(v[15], 1.0f);
-    EXPECT_FLOAT_EQ(v[16], 0);
+    // Ambient, diffuse (limited), specular and emission alpha, shininess.
+    const std::pair<int, float> values[] = {{0, 0.4f}, {4, 1}, {11, 1}, {15, 1}, {16, 0}};
+    for (const auto& [k, value] : values) EXPECT_FLOAT_EQ(sum.get()[k], value) << k;
     Material m;
     m.setDiffuse(3, 2, 1, 0.5f);
     m.setShininess(100);
@@ -97,7 +88,7 @@ TEST(Material, StoresAsGivenAndCombinesWithLimits) {
 
 class Lights : public bgtest::SceneTest {
 protected:
-    bg::LightManager& lights() { return *gLightManager; }
+    LightManager& lights() { return *gLightManager; }
     // "On" in the manager exactly when OpenGL has the light enabled.
     void expectInvariant() {
         for (int id = 0; id < 8; ++id)
@@ -107,13 +98,8 @@ protected:
     // back at the centre: red, green and blue.
     std::vector<int> drawQuad(float nx, float ny, float nz) {
         scene().clearBuffers();
-        glBegin(GL_QUADS);
         glNormal3f(nx, ny, nz);
-        glVertex3f(-1, -1, 0);
-        glVertex3f(1, -1, 0);
-        glVertex3f(1, 1, 0);
-        glVertex3f(-1, 1, 0);
-        glEnd();
+        glRectf(-1, -1, 1, 1);
         return pixelAt(400, 300);
     }
     // OpenGL's value of one parameter of a light.
@@ -121,11 +107,6 @@ protected:
         std::vector<float> value(4);
         glGetLightfv(GL_LIGHT0 + id, name, value.data());
         return value;
-    }
-    void lookAtQuad() {
-        bg::gTransform->matrixMode(GL_MODELVIEW);
-        bg::gTransform->loadIdentity();
-        bg::gTransform->translate(0, 0, -3);
     }
 };
 
@@ -145,7 +126,7 @@ TEST_F(Lights, EightSlotsAndTheDefaultsOfAnInvalidId) {
 
 TEST_F(Lights, ParametersAreSentTheMomentTheyAreSet) {
     build({{"GL_LIGHTING", "1"}});
-    bg::gTransform->loadIdentity();
+    gTransform->loadIdentity();
     lights().addLight(); // the light under test is not light 0, where + and - meet
     const int id = lights().addLight();
     expectInvariant();
@@ -206,7 +187,9 @@ TEST_F(Lights, ALitQuadIsBrighterFacingTheLightAndUnlitGeometryHasTheColourInUse
     white.setDiffuse(1, 1, 1, 1);
     white.setAmbient(0, 0, 0, 1);
     white.use();
-    lookAtQuad();
+    gTransform->matrixMode(GL_MODELVIEW); // the quad 3 in front of the eye
+    gTransform->loadIdentity();
+    gTransform->translate(0, 0, -3);
     const int id = lights().addLight();
     lights().setPosition(id, Point(0, 0, 1)); // towards the viewer, at infinity
     lights().enable(id);
@@ -236,10 +219,8 @@ TEST_F(Lights, ALitQuadIsBrighterFacingTheLightAndUnlitGeometryHasTheColourInUse
 
     scene().set(GL_LIGHTING, false);
     Color(0.2f, 0.6f, 1, 1).use();
-    const std::vector<int> unlit = drawQuad(0, 0, 1);
-    EXPECT_NEAR(unlit[0], 51, 2);
-    EXPECT_NEAR(unlit[1], 153, 2);
-    EXPECT_NEAR(unlit[2], 255, 2);
+    const std::vector<int> unlit = drawQuad(0, 0, 1), colour{51, 153, 255};
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(unlit[k], colour[k], 2) << k;
 }
 
 } // namespace

@@ -1,13 +1,11 @@
 // The shapes' vertex data, their transformations and what they draw.
 
-#include "graphics/Camera.h"
 #include "graphics/Cube.h"
 #include "graphics/CurvedMesh.h"
 #include "graphics/Quad.h"
 #include "graphics/RoundedCube.h"
 #include "graphics/Scene.h"
 #include "graphics/Texture.h"
-#include "graphics/Transform.h"
 #include "tools/media/Media.h"
 #include "support/Expect.h"
 #include "support/SceneFixture.h"
@@ -24,22 +22,24 @@ using bgtest::report;
 
 namespace {
 
+// A vertex is position, normal and texture coordinates, in that order.
 void expectPoint(const float* v, float x, float y, float z, float tolerance = 1e-5f) {
-    EXPECT_NEAR(v[0], x, tolerance);
-    EXPECT_NEAR(v[1], y, tolerance);
-    EXPECT_NEAR(v[2], z, tolerance);
+    const float expected[] = {x, y, z};
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(v[k], expected[k], tolerance) << "xyz"[k];
 }
-
 void expectNormal(const float* v, float x, float y, float z, float tolerance = 1e-4f) {
-    EXPECT_NEAR(v[3], x, tolerance);
-    EXPECT_NEAR(v[4], y, tolerance);
-    EXPECT_NEAR(v[5], z, tolerance);
+    expectPoint(v + 3, x, y, z, tolerance);
 }
+// Columns and rows of vertices.
+std::pair<int, int> grid(const Mesh& mesh) { return {mesh.getNumX(), mesh.getNumY()}; }
+// The normal of vertex (i, j).
+Vector normalAt(const Mesh& m, int i, int j) { return Vector(m.vertex(i, j)[3], m.vertex(i, j)[4], m.vertex(i, j)[5]); }
+// How far a position is from the origin.
+float lengthOf(const float* v) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
 
 TEST(Mesh, ADefaultQuad) {
     Quad quad(0, Material());
-    ASSERT_EQ(quad.getNumX(), 33);
-    ASSERT_EQ(quad.getNumY(), 33);
+    ASSERT_EQ(grid(quad), std::pair(33, 33));
     expectPoint(quad.vertex(0, 0), -0.5f, -0.5f, 0);
     expectPoint(quad.vertex(32, 32), 0.5f, 0.5f, 0);
     for (int j = 0; j < 33; j += 8)
@@ -80,14 +80,12 @@ TEST(Mesh, ACubeIsOneClosedBandWithSmoothCorners) {
 
 TEST(Mesh, ASphereFromARoundedCube) {
     RoundedCube sphere(0, Material(), 2, 2, 2, 1);
-    ASSERT_EQ(sphere.getNumX(), 33);
-    ASSERT_EQ(sphere.getNumY(), 33);
+    ASSERT_EQ(grid(sphere), std::pair(33, 33));
     EXPECT_TRUE(sphere.isLODEnabled());
     for (int j = 0; j < 33; ++j)
         for (int i = 0; i < 33; ++i) {
             const float* v = sphere.vertex(i, j);
-            const float length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-            ASSERT_NEAR(length, 1, 1e-4f) << i << ", " << j;
+            ASSERT_NEAR(lengthOf(v), 1, 1e-4f) << i << ", " << j;
             ASSERT_NEAR(v[0] * v[3] + v[1] * v[4] + v[2] * v[5], 1, 2e-3f) << i << ", " << j; // normal = position
         }
     expectPoint(sphere.vertex(7, 0), 0, -1, 0, 1e-4f); // the bottom pole first
@@ -95,15 +93,13 @@ TEST(Mesh, ASphereFromARoundedCube) {
     EXPECT_FLOAT_EQ(sphere.vertex(5, 1)[6], sphere.vertex(5, 16)[6]);
 
     RoundedCube box(0, Material());
-    EXPECT_EQ(box.getNumX(), 37);
-    EXPECT_EQ(box.getNumY(), 34);
+    EXPECT_EQ(grid(box), std::pair(37, 34));
     EXPECT_FALSE(box.isLODEnabled());
 }
 
 TEST(Mesh, SurfacesOfRevolution) {
     CurvedMesh cone(0, Material(), CurvedMesh::LINEAR, {Point(0, 0, 0), Point(1, 2, 0)});
-    ASSERT_EQ(cone.getNumX(), 33);
-    ASSERT_EQ(cone.getNumY(), 2);
+    ASSERT_EQ(grid(cone), std::pair(33, 2));
     expectPoint(cone.vertex(5, 0), 0, 0, 0);
     expectNormal(cone.vertex(5, 0), 0, -1, 0, 0.5f); // preset pole, then the face sums
     expectPoint(cone.vertex(0, 1), 0, 2, -1); // the turn starts at -z
@@ -146,8 +142,8 @@ TEST(Mesh, EveryParameterOutsideItsAssertionStops) {
     testing::internal::CaptureStderr();
     quad.transform(Matrix(), 3);
     quad.setNormalFlag(9);
-    EXPECT_TRUE(bgtest::matches(testing::internal::GetCapturedStderr(),
-                                report("Mesh:#: ERROR : Invalid normalFlag!\nMesh:#: ERROR : Invalid mNormalFlag!\n")));
+    EXPECT_TRUE(bgtest::isReport(testing::internal::GetCapturedStderr(),
+                                 "Mesh:#: ERROR : Invalid normalFlag!\nMesh:#: ERROR : Invalid mNormalFlag!\n"));
 }
 
 TEST(Mesh, TransformationsMoveVerticesAndTheSphereAsTheTableSays) {
@@ -177,10 +173,7 @@ TEST(Mesh, TransformationsMoveVerticesAndTheSphereAsTheTableSays) {
         self ? q.selfScale(Vector(-2, 1, 1)) : q.scale(Vector(-2, 1, 1));
         const float radius = q.getBoundingSphere().initialRadius;
         for (int i = 0; i < 2; ++i)
-            for (int j = 0; j < 2; ++j) {
-                const float* v = q.vertex(i, j);
-                EXPECT_LE(std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]), radius + 1e-5f) << self;
-            }
+            for (int j = 0; j < 2; ++j) EXPECT_LE(lengthOf(q.vertex(i, j)), radius + 1e-5f) << self;
     }
 }
 
@@ -199,9 +192,7 @@ TEST(Mesh, NormalsAndTheCentreAfterEveryKindOfTransformation) {
     // normal is the scaled normal made unit again.
     for (bool self : {false, true}) {
         RoundedCube sphere(0, Material(), 2, 2, 2, 1);
-        const float* before = sphere.vertex(5, 11);
-        const Vector n0(before[3], before[4], before[5]);
-        const Vector s(2, 1, 0.5f);
+        const Vector n0 = normalAt(sphere, 5, 11), s(2, 1, 0.5f);
         self ? sphere.selfScale(s) : sphere.scale(s);
         const Vector expected = Vector(n0.x * s.x, n0.y * s.y, n0.z * s.z).normalized();
         expectNormal(sphere.vertex(5, 11), expected.x, expected.y, expected.z, 1e-4f);
@@ -216,13 +207,12 @@ TEST(Mesh, NormalsAndTheCentreAfterEveryKindOfTransformation) {
         std::vector<Vector> old;
         for (int j = 0; j < sphere.getNumY(); ++j)
             for (int i = 0; i < sphere.getNumX(); ++i)
-                old.emplace_back(sphere.vertex(i, j)[3], sphere.vertex(i, j)[4], sphere.vertex(i, j)[5]);
+                old.push_back(normalAt(sphere, i, j));
         self ? sphere.selfShear(Vector(30, 0, 20)) : sphere.shear(Vector(30, 0, 20));
         float turned = 0;
         for (int j = 0; j < sphere.getNumY(); ++j)
             for (int i = 0; i < sphere.getNumX(); ++i) {
-                const float* v = sphere.vertex(i, j);
-                const Vector n(v[3], v[4], v[5]);
+                const Vector n = normalAt(sphere, i, j);
                 EXPECT_NEAR(n.length(), 1, 1e-3f) << self << " " << i << ", " << j;
                 turned = std::max(turned, (n - old[sheared[self].size()]).length());
                 sheared[self].push_back(n);
@@ -249,27 +239,24 @@ TEST_F(MeshDrawing, DetailByLevelAndByDistance) {
     build();
     Quad quad(0, Material());
     quad.setLODEnabled(false);
-    quad.setLODLevel(0);
-    quad.display(false);
-    EXPECT_EQ(quad.getVerticesSent(), 4);
-    quad.setLODLevel(1);
-    quad.display(false);
-    EXPECT_EQ(quad.getVerticesSent(), 32 * 33 * 2);
+    for (const auto& [level, sent] : {std::pair{0.0f, 4}, std::pair{1.0f, 32 * 33 * 2}}) {
+        quad.setLODLevel(level);
+        quad.display(false);
+        EXPECT_EQ(quad.getVerticesSent(), sent) << level;
+    }
     quad.setLODEnabled(true);
-    int stepX, stepY;
-    quad.steps(0, stepX, stepY);
-    EXPECT_EQ(stepX, 1);
-    quad.steps(25, stepX, stepY); // 10 * 2^2 >= 25
-    EXPECT_EQ(stepX, 4);
-    quad.steps(1e9f, stepX, stepY);
-    EXPECT_EQ(stepX, 32);
+    // A step of 4 at distance 25: 10 * 2^2 >= 25.
+    for (const auto& [distance, step] : {std::pair{0.0f, 1}, std::pair{25.0f, 4}, std::pair{1e9f, 32}}) {
+        int stepX = 0, stepY = 0;
+        quad.steps(distance, stepX, stepY);
+        EXPECT_EQ(stepX, step) << distance;
+    }
 }
 
 TEST_F(MeshDrawing, ALitSphereDrawsWhereTheCameraSeesIt) {
     build({{"GL_LIGHTING", "1"}, {"GL_CULL_FACE", "1"}, {"GL_DEPTH_TEST", "1"}, {"FOV", "90"},
            {"GL_LIGHT_MODEL_AMBIENT_R", "0"}, {"GL_LIGHT_MODEL_AMBIENT_G", "0"}, {"GL_LIGHT_MODEL_AMBIENT_B", "0"}});
-    scene().setBackgroundColor(0, 0, 0, 1);
-    scene().clearBuffers();
+    clear();
     lookFrom(Point(0, 0, 6));
     const int light = gLightManager->addLight();
     gLightManager->setPosition(light, Point(1, 0, 0)); // from +x, at infinity
@@ -310,8 +297,7 @@ TEST_F(MeshDrawing, TheDriversCopyIsAlwaysTheMeshAsItIsNow) {
     auto frame = [&](bool buffers) {
         const BufferFunctions kept = gBufferObjects;
         if (!buffers) gBufferObjects = BufferFunctions();
-        scene().setBackgroundColor(0, 0, 0, 1);
-        scene().clearBuffers();
+        clear();
         lookFrom(Point(0, 0, 6));
         gLightManager->setPosition(light, Point(1, 1, 1)); // in the view's frame, as a game does
         sphere.display();
@@ -347,8 +333,7 @@ TEST_F(MeshDrawing, ATexturedQuadIsUprightAndBadCoordinatesDrawNothingHarmful) {
     build({{"GL_LIGHTING", "0"}, {"GL_CULL_FACE", "0"}, {"GL_TEXTURE_2D", "1"}, {"FOV", "90"}});
     scratch.write("t.png", bg::media::png(2, 2, 6, {255, 0, 0, 255, 255, 0, 0, 255, 0, 0, 255, 255, 0, 0, 255, 255}));
     const int texture = gTextureManager->load("t.png", false);
-    scene().setBackgroundColor(0, 0, 0, 1);
-    scene().clearBuffers();
+    clear();
     lookFrom(Point(0, 0, 1));
     glColor4f(1, 1, 1, 1);
     Quad quad(texture, Material(), 2, 2, 1, 1); // fills the view from 1 away at 90 degrees

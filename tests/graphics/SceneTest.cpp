@@ -17,7 +17,6 @@
 #include <SDL.h>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <vector>
 
@@ -60,10 +59,8 @@ TEST_F(Scene, ClearsInTheFogColourWhetherFogIsOnOrNotAndSendsItsModeAndHint) {
         build({{"GL_FOG", fog}, {"GL_FOG_COLOR_R", "1.0"}, {"GL_FOG_COLOR_G", "0.5"}, {"GL_FOG_COLOR_B", "0.25"},
                {"GL_FOG_HINT", "GL_FASTEST"}, {"GL_FOG_MODE", "GL_EXP"}});
         scene().clearBuffers();
-        const std::vector<int> pixel = pixelAt(400, 300);
-        EXPECT_NEAR(pixel[0], 255, 1) << "fog " << fog;
-        EXPECT_NEAR(pixel[1], 128, 1);
-        EXPECT_NEAR(pixel[2], 64, 1);
+        const std::vector<int> pixel = pixelAt(400, 300), fogColour{255, 128, 64};
+        for (int k = 0; k < 3; ++k) EXPECT_NEAR(pixel[k], fogColour[k], 1) << "fog " << fog << ", channel " << k;
         EXPECT_EQ(scene().isEnabled(GL_FOG), fog[0] == '1');
         EXPECT_EQ(glIsEnabled(GL_FOG), fog[0] == '1');
         if (fog[0] == '1') {
@@ -78,10 +75,8 @@ TEST_F(Scene, InvalidEnumerantNamesAreReportedAndDefaultsKept) {
     const std::string err = build({{"GL_POLYGON_MODE", "GL_WIRE"}, {"GL_CULL_FACE_MODE", "GL_FRONT_AND_BACK"},
                                    {"GL_BLEND", "1"}, {"GL_BLEND_SRC", "x"}, {"GL_BLEND_DST", "y"},
                                    {"AL_DISTANCE_MODEL", "AL_LINEAR"}, {"VFS_MAX_ENTRY_SIZE", "2048"}});
-    for (const char* key : {"GL_POLYGON_MODE", "GL_CULL_FACE_MODE", "GL_BLEND_SRC", "GL_BLEND_DST"})
-        EXPECT_NE(err.find(std::string("ERROR : Scene::initGLContext() : Invalid ") + key + " value!\n"),
-                  std::string::npos)
-            << key;
+    for (const std::string key : {"GL_POLYGON_MODE", "GL_CULL_FACE_MODE", "GL_BLEND_SRC", "GL_BLEND_DST"})
+        EXPECT_NE(err.find("ERROR : Scene::initGLContext() : Invalid " + key + " value!\n"), std::string::npos) << key;
     EXPECT_NE(err.find("ERROR : Scene::initALContext() : Invalid AL_DISTANCE_MODEL value!\n"), std::string::npos);
     EXPECT_NE(err.find("ERROR : Scene::Scene() : Invalid VFS_MAX_ENTRY_SIZE value! (1 to 2047 MiB)\n"), std::string::npos);
     GLint mode[2] = {};
@@ -110,11 +105,11 @@ TEST_F(Scene, RenderStateIsSavedAndRestoredInPairsAHundredDeep) {
         EXPECT_FALSE(scene().isEnabled(GL_LINE_SMOOTH));
         scene().restoreDepthMask();
     });
-    EXPECT_TRUE(bgtest::matches(warnings,
-                                report("Scene:#: WARNING : Scene::restore( cap ) : Stack empty\n"
-                                       "Scene:#: WARNING : Scene::getStateAndStack( cap, pState, pStack ) : invalid cap\n"
-                                       "Scene:#: WARNING : Scene::getState( cap ) : invalid cap\n"
-                                       "Scene:#: WARNING : Scene::restoreDepthMask() : Stack empty\n")));
+    EXPECT_TRUE(bgtest::isReport(warnings,
+                                 "Scene:#: WARNING : Scene::restore( cap ) : Stack empty\n"
+                                 "Scene:#: WARNING : Scene::getStateAndStack( cap, pState, pStack ) : invalid cap\n"
+                                 "Scene:#: WARNING : Scene::getState( cap ) : invalid cap\n"
+                                 "Scene:#: WARNING : Scene::restoreDepthMask() : Stack empty\n"));
     EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
 
     scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -127,9 +122,8 @@ TEST_F(Scene, RenderStateIsSavedAndRestoredInPairsAHundredDeep) {
     scene().restoreDepthMask();
     EXPECT_EQ(glInt(GL_DEPTH_WRITEMASK), GL_TRUE);
 
-    bg::Scene* s = &scene();
-    for (int i = 0; i < 100; ++i) s->setShadeModel(GL_SMOOTH);
-    EXPECT_EXIT(s->setShadeModel(GL_FLAT), testing::ExitedWithCode(1),
+    for (int i = 0; i < 100; ++i) scene().setShadeModel(GL_SMOOTH);
+    EXPECT_EXIT(scene().setShadeModel(GL_FLAT), testing::ExitedWithCode(1),
                 report("ASSERTION FAILED:Utils:#:ShadeModel: mSize < mCapacity\n"));
 }
 
@@ -162,10 +156,8 @@ TEST_F(Scene, TheCameraLooksDownMinusZCullsByItsFrustumAndUndoesItsView) {
                                   {0, -r, r, -6 * r}, {0, 0, -1, -94},   {0, 0, 1, -5}};
     for (int i = 0; i < 6; ++i) {
         const bg::Plane& plane = gCamera->getFrustumPlane(i);
-        EXPECT_NEAR(plane.a, expected[i][0], 1e-4f) << "plane " << i;
-        EXPECT_NEAR(plane.b, expected[i][1], 1e-4f) << "plane " << i;
-        EXPECT_NEAR(plane.c, expected[i][2], 1e-4f) << "plane " << i;
-        EXPECT_NEAR(plane.d, expected[i][3], 1e-3f) << "plane " << i;
+        const float got[] = {plane.a, plane.b, plane.c, plane.d};
+        for (int k = 0; k < 4; ++k) EXPECT_NEAR(got[k], expected[i][k], k < 3 ? 1e-4f : 1e-3f) << "plane " << i << k;
     }
 
     gTransform->loadIdentity();
@@ -189,9 +181,8 @@ TEST_F(Scene, TheCameraLooksDownMinusZCullsByItsFrustumAndUndoesItsView) {
 }
 
 TEST_F(Scene, ColourBitsAreAQuarterOfTheBufferAtMostFour) {
-    EXPECT_EQ(bg::Scene::channelBits(32), 4);
-    EXPECT_EQ(bg::Scene::channelBits(16), 4);
-    EXPECT_EQ(bg::Scene::channelBits(8), 2);
+    for (const auto& [buffer, bits] : {std::pair{32, 4}, std::pair{16, 4}, std::pair{8, 2}})
+        EXPECT_EQ(bg::Scene::channelBits(buffer), bits) << buffer;
 }
 
 // Reopening the window, over an open one or a closed one, keeps the render
@@ -220,8 +211,7 @@ TEST_F(Scene, ContextRestartsKeepTheStateAndTheStacks) {
     // The stacks hold what they held before: one entry each for the depth
     // test and culling (start-up), and the script's pairs unwind.
     for (int i = 0; i < 99; ++i) scene().set(GL_DEPTH_TEST, true);
-    bg::Scene* s = &scene();
-    EXPECT_EXIT(s->set(GL_DEPTH_TEST, true), testing::ExitedWithCode(1),
+    EXPECT_EXIT(scene().set(GL_DEPTH_TEST, true), testing::ExitedWithCode(1),
                 report("ASSERTION FAILED:Utils:#:DepthTest: mSize < mCapacity\n"));
     for (int i = 0; i < 99; ++i) scene().restore(GL_DEPTH_TEST);
     scene().restore(GL_FOG);
@@ -256,7 +246,7 @@ TEST_F(Scene, StartingOverReleasesWhatTheGameMade) {
     build({{"GL_DEPTH_TEST", "1"}});
     scratch.write("t.png", bg::media::png(64, 64, 0, std::vector<std::uint8_t>(64 * 64, 9)));
     scratch.write("s.ogg", bg::media::sineOgg(1, 22050, 2205));
-    auto play = [&] {
+    auto playAndStartOver = [&] {
         bg::gTextureManager->load("t.png");
         bg::gSoundManager->addSource(bg::gSoundManager->load("s.ogg"));
         bg::gFontManager->load("Fonts/Font3.txt");
@@ -266,10 +256,10 @@ TEST_F(Scene, StartingOverReleasesWhatTheGameMade) {
         gTransform->pushMatrix();
         glColorMask(GL_FALSE, GL_TRUE, GL_TRUE, GL_TRUE);
         bg::enableEnvironmentMapping(-1); // never disabled
+        scene().startOver();
     };
     testing::internal::CaptureStderr();
-    play();
-    scene().startOver();
+    playAndStartOver();
     const std::array<int, 3> once = namesInUse();
     // The game's state is gone: the start-up state is back.
     expectStateAgrees();
@@ -281,13 +271,9 @@ TEST_F(Scene, StartingOverReleasesWhatTheGameMade) {
     EXPECT_EQ(glInt(GL_MODELVIEW_STACK_DEPTH), 1);
     EXPECT_EQ(mask[0], GL_TRUE);
     for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T}) EXPECT_FALSE(enabledOn(1, cap)) << cap;
-    play();
-    scene().startOver();
+    playAndStartOver();
     const long before = residentKiB();
-    for (int i = 0; i < 100; ++i) {
-        play();
-        scene().startOver();
-    }
+    for (int i = 0; i < 100; ++i) playAndStartOver();
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(namesInUse(), once) << "textures, sources and buffers";
 #if !defined(__SANITIZE_ADDRESS__)
@@ -365,8 +351,7 @@ TEST_F(Scene, ErrorReportersDrainWhatIsPendingWithAndWithoutContexts) {
 // point and a wire sphere, white on black.
 TEST_F(Scene, TheOverlayUsesHalfTheDepthRangeEachWayAndTheMathsClassesDrawWhereTheyAre) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"ZNEAR", "1"}, {"ZFAR", "1000"}, {"GL_LIGHTING", "1"}});
-    scene().setBackgroundColor(0, 0, 0, 1);
-    scene().clearBuffers();
+    clear();
     scene().glBegin2D();
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
     Matrix projection;
@@ -390,12 +375,9 @@ TEST_F(Scene, TheOverlayUsesHalfTheDepthRangeEachWayAndTheMathsClassesDrawWhereT
     EXPECT_TRUE(lit(pixels, 150, 100));
     EXPECT_FALSE(lit(pixels, 150, 105));
     EXPECT_FALSE(lit(pixels, 250, 100)); // beyond the tip
-    int inside = 0, outside = 0;
-    for (int y = 200; y < 400; ++y)
-        for (int x = 520; x < 680; ++x)
-            (std::abs(x - 600) <= 51 && std::abs(y - 300) <= 51 ? inside : outside) += lit(pixels, x, y);
+    const int inside = litIn(pixels, 600 - 51, 600 + 52, 300 - 51, 300 + 52); // the sphere's square
     EXPECT_GT(inside, 100);
-    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(litIn(pixels, 520, 680, 200, 400), inside); // nothing outside
 }
 
 } // namespace

@@ -4,15 +4,12 @@
 #include "support/Expect.h"
 #include "support/SceneFixture.h"
 #include "tools/media/Media.h"
-#include "vfs/VFS.h"
 
 #include <GL/gl.h>
 #include <string>
 #include <vector>
 
-using bg::gTextureManager;
-using bg::TextureManager;
-using bgtest::report;
+using namespace bg;
 
 namespace {
 
@@ -22,17 +19,14 @@ protected:
     // Draws texture `id` over the whole window and reads the pixel at
     // (x, y), window coordinates from the bottom left.
     std::vector<int> drawAndRead(int id, int x, int y) {
-        scene().setBackgroundColor(0, 0, 0, 1);
-        scene().clearBuffers();
+        clear();
         scene().glBegin2D();
         scene().set(GL_TEXTURE_2D, true);
         glColor4f(1, 1, 1, 1);
         textures().bind(id);
         glBegin(GL_QUADS);
-        glTexCoord2f(0, 0), glVertex2f(0, 0);
-        glTexCoord2f(1, 0), glVertex2f(800, 0);
-        glTexCoord2f(1, 1), glVertex2f(800, 600);
-        glTexCoord2f(0, 1), glVertex2f(0, 600);
+        for (const auto& [s, t] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{1, 1}, std::pair{0, 1}})
+            glTexCoord2f(s, t), glVertex2f(800 * s, 600 * t);
         glEnd();
         scene().restore(GL_TEXTURE_2D);
         scene().glEnd2D();
@@ -60,10 +54,8 @@ TEST_F(Textures, APictureDrawsUprightInItsOwnColoursInEveryContext) {
     ASSERT_GE(id, 0);
     EXPECT_EQ(drawAndRead(id, 200, 450), RED);
     EXPECT_EQ(drawAndRead(id, 200, 150), BLUE);
-    quietly([&] {
-        scene().endSDL();
-        scene().restartSDL();
-    });
+    scene().endSDL(); // a new context over a closed window
+    restart();
     EXPECT_EQ(drawAndRead(id, 200, 450), RED);
     EXPECT_EQ(drawAndRead(id, 200, 150), BLUE);
     // An id that names nothing binds no texture: plain white.
@@ -74,8 +66,7 @@ TEST_F(Textures, APictureDrawsUprightInItsOwnColoursInEveryContext) {
 // texture over, and frees it when it fails.
 TEST_F(Textures, GroupsDecideWhatFreeFreesAndAReplacementTakesTheOldTextureOver) {
     build();
-    scratch.write("a.png", bg::media::png(2, 2, 0, {1, 2, 3, 4}));
-    scratch.write("b.png", bg::media::png(2, 2, 0, {1, 2, 3, 4}));
+    for (const char* name : {"a.png", "b.png"}) scratch.write(name, bg::media::png(2, 2, 0, {1, 2, 3, 4}));
     scratch.write("c.png", bg::media::png(2, 2, 0, {5, 6, 7, 8}));
     const int a = textures().load("a.png");
     textures().setCurrentGroup(TextureManager::TEMPORARY_TEXTURES);
@@ -107,13 +98,12 @@ TEST_F(Textures, GroupsDecideWhatFreeFreesAndAReplacementTakesTheOldTextureOver)
 
 TEST_F(Textures, FiltersComeFromEngineCfgForMipmapsOnly) {
     build({{"GL_TEXTURE_MIN_FILTER", "GL_LINEAR_MIPMAP_LINEAR"}, {"GL_TEXTURE_MAG_FILTER", "gl_nearest"}});
-    scratch.write("a.png", bg::media::png(4, 4, 0, std::vector<std::uint8_t>(16, 9)));
-    scratch.write("b.png", bg::media::png(4, 4, 0, std::vector<std::uint8_t>(16, 9)));
+    for (const char* name : {"a.png", "b.png"})
+        scratch.write(name, bg::media::png(4, 4, 0, std::vector<std::uint8_t>(16, 9)));
     int id = -1;
-    const std::string err = quietly([&] { id = textures().load("a.png", true); });
-    EXPECT_TRUE(bgtest::matches(err, report("Texture:#: ERROR : TextureManager::load( a.png, glTextureId ) : Invalid "
-                                            "GL_TEXTURE_MAG_FILTER value!\n")))
-        << err;
+    EXPECT_TRUE(bgtest::isReport(quietly([&] { id = textures().load("a.png", true); }),
+                                 "Texture:#: ERROR : TextureManager::load( a.png, glTextureId ) : Invalid "
+                                 "GL_TEXTURE_MAG_FILTER value!\n"));
     EXPECT_EQ(filters(id), std::make_pair(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR));
     EXPECT_EQ(quietly([&] { id = textures().load("b.png", false); }), ""); // the configuration is not even read
     EXPECT_EQ(filters(id).first, GL_LINEAR);
@@ -125,22 +115,18 @@ TEST_F(Textures, FiltersComeFromEngineCfgForMipmapsOnly) {
 TEST_F(Textures, ANewContextGivesEveryTextureItsOwnPicture) {
     build();
     scratch.write("red.png", bg::media::png(2, 2, 2, {255, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0}));
-    scratch.write("blue.png", bg::media::png(4, 4, 2, [] {
-        std::vector<std::uint8_t> rows;
-        for (int k = 0; k < 16; ++k) rows.insert(rows.end(), {0, 0, 255});
-        return rows;
-    }()));
-    const int red = textures().load("red.png", false);
-    const int blueId = textures().load("blue.png", false);
-    const int font = 0; // the scene's own font texture came first
+    std::vector<std::uint8_t> blue;
+    for (int k = 0; k < 16; ++k) blue.insert(blue.end(), {0, 0, 255});
+    scratch.write("blue.png", bg::media::png(4, 4, 2, blue));
+    const int red = textures().load("red.png", false), blueId = textures().load("blue.png", false);
     ASSERT_GE(red, 0);
     ASSERT_GE(blueId, 0);
-    EXPECT_EQ(drawAndRead(red, 400, 300), (std::vector<int>{255, 0, 0}));
+    EXPECT_EQ(drawAndRead(red, 400, 300), RED);
     restart();
-    EXPECT_EQ(drawAndRead(red, 400, 300), (std::vector<int>{255, 0, 0}));
-    EXPECT_EQ(drawAndRead(blueId, 400, 300), (std::vector<int>{0, 0, 255}));
-    std::vector<unsigned> names;
-    for (int id : {font, red, blueId}) names.push_back(textures().getTextureName(id));
+    EXPECT_EQ(drawAndRead(red, 400, 300), RED);
+    EXPECT_EQ(drawAndRead(blueId, 400, 300), BLUE);
+    std::vector<unsigned> names; // the scene's own font texture came first, id 0
+    for (int id : {0, red, blueId}) names.push_back(textures().getTextureName(id));
     EXPECT_NE(names[0], names[1]);
     EXPECT_NE(names[0], names[2]);
     EXPECT_NE(names[1], names[2]);
@@ -160,8 +146,7 @@ TEST_F(Textures, AFullTableSaysSo) {
     }
     // The default font's glyph image holds one slot already.
     EXPECT_EQ(loaded, TextureManager::CAPACITY - 1);
-    EXPECT_TRUE(bgtest::matches(err, report("Texture:#: ERROR : TextureManager::load( t130.png ) : Texture table full\n")))
-        << err;
+    EXPECT_TRUE(bgtest::isReport(err, "Texture:#: ERROR : TextureManager::load( t130.png ) : Texture table full\n"));
 }
 
 } // namespace

@@ -9,19 +9,14 @@
 #include <random>
 #include <string>
 
-using bg::Matrix;
-using bg::Point;
-using bg::Vector;
+using namespace bg;
 using bgtest::report;
 
 namespace {
 
 // The warnings `action` printed match `lines` ("#" for line numbers).
 void expectWarnings(const std::function<void()>& action, const std::string& lines) {
-    testing::internal::CaptureStderr();
-    action();
-    const std::string printed = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(bgtest::matches(printed, report(lines))) << printed;
+    EXPECT_TRUE(bgtest::isReport(bgtest::stderrOf(action), lines));
 }
 
 void expectNear(const Matrix& a, const Matrix& b, float tolerance = 1e-5f) {
@@ -29,9 +24,15 @@ void expectNear(const Matrix& a, const Matrix& b, float tolerance = 1e-5f) {
 }
 
 template <typename P> void expectNear(const P& p, float x, float y, float z, float tolerance = 1e-6f) {
-    EXPECT_NEAR(p.x, x, tolerance);
-    EXPECT_NEAR(p.y, y, tolerance);
-    EXPECT_NEAR(p.z, z, tolerance);
+    const float got[] = {p.x, p.y, p.z}, expected[] = {x, y, z};
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(got[k], expected[k], tolerance) << "xyz"[k];
+}
+
+// The rotation by `degrees` about `axis`.
+Matrix rotated(float degrees, const Vector& axis) {
+    Matrix m;
+    m.rotation(degrees, axis);
+    return m;
 }
 
 TEST(Vector, AngleBetweenStaysExactAtTheEnds) {
@@ -100,10 +101,8 @@ TEST(Matrix, SettersWriteOnlyTheirElements) {
     const Point moved = m.mulPoint(Point());
     EXPECT_EQ(moved.x + moved.y * 10 + moved.z * 100, 321.0f);
     m.inverseScale(Vector(0, 2, -1));
-    EXPECT_EQ(m[0], 10000.0f);
-    EXPECT_EQ(m[5], 0.5f);
-    EXPECT_EQ(m[10], 10000.0f);
-    EXPECT_EQ(m[12], 1.0f);
+    const std::pair<int, float> elements[] = {{0, 10000}, {5, 0.5f}, {10, 10000}, {12, 1}};
+    for (const auto& [k, value] : elements) EXPECT_EQ(m[k], value) << k;
 
     Matrix s;
     s.shear(Vector(45, 0, -45));
@@ -115,17 +114,13 @@ TEST(Matrix, SettersWriteOnlyTheirElements) {
 }
 
 TEST(Matrix, AxisRotationTurnsCounterClockwise) {
-    Matrix m;
-    m.rotation(90, Vector(0, 0, 2)); // the axis is normalised
-    expectNear(m.mulVector(Vector(1, 0, 0)), 0, 1, 0);
+    expectNear(rotated(90, Vector(0, 0, 2)).mulVector(Vector(1, 0, 0)), 0, 1, 0); // the axis is normalised
     // The Euler form is Z after Y after X, each about its own axis.
     const Vector angles(30, -50, 70);
-    Matrix euler, rx, ry, rz;
+    Matrix euler;
     euler.rotation(angles);
-    rx.rotation(angles.x, Vector(1, 0, 0));
-    ry.rotation(angles.y, Vector(0, 1, 0));
-    rz.rotation(angles.z, Vector(0, 0, 1));
-    expectNear(euler, rz * ry * rx);
+    expectNear(euler, rotated(angles.z, Vector(0, 0, 1)) * rotated(angles.y, Vector(0, 1, 0)) *
+                          rotated(angles.x, Vector(1, 0, 0)));
 }
 
 TEST(Matrix, InversesUndoRandomRigidTransforms) {
@@ -276,9 +271,7 @@ TEST(BoundingBox, FacesClosestPointsAndPlanes) {
 }
 
 TEST(Quaternion, RotatesAsTheMatricesDo) {
-    Matrix axis;
-    axis.rotation(75, Vector(1, 2, -2));
-    expectNear(bg::Quaternion::fromAngleAxis(75, Vector(1, 2, -2)).toMatrix(), axis);
+    expectNear(bg::Quaternion::fromAngleAxis(75, Vector(1, 2, -2)).toMatrix(), rotated(75, Vector(1, 2, -2)));
     Matrix euler;
     euler.rotation(Vector(30, -50, 70));
     expectNear(bg::Quaternion::fromEuler(30 * bg::RAD, -50 * bg::RAD, 70 * bg::RAD).toMatrix(), euler);
@@ -293,9 +286,8 @@ TEST(Quaternion, RotatesAsTheMatricesDo) {
         EXPECT_NEAR(far.angle, degrees * bg::RAD, 1e-4f) << degrees;
         EXPECT_NEAR(far.x, 1.0f / 3, 1e-4f) << degrees;
         EXPECT_NEAR(far.z, -2.0f / 3, 1e-4f) << degrees;
-        Matrix turned;
-        turned.rotation(degrees, Vector(1, 2, -2));
-        expectNear(bg::Quaternion::fromAngleAxis(far.angle * bg::DEG, Vector(far.x, far.y, far.z)).toMatrix(), turned);
+        expectNear(bg::Quaternion::fromAngleAxis(far.angle * bg::DEG, Vector(far.x, far.y, far.z)).toMatrix(),
+                   rotated(degrees, Vector(1, 2, -2)));
     }
     bg::AxisAngle none;
     expectWarnings([&] { none = bg::Quaternion(1, 0, 0, 0).toAxisAngle(); },

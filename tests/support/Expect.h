@@ -5,6 +5,8 @@
 // sources' own: the text is quoted, "#" stands for any line number and "@"
 // for a constant's name (letters and underscores, at least one).
 
+#include <functional>
+#include <gtest/gtest.h>
 #include <regex>
 #include <string>
 
@@ -32,6 +34,20 @@ inline std::string report(const std::string& text) {
 // Whole-text match of a report pattern.
 inline bool matches(const std::string& text, const std::string& pattern) {
     return std::regex_match(text, std::regex(pattern));
+}
+
+// For EXPECT_TRUE: the text is the whole report of `lines` (a report()
+// pattern); a failure shows what was printed instead.
+inline testing::AssertionResult isReport(const std::string& text, const std::string& lines) {
+    if (matches(text, report(lines))) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the report was:\n" << text;
+}
+
+// What the work printed on standard error.
+inline std::string stderrOf(const std::function<void()>& work) {
+    testing::internal::CaptureStderr();
+    work();
+    return testing::internal::GetCapturedStderr();
 }
 
 } // namespace bgtest

@@ -7,6 +7,7 @@
 #include "graphics/Camera.h"
 #include "graphics/Scene.h"
 #include "graphics/SpriteBatch.h"
+#include "support/Expect.h"
 #include "support/Support.h"
 
 #include <GL/gl.h>
@@ -41,13 +42,14 @@ protected:
     bg::Scene& scene() { return *bg::gScene; }
 
     // What the work printed on standard error.
-    static std::string quietly(const std::function<void()>& work) {
-        testing::internal::CaptureStderr();
-        work();
-        return testing::internal::GetCapturedStderr();
-    }
+    static std::string quietly(const std::function<void()>& work) { return stderrOf(work); }
     // A new OpenGL context, its report left unread.
     void restart() { quietly([&] { scene().restartSDL(); }); }
+    // The window cleared to an opaque colour.
+    void clear(float r = 0, float g = 0, float b = 0) {
+        scene().setBackgroundColor(r, g, b, 1);
+        scene().clearBuffers();
+    }
     static int glInt(GLenum name) {
         GLint value = 0;
         glGetIntegerv(name, &value);
@@ -74,6 +76,13 @@ protected:
         return pixels[(static_cast<std::size_t>(y) * 800 + x) * 4];
     }
     static bool lit(const std::vector<unsigned char>& pixels, int x, int y) { return red(pixels, x, y) > 128; }
+    // How many of readAll()'s pixels in columns [x0, x1) of rows [y0, y1) are lit.
+    static int litIn(const std::vector<unsigned char>& pixels, int x0, int x1, int y0, int y1) {
+        int count = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) count += lit(pixels, x, y);
+        return count;
+    }
     // Red, green and blue of the pixel at (x, y), from the bottom left.
     static std::vector<int> pixelAt(int x, int y) {
         unsigned char pixel[4] = {};

@@ -7,10 +7,7 @@
 #include <string>
 #include <unzip.h>
 
-using bg::File;
-using bg::gVFS;
-using bg::TextReader;
-using bg::VFS;
+using namespace bg;
 using bg::media::ZipEntry;
 using bgtest::report;
 using bgtest::ScratchDir;
@@ -27,18 +24,14 @@ protected:
 
     // Loads a file and returns what the load printed.
     std::string load(File& file, const std::string& name, bool binary, bool expectOk) {
-        testing::internal::CaptureStderr();
-        EXPECT_EQ(file.load(name.c_str(), binary), expectOk) << name;
-        return testing::internal::GetCapturedStderr();
+        return bgtest::stderrOf([&] { EXPECT_EQ(file.load(name.c_str(), binary), expectOk) << name; });
     }
     // Loading `name` fails with File::load's report `why` about `shown`
     // (the name as the load prints it), then `more` reports.
     void expectRefused(File& file, const std::string& name, const std::string& why, const std::string& more = "",
                        bool binary = true, const std::string& shown = "") {
-        const std::string err = load(file, name, binary, false);
-        EXPECT_TRUE(bgtest::matches(
-            err, report("VFS:#: ERROR : File::load( " + (shown.empty() ? name : shown) + " ) : " + why + "\n" + more)))
-            << err;
+        EXPECT_TRUE(bgtest::isReport(load(file, name, binary, false), "VFS:#: ERROR : File::load( " +
+                                         (shown.empty() ? name : shown) + " ) : " + why + "\n" + more));
     }
     // Archive entries are named without the scratch folder: start over
     // with a VFS whose prefix is empty.
@@ -166,22 +159,18 @@ TEST_F(VFSTest, BrokenArchivesAreReportedNotTrusted) {
     EXPECT_FALSE(gVFS->open(""));
     EXPECT_FALSE(gVFS->open(nullptr));
     EXPECT_FALSE(gVFS->open((scratch / "absent.zip").c_str()));
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(bgtest::matches(
-        err, report("VFS:#: ERROR : VFS::open( const char* ) : Invalid file name. Unable to open the archive.\n"
-                    "VFS:#: ERROR : VFS::open( const char* ) : Invalid file name. Unable to open the archive.\n"
-                    "VFS:#: ERROR : VFS::open( const char* ) : Error during opening archive " +
-                    scratch / "absent.zip" + "\n")))
-        << err;
+    const std::string opening = "VFS:#: ERROR : VFS::open( const char* ) : ";
+    EXPECT_TRUE(bgtest::isReport(testing::internal::GetCapturedStderr(),
+                                 opening + "Invalid file name. Unable to open the archive.\n" + opening +
+                                     "Invalid file name. Unable to open the archive.\n" + opening +
+                                     "Error during opening archive " + scratch / "absent.zip" + "\n"));
     EXPECT_FALSE(gVFS->isArchive());
 
     // Cut in half: the central directory is gone.
     bgtest::writeZip(scratch / "whole.zip", {{"a.txt", std::string(2000, 'a')}});
     const std::string whole = scratch.read("whole.zip");
     scratch.write("half.zip", whole.substr(0, whole.size() / 2));
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(gVFS->open((scratch / "half.zip").c_str()));
-    testing::internal::GetCapturedStderr();
+    bgtest::stderrOf([&] { EXPECT_FALSE(gVFS->open((scratch / "half.zip").c_str())); });
 
     // One damaged byte in the compressed data: the read or the CRC fails.
     std::string damaged = whole;
@@ -234,11 +223,10 @@ TEST_F(VFSTest, SizeTableListsDecodedSizesByExactName) {
     testing::internal::CaptureStderr();
     gVFS->loadOggsSize("Sounds/sizes.txt");
     gVFS->loadOggsSize("Sounds/absent.txt");
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(bgtest::matches(err, report("VFS:#: ERROR : File::load( " + scratch.path() +
-                                            "/Sounds/absent.txt ) : Unable to open file!\n"
-                                            "VFS:#: ERROR : VFS::loadOggsSize( Sounds/absent.txt ) : Unable to load file!\n")))
-        << err;
+    EXPECT_TRUE(bgtest::isReport(testing::internal::GetCapturedStderr(),
+                                 "VFS:#: ERROR : File::load( " + scratch / "Sounds/absent.txt" +
+                                     " ) : Unable to open file!\n"
+                                     "VFS:#: ERROR : VFS::loadOggsSize( Sounds/absent.txt ) : Unable to load file!\n"));
     const std::pair<const char*, int> sizes[] = {{"Sounds/Shot.ogg", 88200}, {"Sounds/Music.ogg", 4410000},
                                                  {"sounds/shot.ogg", 0}, {"NoSize", 0}, {"Negative", 0}, {"Huge", 0},
                                                  {"", 0}};
@@ -280,9 +268,8 @@ TEST(Scramble, KeysOnTheDecimalSizeAndUndoesItself) {
     std::string bytes = "print('hi')\n"; // 12 bytes: key "12"
     const std::string original = bytes;
     bg::applySizeKey(bytes.data(), 12);
-    EXPECT_EQ(bytes[0], static_cast<char>('p' ^ '1'));
-    EXPECT_EQ(bytes[1], static_cast<char>('r' ^ '2'));
-    EXPECT_EQ(bytes[2], static_cast<char>('i' ^ '1'));
+    EXPECT_EQ(bytes.substr(0, 3),
+              (std::string{static_cast<char>('p' ^ '1'), static_cast<char>('r' ^ '2'), static_cast<char>('i' ^ '1')}));
     bg::applySizeKey(bytes.data(), 12);
     EXPECT_EQ(bytes, original);
     bg::applySizeKey(bytes.data(), 0);
