@@ -5,6 +5,7 @@
 #include "graphics/Camera.h"
 #include "graphics/Effects.h"
 #include "graphics/Font.h"
+#include "graphics/Light.h"
 #include "graphics/Quad.h"
 #include "graphics/SpriteBatch.h"
 #include "graphics/Texture.h"
@@ -89,6 +90,10 @@ TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(&font->glyph('\x01'), &font->glyph(' '));
     EXPECT_EQ(&font->glyph('\x7f'), &font->glyph('~'));
+    // Sixteen 8-texel cells a row: the seventeenth starts the next row at the left edge.
+    EXPECT_EQ(font->glyph('0').u, 0.0f);
+    EXPECT_FLOAT_EQ(font->glyph('0').v, 56.0f / 64);
+    EXPECT_FLOAT_EQ(font->glyph('/').u, 120.0f / 128);
     EXPECT_EQ(&font->glyph(static_cast<char>(200)), &font->glyph(' ')); // signed: below the range
     EXPECT_EQ(fonts().getStringWidth(std::string(300, 'a').c_str()), 300 * bgtest::testGlyphWidth('a' - ' ') + 299);
     EXPECT_EQ(fonts().getStringWidth("\xe9t\xe9"), 2 * 2 + bgtest::testGlyphWidth('t' - ' ') + 2);
@@ -446,6 +451,8 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
     Billboard red(Color(1, 0.2f, 0.2f, 0.8f), first, 2, 1.5f), blue(Color(0.3f, 0.4f, 1, 0.6f), first, 1.2f, 2.4f);
     Billboard green(Color(0.2f, 1, 0.3f, 0.7f), second, 1.8f, 1.8f), wide(Color(1, 1, 1, 0.75f), second, 60, 40);
     Quad floor(first, Material(), 6, 6);
+    const int light = gLightManager->addLight();
+    gLightManager->enable(light);
 
     // A quad as one was drawn alone: its colour, then one strip.
     auto alone = [](const Billboard& b, const Point& p, const Vector& r, const Vector& u) {
@@ -482,6 +489,23 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
         facing(blue, Point(0.4f, 0, 0.6f));
         scene().restoreBlendFunc();
         facing(red, Point(-0.3f, -0.2f, 0.5f));
+        scene().set(GL_TEXTURE_2D, false);
+        facing(blue, Point(-1.4f, 0.6f, 0.6f));
+        scene().restore(GL_TEXTURE_2D);
+        // Lit for a while: a light changed between two billboards lights the second only.
+        scene().set(GL_LIGHTING, true);
+        gLightManager->setDiffuse(light, 1, 1, 1, 1);
+        gLightManager->setPosition(light, Point(0, 0, 1));
+        facing(blue, Point(-0.8f, 0.5f, 0.9f));
+        gLightManager->setDiffuse(light, 1, 0.2f, 0.2f, 1);
+        facing(red, Point(-0.9f, -0.4f, 0.9f));
+        gLightManager->setPosition(light, Point(1, 0, 0.2f));
+        facing(blue, Point(-0.6f, -0.1f, 1));
+        gLightManager->disable(light);
+        facing(red, Point(-0.2f, 0.7f, 1));
+        gLightManager->enable(light);
+        facing(blue, Point(0.1f, 0.2f, 1));
+        scene().restore(GL_LIGHTING);
         floor.display(false); // its texture is the one bound: only the mesh itself sends what waits
         green.bindTexture();
         facing(green, Point(0.8f, -0.3f, 0.8f));

@@ -122,6 +122,10 @@ TEST_F(Lights, EightSlotsAndTheDefaultsOfAnInvalidId) {
     EXPECT_TRUE(none.x == 0 && none.y == 0 && none.z == 0);
     lights().enable(42); // ignored
     expectInvariant();
+    // A new light is white (OpenGL's own default is white for light 0 only).
+    const std::pair<GLenum, std::vector<float>> defaults[] = {
+        {GL_AMBIENT, {0, 0, 0, 1}}, {GL_DIFFUSE, {1, 1, 1, 1}}, {GL_SPECULAR, {1, 1, 1, 1}}};
+    for (const auto& [name, value] : defaults) EXPECT_EQ(parameter(5, name), value) << name;
 }
 
 TEST_F(Lights, ParametersAreSentTheMomentTheyAreSet) {

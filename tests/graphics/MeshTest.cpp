@@ -106,6 +106,7 @@ TEST(Mesh, SurfacesOfRevolution) {
     const float* rim = cone.vertex(8, 1);
     EXPECT_NEAR(std::sqrt(rim[0] * rim[0] + rim[2] * rim[2]), 1, 1e-5f);
     EXPECT_FLOAT_EQ(rim[1], 2);
+    EXPECT_LT(rim[4], 0); // off the axis, no pole: the side's normal points out and down
 
     CurvedMesh vase(0, Material(), CurvedMesh::CUBIC, {Point(0, 0, 1), Point(3, 1, 0), Point(0, 2, 2)});
     ASSERT_EQ(vase.getNumY(), 33); // 16 rows a segment

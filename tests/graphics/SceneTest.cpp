@@ -160,6 +160,19 @@ TEST_F(Scene, TheCameraLooksDownMinusZCullsByItsFrustumAndUndoesItsView) {
         for (int k = 0; k < 4; ++k) EXPECT_NEAR(got[k], expected[i][k], k < 3 ? 1e-4f : 1e-3f) << "plane " << i << k;
     }
 
+    // Turned away from every axis: the side planes still meet at the eye.
+    gCamera->setEye(Point(3, 4, 5));
+    gCamera->setCenter(Point(-1, 0.5f, 2));
+    gCamera->setUp(Vector(0, 1, 0.2f));
+    gCamera->normalize();
+    gCamera->lookAt();
+    for (int i = 0; i < 4; ++i) {
+        const bg::Plane& plane = gCamera->getFrustumPlane(i);
+        EXPECT_NEAR(plane.a * 3 + plane.b * 4 + plane.c * 5 + plane.d, 0, 1e-3f) << "plane " << i;
+    }
+    EXPECT_TRUE(gCamera->isSphereVisible(Point(-1, 0.5f, 2), 0.1f, distance));
+    gCamera->setEye(Point(0, 0, 6));
+
     gTransform->loadIdentity();
     gTransform->lookAt(3, 4, 5, -1, 0.5, 2, 0, 1, 0.2);
     Matrix view;

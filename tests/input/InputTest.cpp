@@ -100,16 +100,23 @@ TEST_F(EventManagerTest, ButtonsAreDownFromPressToReleaseAndClickOnRelease) {
     EXPECT_FALSE(events->isKeyPressed(100000));
 }
 
-// The window's close button asks the game to end between frames.
-TEST_F(EventManagerTest, ClosingTheWindowRequestsTheEnd) {
+// The window's close button asks the game to end between frames; a key
+// pressed since the last update went down, a key let go did not.
+TEST_F(EventManagerTest, ClosingTheWindowRequestsTheEndAndKeysGoDown) {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     ASSERT_NE(SDL_SetVideoMode(64, 64, 0, 0), nullptr) << SDL_GetError();
-    SDL_Event close = {};
+    SDL_Event close = {}, down = {}, up = {};
     close.type = SDL_QUIT;
-    ASSERT_EQ(SDL_PushEvent(&close), 0);
+    down.type = SDL_KEYDOWN, down.key.keysym.sym = SDLK_a;
+    up.type = SDL_KEYUP, up.key.keysym.sym = SDLK_b;
+    for (SDL_Event* event : {&down, &up, &close}) ASSERT_EQ(SDL_PushEvent(event), 0);
     EXPECT_FALSE(bg::platform::isQuitRequested());
     events->update();
     EXPECT_TRUE(bg::platform::isQuitRequested());
+    EXPECT_TRUE(events->wentDown(SDLK_a));
+    EXPECT_FALSE(events->wentDown(SDLK_b));
+    events->update();
+    EXPECT_FALSE(events->wentDown(SDLK_a));
     bg::platform::clearQuitRequest();
     SDL_Quit();
 }

@@ -86,6 +86,10 @@ TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirstWithItsTransparency) {
             pictures.push_back({std::string(rle ? "rle" : "plain") + (topFirst ? "Top" : "Bottom") + ".Tga",
                                 bg::media::tga(2, 2, quad, rle, topFirst), 2,
                                 {{0, 1, red}, {1, 1, rgba(0, 255, 0, 128)}, {0, 0, blue}, {1, 0, white}}});
+    // A TGA starts with its ID field's length: 66 is a "B", as a bitmap begins.
+    std::string named = bg::media::tga(2, 2, quad, false, false);
+    named[0] = 'B', named.insert(18, std::string(66, 'i'));
+    pictures.push_back({"named.tga", named, 2, {{0, 1, red}, {0, 0, blue}}});
     ImageData img;
     for (const Picture& picture : pictures) {
         scratch.write(picture.name, picture.bytes);
@@ -131,6 +135,10 @@ TEST_F(Decode, PixelsOutsideTheImageAreReportedAndLimited) {
                                                          "VFS:#: ERROR : ImageData::setPixel : x out of bounds\n"
                                                          "VFS:#: ERROR : ImageData::setPixel : y out of bounds\n");
     bgtest::stderrOf([] { EXPECT_EQ(ImageData().getPixel(0, 0), 0u); }); // an empty image has nothing to read
+    scratch.write("column.png", bg::media::png(1, 2, 0, {7, 9}));
+    image("column.png", img);
+    EXPECT_EQ(img.setPixel(0, 1, 44), 44u); // one pixel wide is wide enough
+    EXPECT_EQ(img.getPixel(0, 1), 44u);
 }
 
 TEST_F(Decode, TextureModeWantsPowersOfTwoUpTo512) {
