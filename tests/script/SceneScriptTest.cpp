@@ -13,52 +13,26 @@ namespace {
 
 using SceneScript = bgtest::GameTest;
 
-TEST_F(SceneScript, AFrameLoopDrivesTheWholeEngine) {
-    mainScript(R"(
-      local scene, time, camera, transform = getScene(), getTime(), getCamera(), getTransform()
-      assert(string.match(tostring(scene), '^Scene %(0x%x+%)$'))
-      time:restart()
-      for i = 1, 5 do
-        scene:update()
-        scene:clearBuffers()
-        camera:lookAt()
-        transform:pushMatrix() transform:translate(1, 2, 3) transform:rotate(30, 0, 1, 0) transform:popMatrix()
-        scene:display()
-      end
-      assert(time:getDt() >= 0.01, time:getDt())
-      assert(time:getFPSMax() >= time:getFPSMid() and time:getFPSMid() >= time:getFPSMin())
-      local x, y, z = camera:getLook()
-      assert(x == 0 and y == 0 and z == -1)
-      camera:setCenter(Point(0, 0, 2))
-      trace(table.concat({camera:getLook()}, ' '))
-      scene:set(GL_BLEND, true) scene:set(GL_BLEND, true)
-      scene:restore(GL_BLEND)
-      trace(tostring(scene:isEnabled(GL_BLEND)))
-      scene:restore(GL_BLEND)
-      trace(tostring(scene:isEnabled(GL_BLEND)))
-      scene:setBackgroundColor(1, 0, 0, 1)
-      scene:glBegin2D() scene:glEnd2D()
-      trace(tostring(scene:errorGL('frame')))
-      assert(getEventManager():getScreenSize() == 800)
-      scene:isEnabled()
-    )");
-    const RunResult result = play();
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(bgtest::withoutTracebacks(result.script), "0 0 -4\ntrue\nfalse\nScene::errorGL( frame ) \nfalse\n"
-                             "[string \"Scripts/Main\"]:27: Scene :isEnable : Invalid number of parameters\nERRRUN\n");
-}
-
+// Frames drive the timer, and the calls with a meaning of their own answer
+// (a method whose count message has always said ":isEnable" says so still).
 // OpenAL's devices are tried in order; both contexts close and open again,
 // reopening over an open one closes it first (no device is left open). A
 // frame's every call, while the window is closed, draws nothing and crashes
 // nothing, and the state set meanwhile is there when it reopens.
-TEST_F(SceneScript, ContextsCloseAndOpenAgainKeepingTheState) {
+TEST_F(SceneScript, FramesRunAndContextsCloseAndOpenAgainKeepingTheState) {
     mainScript(R"(
-      local scene, camera, transform = getScene(), getCamera(), getTransform()
+      local scene, time, camera, transform = getScene(), getTime(), getCamera(), getTransform()
+      time:restart()
+      for i = 1, 5 do scene:update() scene:display() end
+      assert(time:getDt() >= 0.01, time:getDt())
+      assert(time:getFPSMax() >= time:getFPSMid() and time:getFPSMid() >= time:getFPSMin())
+      camera:setCenter(Point(0, 0, 2))
+      trace(table.concat({camera:getLook()}, ' '))
+      trace(tostring(scene:errorGL('frame')))
+      assert(getEventManager():getScreenSize() == 800)
+      print(pcall(scene.isEnabled, scene))
       scene:restartAL() scene:restartAL() scene:endAL() scene:endAL() scene:restartAL()
-      scene:set(GL_BLEND, true) scene:restartSDL()
-      trace('reopened ' .. tostring(scene:isEnabled(GL_BLEND)))
-      scene:restore(GL_BLEND) scene:endSDL()
+      scene:restartSDL() scene:endSDL()
       for i = 1, 3 do
         scene:update() scene:clearBuffers() camera:lookAt()
         transform:pushMatrix() transform:translate(1, 2, 3) transform:popMatrix()
@@ -74,12 +48,13 @@ TEST_F(SceneScript, ContextsCloseAndOpenAgainKeepingTheState) {
     )");
     const RunResult result = play();
     EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.script.rfind("0 0 -4\nScene::errorGL( frame ) \nfalse\n", 0), 0u) << result.script;
+    EXPECT_EQ(result.out, "false\tScene :isEnable : Invalid number of parameters\n");
     EXPECT_NE(result.err.find("INFO : I try to use: Generic Software\nINFO : I try to use: Generic Hardware\n"
                               "INFO : I try to use: NULL\nINFO : AL valid device: "),
               std::string::npos)
         << result.err;
     EXPECT_EQ(result.err.find("device not closed"), std::string::npos) << result.err;
-    EXPECT_NE(result.script.find("reopened true\n"), std::string::npos) << result.script;
     // Each new context prints its driver report before the lines after it.
     EXPECT_EQ(result.script.substr(result.script.rfind("\n\n") + 2), "true\nfalse\nalive\n");
 }
