@@ -24,6 +24,7 @@
 #include <vector>
 
 using namespace bg;
+using bgtest::stderrOf;
 
 namespace {
 
@@ -43,7 +44,7 @@ protected:
             scratch.path());
         EXPECT_EQ(baked.exitCode, 0) << baked.err;
         int id = -1;
-        quietly([&] { id = fonts().load("Fonts/Baked.txt"); });
+        stderrOf([&] { id = fonts().load("Fonts/Baked.txt"); });
         if (id >= 0) fonts().setCurrentFontId(id);
         return id;
     }
@@ -110,7 +111,7 @@ TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
     for (const auto& [name, text] : cases) {
         scratch.write("Fonts/" + name, text);
         int id = 0;
-        const std::string err = quietly([&] { id = fonts().load(("Fonts/" + name).c_str()); });
+        const std::string err = stderrOf([&] { id = fonts().load(("Fonts/" + name).c_str()); });
         EXPECT_EQ(id, -1) << name;
         EXPECT_NE(err.find("FontManager::loadFont( Fonts/" + name + " ) : "), std::string::npos) << name << err;
     }
@@ -118,13 +119,13 @@ TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
     std::string many = "ab\n8\n8\n128\n64\n1\n0\n";
     for (int i = 0; i < 10000; ++i) many += "5\n";
     scratch.write("Fonts/many.txt", many);
-    quietly([&] { EXPECT_GE(fonts().load("Fonts/many.txt"), 0); });
+    stderrOf([&] { EXPECT_GE(fonts().load("Fonts/many.txt"), 0); });
     // Cells a billion pixels high: the rows run past any int.
     scratch.write("Fonts/tall.txt", "ac\n8\n1000000000\n8\n64\n1\n0\n3\n3\n3\n");
-    quietly([&] { EXPECT_GE(fonts().load("Fonts/tall.txt"), 0); });
+    stderrOf([&] { EXPECT_GE(fonts().load("Fonts/tall.txt"), 0); });
     // Spacing and offsets near the int limit measure as the clamped size.
     scratch.write("Fonts/wide.txt", "ac\n8\n2000000000\n8\n64\n1000000000\n2000000000\n3\n3\n3\n");
-    quietly([&] { fonts().setCurrentFontId(fonts().load("Fonts/wide.txt")); });
+    stderrOf([&] { fonts().setCurrentFontId(fonts().load("Fonts/wide.txt")); });
     EXPECT_EQ(fonts().getStringWidth("abcab"), 2000000000);
     EXPECT_EQ(fonts().getStringHeight(), 2000000000);
     // Eleven fonts at most.
@@ -133,17 +134,17 @@ TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
     for (int i = 0, id = 0; i < 12 && id >= 0; ++i) {
         const std::string name = "Fonts/f" + std::to_string(i) + ".txt";
         scratch.write(name, font);
-        err = quietly([&] { id = fonts().load(name.c_str()); });
+        err = stderrOf([&] { id = fonts().load(name.c_str()); });
     }
     EXPECT_NE(err.find("Font table full"), std::string::npos) << err;
-    EXPECT_TRUE(bgtest::isReport(quietly([&] { fonts().setCurrentFontId(50); }),
+    EXPECT_TRUE(bgtest::isReport(stderrOf([&] { fonts().setCurrentFontId(50); }),
                                  "Font:#: ERROR : FontManager::setCurrentFontId( fontId ) : invalid fontId\n"));
 }
 
 TEST_F(Text, TheLoadingFrameIsOnScreen) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_TEXTURE_2D", "1"}, {"GL_BLEND", "1"}});
     fonts().setCurrentFontId(fonts().load("Fonts/Font3.txt"));
-    quietly([] { showLoadingScreen(); });
+    stderrOf([] { showLoadingScreen(); });
     // llvmpipe copies the back buffer to the window, which keeps it: what
     // is on screen can be read there (its front buffer reads as empty).
     const auto pixels = readAll();
@@ -272,7 +273,7 @@ TEST_F(Text, BitmapFontsBakePixelForPixelFromTheNearestStrike) {
     ASSERT_EQ(exact.exitCode, 0) << exact.err;
     EXPECT_EQ(exact.err, "");
     int id = -1;
-    quietly([&] { id = fonts().load("Fonts/Mono.txt"); });
+    stderrOf([&] { id = fonts().load("Fonts/Mono.txt"); });
     ASSERT_GE(id, 0);
     fonts().setCurrentFontId(id);
     EXPECT_EQ(fonts().getStringWidth("AB"), media::bdfGlyph(size, 'A').advance + media::bdfGlyph(size, 'B').advance);

@@ -26,6 +26,7 @@ using bg::Matrix;
 using bg::Point;
 using bg::Vector;
 using bgtest::report;
+using bgtest::stderrOf;
 
 namespace {
 
@@ -99,7 +100,7 @@ TEST_F(Scene, RenderStateIsSavedAndRestoredInPairsAHundredDeep) {
     scene().restore(GL_BLEND);
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
 
-    const std::string warnings = quietly([&] {
+    const std::string warnings = stderrOf([&] {
         scene().restore(GL_BLEND);
         scene().set(GL_LINE_SMOOTH, true);
         EXPECT_FALSE(scene().isEnabled(GL_LINE_SMOOTH));
@@ -207,7 +208,7 @@ TEST_F(Scene, ContextRestartsKeepTheStateAndTheStacks) {
     scene().setShadeModel(GL_FLAT);
     scene().set(GL_FOG, false);
     scene().setBackgroundColor(0, 1, 0, 1);
-    quietly([&] {
+    stderrOf([&] {
         for (int i = 0; i < 3; ++i) {
             if (i % 2) scene().endSDL(); // and every other time over an open window
             scene().restartSDL();

@@ -11,6 +11,8 @@
 
 using namespace bg;
 
+using bgtest::stderrOf;
+
 namespace {
 
 class Textures : public bgtest::SceneTest {
@@ -91,7 +93,7 @@ TEST_F(Textures, GroupsDecideWhatFreeFreesAndAReplacementTakesTheOldTextureOver)
     EXPECT_EQ(textures().getTextureName(c), oldName);
     EXPECT_EQ(textures().getGroups(old == c ? -1 : old), 0);
     // A replacement that fails frees the name it took over.
-    quietly([&] { EXPECT_EQ(textures().load("absent.png", true, c), -1); });
+    stderrOf([&] { EXPECT_EQ(textures().load("absent.png", true, c), -1); });
     EXPECT_FALSE(glIsTexture(oldName));
     EXPECT_EQ(textures().load(""), -1);
 }
@@ -101,11 +103,11 @@ TEST_F(Textures, FiltersComeFromEngineCfgForMipmapsOnly) {
     for (const char* name : {"a.png", "b.png"})
         scratch.write(name, bg::media::png(4, 4, 0, std::vector<std::uint8_t>(16, 9)));
     int id = -1;
-    EXPECT_TRUE(bgtest::isReport(quietly([&] { id = textures().load("a.png", true); }),
+    EXPECT_TRUE(bgtest::isReport(stderrOf([&] { id = textures().load("a.png", true); }),
                                  "Texture:#: ERROR : TextureManager::load( a.png, glTextureId ) : Invalid "
                                  "GL_TEXTURE_MAG_FILTER value!\n"));
     EXPECT_EQ(filters(id), std::make_pair(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR));
-    EXPECT_EQ(quietly([&] { id = textures().load("b.png", false); }), ""); // the configuration is not even read
+    EXPECT_EQ(stderrOf([&] { id = textures().load("b.png", false); }), ""); // the configuration is not even read
     EXPECT_EQ(filters(id).first, GL_LINEAR);
 }
 
@@ -140,7 +142,7 @@ TEST_F(Textures, AFullTableSaysSo) {
         const std::string name = "t" + std::to_string(i) + ".png";
         scratch.write(name, bg::media::png(1, 1, 0, {static_cast<std::uint8_t>(i)}));
         int id = -1;
-        err = quietly([&] { id = textures().load(name.c_str(), false); });
+        err = stderrOf([&] { id = textures().load(name.c_str(), false); });
         if (id < 0) break;
         ++loaded;
     }

@@ -35,16 +35,12 @@ protected:
         char here[4096];
         mHome = getcwd(here, sizeof here) ? here : "";
         EXPECT_EQ(chdir(scratch.path().c_str()), 0);
-        testing::internal::CaptureStderr();
-        bg::gScene = bg::SharedPointer<bg::Scene>(new bg::Scene(false));
-        return testing::internal::GetCapturedStderr();
+        return stderrOf([] { bg::gScene = bg::SharedPointer<bg::Scene>(new bg::Scene(false)); });
     }
     bg::Scene& scene() { return *bg::gScene; }
 
-    // What the work printed on standard error.
-    static std::string quietly(const std::function<void()>& work) { return stderrOf(work); }
     // A new OpenGL context, its report left unread.
-    void restart() { quietly([&] { scene().restartSDL(); }); }
+    void restart() { stderrOf([&] { scene().restartSDL(); }); }
     // The window cleared to an opaque colour.
     void clear(float r = 0, float g = 0, float b = 0) {
         scene().setBackgroundColor(r, g, b, 1);
