@@ -36,6 +36,10 @@ TEST(FixedString, CutsEveryResultAt255Characters) {
     FixedString self("same");
     self = self.c_str();
     EXPECT_STREQ(self.c_str(), "same");
+    self.truncate(-1), self.truncate(4), self.truncate(3);
+    EXPECT_STREQ(self.c_str(), "sam");
+    self.truncate(0);
+    EXPECT_STREQ(self.c_str(), "");
 }
 
 TEST(FixedString, IndexOutsideTheStorageIsFatal) {

@@ -1,6 +1,7 @@
 // Fonts, text, billboards and the global effects, with a real context:
 // what they draw is read back.
 
+#include "bindings/Globals.h"
 #include "graphics/Billboard.h"
 #include "graphics/Camera.h"
 #include "graphics/Effects.h"
@@ -12,6 +13,7 @@
 #include "graphics/Transform.h"
 #include "media/Image.h"
 #include "support/Expect.h"
+#include "support/Lua.h"
 #include "support/SceneFixture.h"
 #include "tools/media/Media.h"
 
@@ -205,12 +207,19 @@ TEST_F(Text, TheEffectsPutBackWhatTheyChange) {
     glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
     EXPECT_EQ(m[5], 1);
 
-    for (const bool on : {true, false, true}) {
-        setColorMask(on, on, on, true);
+    // The scripts' call, by the interpreter's truth rule (0 is true, nothing false).
+    lua_State* L = luaL_newstate();
+    registerGlobalFunctions(L);
+    for (const auto& [chunk, expected] : {std::pair{"setColorMask(0, true, nil, 1)", "1101"},
+                                          std::pair{"setColorMask(false, 0, true)", "0110"}}) {
+        ASSERT_EQ(luaL_dostring(L, chunk), 0) << chunk;
         GLboolean mask[4];
         glGetBooleanv(GL_COLOR_WRITEMASK, mask);
-        EXPECT_TRUE(mask[0] == on && mask[1] == on && mask[2] == on && mask[3]) << on;
+        std::string got;
+        for (const GLboolean on : mask) got += on ? '1' : '0';
+        EXPECT_EQ(got, expected);
     }
+    lua_close(L);
 
     if (scene().hasMultiTexture()) {
         enableEnvironmentMapping(-1);
@@ -239,8 +248,10 @@ TEST_F(Text, TheShadowRampsFromClearToBlack) {
 // font's advances and prints where it measures.
 TEST_F(Text, ABakedFontLoadsMeasuresAndPrints) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
+    glPixelStorei(GL_PACK_ALIGNMENT, 2); // the game's, kept while the glyphs are read back
     const int id = bakeDejaVu("20");
     ASSERT_GE(id, 0);
+    EXPECT_EQ(glInt(GL_PACK_ALIGNMENT), 2);
     EXPECT_GT(fonts().getStringWidth("W"), fonts().getStringWidth("i") + 5);
     EXPECT_EQ(fonts().getStringWidth("iii"), 3 * fonts().getStringWidth("i")); // spacing 0
     overlay();
@@ -515,6 +526,8 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
         facing(blue, Point(1, 0.6f, 1.1f));
         gTransform->translate(0.7f, 0.2f, 0);
         facing(red, Point(0, 0, 1));
+        gCamera->lookAt(); // the view anew: what waits goes first, moved as it was
+        facing(blue, Point(0.3f, 0.4f, 1));
         gTransform->popMatrix();
         facing(blue, Point(1, -0.6f, 1.1f));
         Color(0.4f, 1, 0.8f, 1).use(); // the floor's tint, not the last billboard's colour

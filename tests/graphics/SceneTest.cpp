@@ -4,6 +4,7 @@
 #include "graphics/Camera.h"
 #include "graphics/Effects.h"
 #include "graphics/Font.h"
+#include "graphics/FrameStats.h"
 #include "graphics/Light.h"
 #include "graphics/Texture.h"
 #include "graphics/Primitives.h"
@@ -392,6 +393,18 @@ TEST_F(Scene, TheOverlayUsesHalfTheDepthRangeEachWayAndTheMathsClassesDrawWhereT
     const int inside = litIn(pixels, 600 - 51, 600 + 52, 300 - 51, 300 + 52); // the sphere's square
     EXPECT_GT(inside, 100);
     EXPECT_EQ(litIn(pixels, 520, 680, 200, 400), inside); // nothing outside
+}
+
+// The last second's frame times include its oldest frame.
+TEST(FrameStats, TheLastSecondHoldsEachOfItsFrames) {
+    bg::FrameStats stats;
+    stats.endFrame();
+    SDL_Delay(30);
+    stats.endFrame();
+    stats.endFrame();
+    const bg::FrameStats::Span span = stats.lastSecond();
+    EXPECT_EQ(span.frames, 2);
+    EXPECT_GE(span.maximum, 29);
 }
 
 } // namespace

@@ -44,6 +44,7 @@ TEST_F(MeshScript, TextBillboardsAndTheCommonMethodsOnEveryShape) {
       trace(string.format('%g %g %g', placed:getPosition()))
       print(pcall(Quad, 0))
       print(pcall(CurvedMesh, 0, m, 1, 3, 0, 0, 0))
+      print(pcall(CurvedMesh, 0, m, 0, 2, 0, 0, 0, 1, 2, 0, 180, 8, 8, 8))
       print(pcall(Cube, 0, Vector()))
       print(pcall(Quad, -1, m, 1, 1, 2^30, 2^30))
       print(pcall(CurvedMesh, 0, m, 1, 3, 0, 0, 1, 3, 1, 0, 0, 2, 2, 180, 2^30))
@@ -59,6 +60,7 @@ TEST_F(MeshScript, TextBillboardsAndTheCommonMethodsOnEveryShape) {
                           "false\tFontManager :print : Invalid number of parameters\n"
                           "[string \"Scripts/Main\"]:10: Billboard :new : Invalid number of parameters\n"
                           "false\tQuad :new : Invalid number of parameters\n"
+                          "false\tCurvedMesh :new : Invalid number of parameters\n"
                           "false\tCurvedMesh :new : Invalid number of parameters\n"
                           "false\tbad argument #2 to 'Cube' (Material expected, got Vector)\n"
                           "false\tnot enough memory\nfalse\tnot enough memory\n");
