@@ -25,6 +25,12 @@ namespace fs = std::filesystem;
 
 namespace bgtest {
 
+const std::string BASIC_CFG = [] {
+    const std::string cfg = readFile(BRAWLGEAR_TEST_DATA "/Engine.cfg");
+    if (cfg.empty()) throw std::runtime_error("cannot read " BRAWLGEAR_TEST_DATA "/Engine.cfg");
+    return cfg;
+}();
+
 ScratchDir::ScratchDir() {
     std::string pattern = (fs::temp_directory_path() / "brawlgear-test-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
