@@ -70,7 +70,7 @@ TEST(Demo, RunsItsFramesAndDrawsTheRoom) {
     EXPECT_GT(last.count(0, 0, 800, 600, [](int r, int g, int b) { return r + g + b > 150; }), 100000);
 
     // The lamp's hum is heard.
-    EXPECT_GT(bgtest::waveEnergy(scratch.read("demo.wav")), 1e9);
+    EXPECT_GT(bgtest::waveEnergy(scratch.read("demo.wav")).total(), 1e9);
 }
 
 } // namespace

@@ -6,9 +6,7 @@
 #include "support/Game.h"
 #include "tools/media/Media.h"
 
-#include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <gtest/gtest.h>
 
 using bgtest::RunResult;
@@ -34,23 +32,7 @@ protected:
         return "[general]\ndrivers=wave\nchannels=stereo\nsample-type=int16\nfrequency=44100\n[wave]\nfile=" +
                scratch / "out.wav" + "\n";
     }
-    // The energy of each channel of out.wav (16-bit stereo), from `from`
-    // seconds, or from that long before its end when `from` is negative.
-    void energy(double from, double& left, double& right) {
-        const std::string wav = scratch.read("out.wav");
-        left = right = 0;
-        const std::size_t data = wav.find("data");
-        if (data == std::string::npos) return;
-        if (from < 0) from += static_cast<double>(wav.size()) / (44100 * 4);
-        const std::size_t start = data + 8 + static_cast<std::size_t>(from * 44100) * 4;
-        for (std::size_t at = start; at + 4 <= wav.size(); at += 4) {
-            std::int16_t l, r;
-            std::memcpy(&l, wav.data() + at, 2);
-            std::memcpy(&r, wav.data() + at + 2, 2);
-            left += double(l) * l;
-            right += double(r) * r;
-        }
-    }
+    bgtest::Energy heard(double from = 0) { return bgtest::waveEnergy(scratch.read("out.wav"), from); }
 };
 
 TEST_F(SoundScript, IdsSlotsAndRemoval) {
@@ -118,16 +100,13 @@ TEST_F(SoundScript, WhatTheListenerHears) {
       sounds:play(id)
       delay(700)
     )");
-    double left, right, lateLeft, lateRight;
     ASSERT_EQ(playWith(waveConfig(), "CASE = right\n").exitCode, 0);
-    energy(0, left, right);
-    EXPECT_GT(right, 2 * left) << left << " " << right;
-    EXPECT_GT(right, 1e6);
-    energy(0.45, lateLeft, lateRight); // long after 0.2 s
-    EXPECT_GT(lateRight, 1e5);
+    const bgtest::Energy all = heard();
+    EXPECT_GT(all.right, 2 * all.left) << all.left << " " << all.right;
+    EXPECT_GT(all.right, 1e6);
+    EXPECT_GT(heard(0.45).right, 1e5); // long after 0.2 s
     ASSERT_EQ(playWith(waveConfig(), "CASE = silent\n").exitCode, 0);
-    energy(0, left, right);
-    EXPECT_LT(left + right, 1e5); // the output's dither, nothing more
+    EXPECT_LT(heard().total(), 1e5); // the output's dither, nothing more
 }
 
 // A folder of TrackNN.ogg files stands in for a CD: every function works,
@@ -148,10 +127,8 @@ TEST_F(SoundScript, AVirtualCdPlaysTheGamesTracks) {
     const RunResult result = playWith(waveConfig(), "CD_VIRTUAL_TRACKS = Music\n");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.script, "false true true\n3 1 3\nfalse\ntrue\n");
-    double left, right;
-    energy(0, left, right);
-    EXPECT_GT(left, 1e7);
-    EXPECT_GT(right, 1e7);
+    EXPECT_GT(heard().left, 1e7);
+    EXPECT_GT(heard().right, 1e7);
 }
 
 // A new OpenAL context under a playing virtual CD, and restarts over live
@@ -190,9 +167,7 @@ TEST_F(SoundScript, NewContextsAndRestartsKeepSourcesApart) {
     EXPECT_NE(result.script.find("\ntrue\n"), std::string::npos) << result.script;
     EXPECT_NE(result.script.find("\n15 -1\n"), std::string::npos) << result.script;
     // The music goes on after the new context: heard in the last 0.6 s.
-    double left, right;
-    energy(-0.6, left, right);
-    EXPECT_GT(left, 1e6);
+    EXPECT_GT(heard(-0.6).left, 1e6);
 }
 
 } // namespace

@@ -191,14 +191,17 @@ std::string scramble(std::string bytes) {
     return bytes;
 }
 
-double waveEnergy(const std::string& wav) {
+Energy waveEnergy(const std::string& wav, double from) {
+    Energy energy;
     const std::size_t data = wav.find("data");
-    if (data == std::string::npos) return 0;
-    double energy = 0;
-    for (std::size_t at = data + 8; at + 2 <= wav.size(); at += 2) {
-        std::int16_t sample;
-        std::memcpy(&sample, wav.data() + at, 2);
-        energy += double(sample) * sample;
+    if (data == std::string::npos) return energy;
+    if (from < 0) from += static_cast<double>(wav.size()) / (44100 * 4);
+    for (std::size_t at = data + 8 + static_cast<std::size_t>(from * 44100) * 4; at + 4 <= wav.size(); at += 4) {
+        std::int16_t l, r;
+        std::memcpy(&l, wav.data() + at, 2);
+        std::memcpy(&r, wav.data() + at + 2, 2);
+        energy.left += double(l) * l;
+        energy.right += double(r) * r;
     }
     return energy;
 }

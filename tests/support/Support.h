@@ -92,9 +92,14 @@ inline const char* const ARCHIVE_FONT_LOADS = "INFO : File::load( Fonts/Font.txt
 // The stored form of a script, exactly as the packer and engine scramble it.
 std::string scramble(std::string bytes);
 
-// The sum of the squared samples of a 16-bit WAV file's data: 0 for
-// silence or a file without data.
-double waveEnergy(const std::string& wav);
+// The sums of the squared samples of a 16-bit stereo WAV file's data, a
+// channel each, from `from` seconds at 44100 Hz (that long before its end
+// when negative): 0 for silence or a file without data.
+struct Energy {
+    double left = 0, right = 0;
+    double total() const { return left + right; }
+};
+Energy waveEnergy(const std::string& wav, double from = 0);
 
 } // namespace bgtest
 
