@@ -41,26 +41,13 @@ bgtest::RunResult play(const std::string& game, const std::string& out, int fram
                        out);
 }
 
-// The energy of each channel of a 16-bit stereo recording.
-std::pair<double, double> channelEnergy(const std::string& wav) {
-    double left = 0, right = 0;
-    const std::size_t data = wav.find("data");
-    for (std::size_t at = data == std::string::npos ? wav.size() : data + 8; at + 4 <= wav.size(); at += 4) {
-        std::int16_t l, r;
-        std::memcpy(&l, wav.data() + at, 2);
-        std::memcpy(&r, wav.data() + at + 2, 2);
-        left += double(l) * l, right += double(r) * r;
-    }
-    return {left, right};
-}
-
 // What the pictures cannot show.
 const std::map<std::string, std::function<void(const Shot&)>> CHECKS = {
     {"positional-sound", [](const Shot& shot) {
          // The hum circles on the listener's left: louder in the left ear.
-         const auto [left, right] = channelEnergy(shot.wav);
-         EXPECT_GT(left, 1e10);
-         EXPECT_GT(left, 20 * right);
+         const bgtest::Energy heard = bgtest::waveEnergy(shot.wav);
+         EXPECT_GT(heard.left, 1e10);
+         EXPECT_GT(heard.left, 20 * heard.right);
      }},
     {"virtual-cd", [](const Shot& shot) { EXPECT_GT(bgtest::waveEnergy(shot.wav).total(), 1e10); }},
     {"settings", [](const Shot& shot) {
