@@ -141,6 +141,8 @@ TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
     EXPECT_NE(err.find("Font table full"), std::string::npos) << err;
     EXPECT_TRUE(bgtest::isReport(stderrOf([&] { fonts().setCurrentFontId(50); }),
                                  "Font:#: ERROR : FontManager::setCurrentFontId( fontId ) : invalid fontId\n"));
+    EXPECT_TRUE(bgtest::isReport(stderrOf([&] { EXPECT_EQ(fonts().getStringWidth(nullptr), -1); }),
+                                 "Font:#: ERROR : FontManager::getStringWidth( str ) : str == NULL\n"));
 }
 
 TEST_F(Text, TheLoadingFrameIsOnScreen) {
@@ -521,6 +523,9 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
         floor.display(false); // its texture is the one bound: only the mesh itself sends what waits
         green.bindTexture();
         facing(green, Point(0.8f, -0.3f, 0.8f));
+        enableEnvironmentMapping(second); // the next one with the dots reflected, no more
+        facing(green, Point(0.5f, 0.1f, 0.8f));
+        disableEnvironmentMapping();
         red.bindTexture();
         gTransform->pushMatrix();
         facing(blue, Point(1, 0.6f, 1.1f));

@@ -268,6 +268,7 @@ TEST_F(Scene, StartingOverReleasesWhatTheGameMade) {
         bg::gLightManager->enable(bg::gLightManager->addLight());
         scene().set(GL_BLEND, true); // never restored
         scene().setShadeModel(GL_FLAT);
+        scene().setDepthMask(false);
         gTransform->pushMatrix();
         glColorMask(GL_FALSE, GL_TRUE, GL_TRUE, GL_TRUE);
         bg::enableEnvironmentMapping(-1); // never disabled
@@ -284,6 +285,7 @@ TEST_F(Scene, StartingOverReleasesWhatTheGameMade) {
     GLint mask[4] = {};
     glGetIntegerv(GL_COLOR_WRITEMASK, mask);
     EXPECT_EQ(glInt(GL_MODELVIEW_STACK_DEPTH), 1);
+    EXPECT_EQ(glInt(GL_DEPTH_WRITEMASK), GL_TRUE);
     EXPECT_EQ(mask[0], GL_TRUE);
     for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T}) EXPECT_FALSE(enabledOn(1, cap)) << cap;
     playAndStartOver();

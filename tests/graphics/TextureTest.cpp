@@ -149,6 +149,10 @@ TEST_F(Textures, AFullTableSaysSo) {
     // The default font's glyph image holds one slot already.
     EXPECT_EQ(loaded, TextureManager::CAPACITY - 1);
     EXPECT_TRUE(bgtest::isReport(err, "Texture:#: ERROR : TextureManager::load( t130.png ) : Texture table full\n"));
+    // Full, every name loaded is still found, whichever its slot (0 too).
+    int again = 0;
+    for (int i = 0; i < loaded; ++i) again += textures().load(("t" + std::to_string(i) + ".png").c_str(), false) >= 0;
+    EXPECT_EQ(again, loaded);
 }
 
 } // namespace

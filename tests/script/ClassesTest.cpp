@@ -170,10 +170,10 @@ TEST_F(Classes, EveryCallGivesBackWhatTheDescriptionSays) {
       local skip = {endSDL = true, endAL = true, restartSDL = true, popMatrix = true, ['end'] = true,
                     rayIntersect = true, ['Camera:normalize'] = true, ['Listener:normalize'] = true}
       local calls, counter = 0, 0
-      local function value(kind)
+      local function value(kind, name)
         counter = counter + 1 -- numbers spread over 0.1 to 1: no two points alike, no two directions
         if kind == 'number' then return 0.1 + math.abs(math.sin(counter)) * 0.9 end
-        if kind == 'integer' or kind == 'boolean' then return kind == 'integer' and 0 or true end
+        if kind == 'integer' or kind == 'boolean' then return kind == 'boolean' or (name == 'new' and 8 or 0) end
         return kind == 'string' and 'SDL_SCREEN_WIDTH' or objects[kind]
       end
       local function each(class, entries, call)
@@ -181,17 +181,28 @@ TEST_F(Classes, EveryCallGivesBackWhatTheDescriptionSays) {
           local name, rest = entry[1]:match('^([%w_]+)(.*)$')
           local results = rest:match('%->%s*(.*)$') or ''
           local count = results == '' and 0 or select(2, results:gsub(',', '')) + 1
+          local longest = {}
           for form in rest:gsub('%s*%->.*$', ''):gmatch('%b()') do
-            local args, known = {}, not skip[name] and not skip[class .. ':' .. name] and name ~= 'new'
+            local args, known = {}, not skip[name] and not skip[class .. ':' .. name]
             for param in form:sub(2, -2):gmatch('[^,]+') do
-              args[#args + 1] = value(param:match(':%s*(%w+)'))
+              -- (a constructor's own defaults where it has them: they meet its assertions)
+              args[#args + 1] = name == 'new' and tonumber(param:match('=%s*(%S+)')) or value(param:match(':%s*(%w+)'), name)
               known = known and args[#args] ~= nil and not param:find('%.%.%.')
             end
             if known and not results:find('%.%.%.') then
               calls = calls + 1
               local got = select('#', call(name, unpack(args)))
               -- A form that fills an `out` object gives back only the first result.
-              if got ~= (form:find('out:') and 1 or count) then trace(name .. form .. ' gave ' .. got) end
+              if got ~= ((name == 'new' or form:find('out:')) and 1 or count) then trace(name .. form .. ' gave ' .. got) end
+              if #args >= #longest then longest = args end
+            end
+          end
+          -- A constructor takes no argument beyond its longest form.
+          if name == 'new' and #longest > 0 then
+            longest[#longest + 1] = 0
+            local ok, message = pcall(call, name, unpack(longest))
+            if ok or not message:find('Invalid number of parameters') then
+              trace(class .. ' with ' .. #longest .. ' arguments gave ' .. tostring(message))
             end
           end
         end

@@ -36,6 +36,8 @@ TEST_F(MeshScript, TextBillboardsAndTheCommonMethodsOnEveryShape) {
           s:getLevelLength(), s:getTextureId(), select('#', s:getMaterial()), tostring(s:getBoundingSphere():getInitialRadius() > 0),
           tostring(s:getCounterclockwise())))
       end
+      local function radius(shape) return string.format('%.2f', shape:getBoundingSphere():getInitialRadius()) end
+      trace(radius(Quad(0, m, 6, 8)) .. ' ' .. radius(Cube(0, m, 2, 2, 8)) .. ' ' .. radius(RoundedCube(0, m, 2, 2, 8, 1)))
       -- a sphere placed by the transformation in force
       getCamera():lookAt() getTransform():pushMatrix() getTransform():translate(1, 2, 3)
       getTransform():mulMatrix(Matrix(1,0,0,10, 0,1,0,20, 0,0,1,30, 0,0,0,1)) getTransform():mulMatrix(1,0,0,100, 0,1,0,200, 0,0,1,300, 0,0,0,1)
@@ -54,7 +56,7 @@ TEST_F(MeshScript, TextBillboardsAndTheCommonMethodsOnEveryShape) {
     EXPECT_EQ(result.exitCode, 1);
     const std::string shape = "true false 0.5 5 3 17 true true\n";
     EXPECT_TRUE(bgtest::matches(result.script, bgtest::report("9 8 3 8\n2\n1 0 0 1 6 8\n" + shape + shape + shape + shape +
-                                                              shape + "111 222 333\nASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n")))
+                                                              shape + "5.00 4.27 4.10\n111 222 333\nASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n")))
         << result.script;
     EXPECT_EQ(result.out, "false\tBillboard :display : Invalid number of parameters\n"
                           "false\tFontManager :print : Invalid number of parameters\n"
