@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <jpeglib.h>
 
 namespace bg::media {
@@ -96,25 +97,41 @@ std::string gif(int width, int height, const std::vector<std::uint8_t>& indices,
                 stored.insert(stored.end(), indices.begin() + static_cast<long>(y) * width,
                               indices.begin() + static_cast<long>(y + 1) * width);
     }
-    // LZW with 8-bit literals only: a clear code before the table would
-    // need wider codes keeps every code 9 bits wide.
-    out += static_cast<char>(8);
+    // LZW as encoders write it: the code size grows with the table, and a
+    // full table (4095 codes) starts again after a clear code.
+    const unsigned minimum = static_cast<unsigned>(std::max(2, bits)), clear = 1u << minimum;
+    out += static_cast<char>(minimum);
     std::string data;
     std::uint32_t acc = 0;
-    int held = 0;
+    unsigned held = 0, size = minimum + 1, next = clear + 2;
     auto code = [&](unsigned c) {
         acc |= c << held;
-        held += 9;
+        held += size;
         while (held >= 8) data += static_cast<char>(acc & 0xFF), acc >>= 8, held -= 8;
+        if (next >= (1u << size) && size < 12) ++size;
     };
-    code(256);
-    int sinceClear = 0;
-    for (std::uint8_t index : interlaced ? stored : indices) {
-        if (sinceClear == 250) code(256), sinceClear = 0;
-        code(index);
-        ++sinceClear;
+    std::map<std::pair<unsigned, unsigned>, unsigned> codes;
+    const std::vector<std::uint8_t>& stream = interlaced ? stored : indices;
+    code(clear);
+    unsigned prefix = stream.empty() ? 0 : stream[0];
+    for (std::size_t i = 1; i < stream.size(); ++i) {
+        const auto found = codes.find({prefix, stream[i]});
+        if (found != codes.end()) {
+            prefix = found->second;
+            continue;
+        }
+        code(prefix);
+        if (next >= 4095) {
+            code(clear);
+            codes.clear();
+            size = minimum + 1, next = clear + 2;
+        } else {
+            codes[{prefix, stream[i]}] = next++;
+        }
+        prefix = stream[i];
     }
-    code(257);
+    if (!stream.empty()) code(prefix);
+    code(clear + 1);
     if (held > 0) data += static_cast<char>(acc & 0xFF);
     for (std::size_t at = 0; at < data.size(); at += 255) {
         const std::size_t n = std::min<std::size_t>(255, data.size() - at);
