@@ -3,10 +3,9 @@
 
 #include "config/Var.h"
 
-#include <cstdint>
-#include <cstdio>
+#include "Input.h"
+
 #include <string>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // More lines than the table holds are fatal by design; stay below that.
@@ -14,11 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (std::size_t i = 0; i < size; ++i) lines += data[i] == '\n';
     if (lines > bg::VarManager::CAPACITY) return 0;
 
-    static const std::string path = "/tmp/brawlgear-fuzz-cfg-" + std::to_string(getpid());
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    static const std::string path = bgfuzz::folder("cfg") + "/Engine.cfg";
+    if (!bgfuzz::write(path, data, size)) return 0;
 
     std::string written;
     {

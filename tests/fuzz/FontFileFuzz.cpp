@@ -5,20 +5,13 @@
 #include "graphics/Texture.h"
 #include "vfs/VFS.h"
 
-#include <cstdint>
-#include <cstdio>
+#include "Input.h"
+
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string dir = "/tmp/brawlgear-fuzz-font-" + std::to_string(getpid());
-    static const bool made = (mkdir(dir.c_str(), 0700), true);
-    (void)made;
-    std::FILE* file = std::fopen((dir + "/f.txt").c_str(), "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    static const std::string dir = bgfuzz::folder("font");
+    if (!bgfuzz::write(dir + "/f.txt", data, size)) return 0;
     if (bg::gVFS.isNull()) bg::gVFS = bg::SharedPointer<bg::VFS>(new bg::VFS);
     bg::gVFS->setDirectory(dir.c_str());
     if (bg::gTextureManager.isNull()) bg::gTextureManager = bg::SharedPointer<bg::TextureManager>(new bg::TextureManager);

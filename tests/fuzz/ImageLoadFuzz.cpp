@@ -5,11 +5,9 @@
 #include "media/Image.h"
 #include "vfs/VFS.h"
 
-#include <cstdint>
-#include <cstdio>
+#include "Input.h"
+
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
@@ -17,14 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* extension = extensions[data[0] % 8];
     ++data, --size;
 
-    static const std::string dir = "/tmp/brawlgear-fuzz-image-" + std::to_string(getpid());
-    static const bool made = (mkdir(dir.c_str(), 0700), true);
-    (void)made;
+    static const std::string dir = bgfuzz::folder("image");
     const std::string name = std::string("f.") + extension;
-    std::FILE* file = std::fopen((dir + "/" + name).c_str(), "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    if (!bgfuzz::write(dir + "/" + name, data, size)) return 0;
 
     if (bg::gVFS.isNull()) bg::gVFS = bg::SharedPointer<bg::VFS>(new bg::VFS);
     bg::gVFS->setDirectory(dir.c_str());

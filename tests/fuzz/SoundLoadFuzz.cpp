@@ -4,28 +4,16 @@
 #include "media/Vorbis.h"
 #include "vfs/VFS.h"
 
-#include <cstdint>
-#include <cstdio>
+#include "Input.h"
+
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string dir = "/tmp/brawlgear-fuzz-sound-" + std::to_string(getpid());
-    static const bool made = (mkdir(dir.c_str(), 0700), true);
-    (void)made;
-    std::FILE* file = std::fopen((dir + "/s.ogg").c_str(), "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
-    file = std::fopen((dir + "/t.ogg").c_str(), "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
-    file = std::fopen((dir + "/Sounds.txt").c_str(), "w");
-    if (!file) return 0;
-    std::fprintf(file, "t.ogg %zu\n", size % 5000 + 1);
-    std::fclose(file);
+    static const std::string dir = bgfuzz::folder("sound");
+    const std::string entry = "t.ogg " + std::to_string(size % 5000 + 1) + "\n";
+    if (!bgfuzz::write(dir + "/s.ogg", data, size) || !bgfuzz::write(dir + "/t.ogg", data, size) ||
+        !bgfuzz::write(dir + "/Sounds.txt", entry.data(), entry.size()))
+        return 0;
 
     bg::gVFS = bg::SharedPointer<bg::VFS>(new bg::VFS);
     bg::gVFS->setDirectory(dir.c_str());

@@ -3,19 +3,15 @@
 
 #include "vfs/VFS.h"
 
-#include <cstdint>
-#include <cstdio>
+#include "Input.h"
+
 #include <string>
-#include <unistd.h>
 #include <unzip.h>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/brawlgear-fuzz-zip-" + std::to_string(getpid()) + ".zip";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    static const std::string path = bgfuzz::folder("zip") + "/game.zip";
+    if (!bgfuzz::write(path, data, size)) return 0;
 
     bg::gVFS = bg::SharedPointer<bg::VFS>(new bg::VFS);
     if (bg::gVFS->open(path.c_str())) {
