@@ -183,6 +183,9 @@ TEST_F(Sounds, TheVirtualCdPlaysOnAndSurvivesANewContext) {
     cd.pump();
     EXPECT_GT(cd.currentFrame(), frame); // and it plays on
     cd.close();
+    EXPECT_EQ(cd.status(), -1); // not open
+    ASSERT_TRUE(cd.open(0));
+    EXPECT_EQ(cd.status(), 1); // open again: stopped
 }
 
 } // namespace

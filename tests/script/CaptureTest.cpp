@@ -85,6 +85,14 @@ TEST_F(Capture, BadValuesAndUnwritableOutputsAreRefusedOrReported) {
     EXPECT_NE(result.err.find("ERROR : Capture : cannot write " + scratch / "blocker/deeper/frame0001.png"),
               std::string::npos)
         << result.err;
+
+    // In development, a game that fails waits on its error screen for the
+    // frames asked for, no longer, and the run fails.
+    mainScript("local x = = 1\n");
+    scratch.write("src/Engine.cfg", bgtest::BASIC_CFG);
+    const RunResult failed = bgtest::run({BRAWLGEAR_EXE, "--dev", "-windowed", "--frames", "3", "src"}, scratch.path());
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_NE(failed.script.find("ERRSYNTAX\n"), std::string::npos) << failed.err;
 }
 
 } // namespace
