@@ -88,6 +88,14 @@ TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
     }
     EXPECT_FALSE(lit(pixels, 100, 201)); // above the print position
     EXPECT_FALSE(lit(pixels, 100, 190)); // below the cell
+    overlay(); // printf draws what print of the formatted text does
+    fonts().printf(100, 200, "%s%c%d", "!#", '%', 7);
+    scene().glEnd2D();
+    const auto formatted = readAll();
+    overlay();
+    fonts().print(100, 200, "!#%7", Color());
+    scene().glEnd2D();
+    EXPECT_EQ(differing(formatted, readAll()), 0);
 
     const Font* font = fonts().getFont(fonts().getCurrentFontId());
     ASSERT_NE(font, nullptr);
@@ -148,6 +156,8 @@ TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
 TEST_F(Text, TheLoadingFrameIsOnScreen) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_TEXTURE_2D", "1"}, {"GL_BLEND", "1"}});
     fonts().setCurrentFontId(fonts().load("Fonts/Font3.txt"));
+    clear(1, 1, 1); // what was there goes
+    scene().setBackgroundColor(0, 0, 0, 1);
     stderrOf([] { showLoadingScreen(); });
     // llvmpipe copies the back buffer to the window, which keeps it: what
     // is on screen can be read there (its front buffer reads as empty).

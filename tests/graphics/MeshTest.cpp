@@ -49,6 +49,7 @@ TEST(Mesh, ADefaultQuad) {
     EXPECT_FLOAT_EQ(quad.vertex(16, 0)[6], 0.5f); // u
     EXPECT_FLOAT_EQ(quad.vertex(0, 8)[7], 0.25f); // v
     EXPECT_NEAR(quad.getBoundingSphere().initialRadius, std::sqrt(0.5f), 1e-5f);
+    EXPECT_EQ(quad.getVerticesSent(), 0); // never drawn
 }
 
 TEST(Mesh, ACubeIsOneClosedBandWithSmoothCorners) {

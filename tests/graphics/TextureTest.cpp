@@ -137,22 +137,25 @@ TEST_F(Textures, ANewContextGivesEveryTextureItsOwnPicture) {
 TEST_F(Textures, AFullTableSaysSo) {
     build();
     std::string err;
-    int loaded = 0;
-    for (int i = 0; i <= TextureManager::CAPACITY; ++i) {
-        const std::string name = "t" + std::to_string(i) + ".png";
-        scratch.write(name, bg::media::png(1, 1, 0, {static_cast<std::uint8_t>(i)}));
+    std::vector<int> ids;
+    const auto name = [](std::size_t i) { return "t" + std::to_string(i) + ".png"; };
+    for (std::size_t i = 0; i <= TextureManager::CAPACITY; ++i) {
+        scratch.write(name(i), bg::media::png(1, 1, 0, {static_cast<std::uint8_t>(i)}));
         int id = -1;
-        err = stderrOf([&] { id = textures().load(name.c_str(), false); });
+        err = stderrOf([&] { id = textures().load(name(i).c_str(), false); });
         if (id < 0) break;
-        ++loaded;
+        ids.push_back(id);
     }
     // The default font's glyph image holds one slot already.
-    EXPECT_EQ(loaded, TextureManager::CAPACITY - 1);
+    EXPECT_EQ(ids.size(), TextureManager::CAPACITY - 1u);
     EXPECT_TRUE(bgtest::isReport(err, "Texture:#: ERROR : TextureManager::load( t130.png ) : Texture table full\n"));
-    // Full, every name loaded is still found, whichever its slot (0 too).
-    int again = 0;
-    for (int i = 0; i < loaded; ++i) again += textures().load(("t" + std::to_string(i) + ".png").c_str(), false) >= 0;
-    EXPECT_EQ(again, loaded);
+    // Full, every name is still found and freed, whichever its slot (0 too).
+    std::size_t again = 0, left = 0;
+    for (std::size_t i = 0; i < ids.size(); ++i) again += textures().load(name(i).c_str(), false) == ids[i];
+    EXPECT_EQ(again, ids.size());
+    textures().free(TextureManager::PERMANENT_TEXTURES);
+    for (const int id : ids) left += textures().getGroups(id) != 0;
+    EXPECT_EQ(left, 0u);
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 #include "platform/RefreshRate.h"
 #include "platform/SwapInterval.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <string>
 // After the test framework: Xlib defines None as a macro.
 #include <X11/extensions/Xrandr.h>
 
@@ -29,6 +31,11 @@ TEST(RefreshRate, ThePrimaryOutputsModeComesFirst) {
     EXPECT_DOUBLE_EQ(modeRefreshRate(148500000, 2200, 1125, RR_Interlace), 120.0);
     EXPECT_EQ(modeRefreshRate(148500000, 0, 1125, 0), 0.0);
     EXPECT_EQ(modeRefreshRate(0, 2200, 1125, 0), 0.0);
+    // No display to ask: 0.
+    const std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
+    setenv("DISPLAY", ":9999", 1);
+    EXPECT_EQ(displayRefreshRate(), 0);
+    setenv("DISPLAY", display.c_str(), 1);
 }
 
 const char* gMissing = "";
