@@ -184,6 +184,9 @@ TEST_F(Sounds, TheVirtualCdPlaysOnAndSurvivesANewContext) {
     EXPECT_GT(cd.currentFrame(), frame); // and it plays on
     cd.close();
     EXPECT_EQ(cd.status(), -1); // not open
+    int names = 0; // the stream's source and buffers went with it
+    for (ALuint name = 1; name < 4096; ++name) names += alIsSource(name) + alIsBuffer(name);
+    EXPECT_EQ(names, 0);
     ASSERT_TRUE(cd.open(0));
     EXPECT_EQ(cd.status(), 1); // open again: stopped
 }
