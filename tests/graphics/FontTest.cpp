@@ -536,6 +536,9 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
         enableEnvironmentMapping(second); // the next one with the dots reflected, no more
         facing(green, Point(0.5f, 0.1f, 0.8f));
         disableEnvironmentMapping();
+        setColorMask(true, false, true, true); // the next one without green
+        facing(blue, Point(0.6f, 0.4f, 0.7f));
+        setColorMask(true, true, true, true);
         red.bindTexture();
         gTransform->pushMatrix();
         facing(blue, Point(1, 0.6f, 1.1f));

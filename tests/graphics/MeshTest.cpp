@@ -132,6 +132,7 @@ TEST(Mesh, EveryParameterOutsideItsAssertionStops) {
         {[&] { Quad(0, m, 0); }, "ASSERTION FAILED:Quad:#: width > 0\n"},
         {[&] { Quad(0, m, 1, 1, 6); }, "ASSERTION FAILED:Quad:#: isPowerOfTwo( numSlices )\n"},
         {[&] { Cube(0, m, -1); }, "ASSERTION FAILED:Cube:#: width >= 0.f\n"},
+        {[&] { Cube(0, m, 1, 1, -1); }, "ASSERTION FAILED:Cube:#: depth >= 0.f\n"},
         {[&] { RoundedCube(0, m, 3, 3, 3, 2); }, "ASSERTION FAILED:RoundedCube:#: width >= diameter\n"},
         {[&] { RoundedCube(0, m, 3, 3, 3, 1, 180); }, "ASSERTION FAILED:RoundedCube:#: horizontalAngle == 360\n"},
         {[&] { RoundedCube(0, m, 3, 3, 3, 1, 361); }, "ASSERTION FAILED:RoundedCube:#: horizontalAngle <= 360\n"},
