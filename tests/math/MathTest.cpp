@@ -154,6 +154,8 @@ TEST(Matrix, MirrorsInThePlaneAndAZeroHomogeneousFactorIsFatal) {
 TEST(Plane, IsNormalisedAndClassifiesPoints) {
     bg::Plane plane(0, 0, 2, -4);
     EXPECT_EQ(plane.c, 1.0f);
+    expectWarnings([] { bg::Plane(0, 0, 0, 1); },
+                   "Math:#: WARNING : Plane::normalize() : Unable to normalize the plane, length = 0 !\n");
     EXPECT_EQ(plane.d, -2.0f);
     EXPECT_EQ(plane.point.z, 2.0f);
     const bg::Plane slanted(0, 3, 4, -10); // its point is the foot of the normal from the origin
