@@ -115,14 +115,15 @@ TEST_F(VFSTest, ArchivesSayWhyAnEntryCannotBeRead) {
     scratch.write("odd.zip", bg::media::zip({ZipEntry{"Scripts/Main.o", "lzma bytes", 14},
                                              ZipEntry{"Data/a.txt", "deflate64 bytes", 9},
                                              ZipEntry{"Data/b.txt", "secret", 0, 1},
-                                             ZipEntry{"Data/c.txt", "unknown", 77}}));
+                                             ZipEntry{"Data/c.txt", "unknown", 77}, ZipEntry{"Data/d.txt", "shrunk", 1}}));
     openArchive("odd.zip");
     File file;
     const std::pair<const char*, const char*> cases[] = {
         {"Scripts/Main.o", "Scripts/Main.o is compressed with LZMA: store or deflate it (brawlgear-pack does)"},
         {"Data/a.txt", "Data/a.txt is compressed with Deflate64: store or deflate it (brawlgear-pack does)"},
         {"Data/b.txt", "Data/b.txt is encrypted: store it without a password (brawlgear-pack does)"},
-        {"Data/c.txt", "Data/c.txt is compressed with method 77: store or deflate it (brawlgear-pack does)"}};
+        {"Data/c.txt", "Data/c.txt is compressed with method 77: store or deflate it (brawlgear-pack does)"},
+        {"Data/d.txt", "Data/d.txt is compressed with Shrink: store or deflate it (brawlgear-pack does)"}};
     for (const auto& [name, why] : cases)
         expectRefused(file, name, "unzOpenCurrentFile failed!", std::string("VFS:#: ERROR : ") + why + "\n");
 
