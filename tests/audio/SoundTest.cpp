@@ -168,12 +168,15 @@ TEST_F(Sounds, TheVirtualCdPlaysOnAndSurvivesANewContext) {
     cd.pump();
     const int frame = cd.currentFrame();
     EXPECT_GT(frame, 0);
+    const auto newContext = [&] {
+        alcMakeContextCurrent(nullptr);
+        alcDestroyContext(context);
+        context = alcCreateContext(device, nullptr);
+        alcMakeContextCurrent(context);
+    };
     cd.endAL();
-    alcMakeContextCurrent(nullptr);
-    alcDestroyContext(context);
-    context = alcCreateContext(device, nullptr);
+    newContext();
     ASSERT_NE(context, nullptr);
-    alcMakeContextCurrent(context);
     cd.restartAL();
     EXPECT_EQ(cd.currentTrack(), 2);
     EXPECT_GE(cd.currentFrame(), frame);
@@ -182,6 +185,9 @@ TEST_F(Sounds, TheVirtualCdPlaysOnAndSurvivesANewContext) {
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     cd.pump();
     EXPECT_GT(cd.currentFrame(), frame); // and it plays on
+    newContext(); // closed under it, unannounced: it stops rather than play on silent
+    cd.pump();
+    EXPECT_EQ(cd.status(), 1);
     cd.close();
     EXPECT_EQ(cd.status(), -1); // not open
     int names = 0; // the stream's source and buffers went with it
