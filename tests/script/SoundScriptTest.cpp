@@ -128,8 +128,9 @@ TEST_F(SoundScript, AVirtualCdPlaysTheGamesTracks) {
     const RunResult result = playWith(waveConfig(), "CD_VIRTUAL_TRACKS = Music\n");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.script, "false true true\n3 1 3\nfalse\ntrue\n");
-    EXPECT_GT(heard().left, 1e7);
-    EXPECT_GT(heard().right, 1e7);
+    const bgtest::Energy music = heard();
+    EXPECT_GT(music.left, 1e7);
+    EXPECT_GT(music.right, 1e7);
 }
 
 // A new OpenAL context under a playing virtual CD, and restarts over live
