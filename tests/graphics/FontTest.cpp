@@ -20,6 +20,7 @@
 #include <GL/gl.h>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -38,31 +39,39 @@ protected:
         for (std::size_t k = 0; k < a.size(); k += 4) count += std::memcmp(&a[k], &b[k], 3) != 0;
         return count;
     }
-    // DejaVu Sans baked by brawlgear-font at `size` pixels, loaded and made
-    // current; its id, or -1.
-    int bakeDejaVu(const char* size) {
-        const bgtest::RunResult baked = bgtest::run(
-            {BRAWLGEAR_FONT_EXE, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", size, scratch / "Fonts/Baked.txt"},
-            scratch.path());
-        EXPECT_EQ(baked.exitCode, 0) << baked.err;
-        int id = -1;
-        stderrOf([&] { id = fonts().load("Fonts/Baked.txt"); });
-        if (id >= 0) fonts().setCurrentFontId(id);
-        return id;
-    }
-    void overlay() {
+    // What `draw` leaves on a cleared window, drawn on the overlay with
+    // texturing and blending on.
+    std::vector<unsigned char> printed(const std::function<void()>& draw) {
         clear();
         scene().glBegin2D();
         scene().set(GL_TEXTURE_2D, true);
         scene().set(GL_BLEND, true);
         scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        draw();
+        scene().glEnd2D();
+        return readAll();
+    }
+    // brawlgear-font run on the BDF text `font` at `pixels` into `output`
+    // .txt and .png, which go first.
+    bgtest::RunResult bake(const std::string& font, const std::string& pixels, const std::string& output,
+                           const std::vector<std::string>& options = {}) {
+        for (const char* suffix : {".txt", ".png"}) std::remove((scratch / (output + suffix)).c_str());
+        scratch.write("in.bdf", font);
+        std::vector<std::string> argv{BRAWLGEAR_FONT_EXE, scratch / "in.bdf", pixels, scratch / (output + ".txt")};
+        argv.insert(argv.end(), options.begin(), options.end());
+        return bgtest::run(argv, scratch.path());
     }
 };
+
+// `text` with the first `from` in it replaced by `to`.
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
 
 // The test font: 8 x 8 cells, glyph i a solid block 2 + i % 5 wide,
 // spacing 1 (support/Support.h). Characters outside its range use its ends.
 TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
-    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_TEXTURE_2D", "1"}, {"GL_BLEND", "1"}});
     ASSERT_GE(fonts().getCurrentFontId(), 0);
     const std::string text = "!#%'"; // glyphs 1, 3, 5, 7: widths 3, 5, 2, 4
     EXPECT_EQ(fonts().getStringWidth(text.c_str()), 3 + 5 + 2 + 4 + 3);
@@ -73,12 +82,11 @@ TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
     EXPECT_EQ(fonts().getStringHeight(), 16);
     fonts().setScale(1);
 
-    overlay();
-    fonts().print(100, 200, text.c_str(), Color());
-    // The line's arrays are OpenGL's no longer: a later draw reads none of them.
-    EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY) || glIsEnabled(GL_TEXTURE_COORD_ARRAY));
-    scene().glEnd2D();
-    const auto pixels = readAll();
+    const auto pixels = printed([&] {
+        fonts().print(100, 200, text.c_str(), Color());
+        // The line's arrays are OpenGL's no longer: a later draw reads none of them.
+        EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY) || glIsEnabled(GL_TEXTURE_COORD_ARRAY));
+    });
     // Each block from its pen position, the row of pixels under y = 200.
     const int starts[] = {100, 104, 110, 113}, widths[] = {3, 5, 2, 4};
     for (int k = 0; k < 4; ++k) {
@@ -88,31 +96,182 @@ TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
     }
     EXPECT_FALSE(lit(pixels, 100, 201)); // above the print position
     EXPECT_FALSE(lit(pixels, 100, 190)); // below the cell
-    overlay(); // printf draws what print of the formatted text does
-    fonts().printf(100, 200, "%s%c%d", "!#", '%', 7);
-    scene().glEnd2D();
-    const auto formatted = readAll();
-    overlay();
-    fonts().print(100, 200, "!#%7", Color());
-    scene().glEnd2D();
-    EXPECT_EQ(differing(formatted, readAll()), 0);
+    // printf draws what print of the formatted text does.
+    EXPECT_EQ(differing(printed([&] { fonts().printf(100, 200, "%s%c%d", "!#", '%', 7); }),
+                        printed([&] { fonts().print(100, 200, "!#%7", Color()); })),
+              0);
 
     const Font* font = fonts().getFont(fonts().getCurrentFontId());
     ASSERT_NE(font, nullptr);
-    EXPECT_EQ(&font->glyph('\x01'), &font->glyph(' '));
     EXPECT_EQ(&font->glyph('\x7f'), &font->glyph('~'));
     // Sixteen 8-texel cells a row: the seventeenth starts the next row at the left edge.
     EXPECT_EQ(font->glyph('0').u, 0.0f);
     EXPECT_FLOAT_EQ(font->glyph('0').v, 56.0f / 64);
     EXPECT_FLOAT_EQ(font->glyph('/').u, 120.0f / 128);
-    EXPECT_EQ(&font->glyph(static_cast<char>(200)), &font->glyph(' ')); // signed: below the range
-    EXPECT_EQ(fonts().getStringWidth(std::string(300, 'a').c_str()), 300 * bgtest::testGlyphWidth('a' - ' ') + 299);
-    EXPECT_EQ(fonts().getStringWidth("\xe9t\xe9"), 2 * 2 + bgtest::testGlyphWidth('t' - ' ') + 2);
+    // Below the range, as characters past 127 are (read as signed): the first glyph, 2 wide.
+    EXPECT_EQ(fonts().getStringWidth("\xe9t\x01"), 2 * 2 + bgtest::testGlyphWidth('t' - ' ') + 2);
     EXPECT_EQ(fonts().load("Fonts/Font.txt"), fonts().getCurrentFontId()); // read once
+
+    // The loading frame is on screen, and only it: what was there goes.
+    fonts().setCurrentFontId(fonts().load("Fonts/Font3.txt"));
+    clear(1, 1, 1);
+    scene().setBackgroundColor(0, 0, 0, 1);
+    stderrOf([] { showLoadingScreen(); });
+    // llvmpipe copies the back buffer to the window, which keeps it: what
+    // is on screen can be read there (its front buffer reads as empty).
+    const auto frame = readAll();
+    const int width = fonts().getStringWidth("Loading...");
+    const int inside = litIn(frame, (800 - width) / 2, (800 + width) / 2 + 1, 300, 340);
+    EXPECT_GT(inside, width * 3);
+    EXPECT_EQ(litIn(frame, 0, 800, 300, 340), inside); // nothing outside
 }
 
-TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
+TEST_F(Text, BillboardsStayInTheirPlacesAndTheShadowRampsFromClearToBlack) {
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_LIGHTING", "0"}, {"FOV", "90"}, {"ZFAR", "2000"}});
+    Billboard board(Color(1, 0, 0, 1), -1, 2, 2);
+    for (const Point eye : {Point(0, 0, 5), Point(5, 0, 0), Point(0, 3, 4), Point(-3, -1, -2)}) {
+        clear();
+        lookFrom(eye);
+        board.display(Point(0, 0, 0));
+        EXPECT_TRUE(lit(readAll(), 400, 300)) << eye.x << eye.y << eye.z;
+    }
+    // Axis-locked: up along x, so a tall board lies across the screen.
+    scene().clearBuffers();
+    lookFrom(Point(0, 0, 5));
+    Billboard(Color(1, 0, 0, 1), -1, 0.5f, 6).display(Point(0, 0, 0), Vector(1, 0, 0));
+    auto pixels = readAll();
+    EXPECT_GT(litIn(pixels, 0, 800, 300, 301), 3 * litIn(pixels, 400, 401, 0, 600)); // long across the screen
+    EXPECT_FALSE(lit(pixels, 400, 300 + 150));
+    // Outside the view: nothing.
+    scene().clearBuffers();
+    board.display(Point(0, 0, 50));
+    EXPECT_FALSE(lit(readAll(), 400, 300));
+    // 2D: pixel coordinates, never culled.
+    scene().clearBuffers();
+    scene().glBegin2D();
+    Billboard(Color(1, 0, 0, 1), -1, 20, 10).display2D(Point(100, 50, 0));
+    scene().glEnd2D();
+    pixels = readAll();
+    EXPECT_TRUE(lit(pixels, 91, 46));
+    EXPECT_FALSE(lit(pixels, 89, 50));
+    EXPECT_FALSE(lit(pixels, 100, 57));
+    // The pair leaves depth writes and lighting as they were.
+    Billboard::beginDisplay();
+    EXPECT_FALSE(scene().renderState().getDepthMask());
+    Billboard::endDisplay();
+    EXPECT_TRUE(scene().renderState().getDepthMask());
+
+    // The shadow, looking down: clear at one corner, black at the other.
+    clear(1, 1, 1);
+    scene().set(GL_BLEND, true);
+    scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    lookFrom(Point(0, 300, 0), Vector(0, 0, -1));
+    displayShadow();
+    pixels = readAll();
+    // Looking down, -z up the screen: corner 4 (-250, -250, alpha 0) top
+    // left stays white, corner 2 (250, 250, alpha 1) bottom right is black.
+    EXPECT_GT(red(pixels, 400 - 240, 300 + 240), 230);
+    EXPECT_LT(red(pixels, 400 + 240, 300 - 240), 25);
+    EXPECT_NEAR(red(pixels, 400, 300), 128, 25);
+}
+
+TEST_F(Text, TheEffectsPutBackWhatTheyChange) {
+    build({{"GL_CULL_FACE", "1"}, {"GL_LIGHTING", "1"}});
+    const int light = gLightManager->addLight();
+    gLightManager->setPosition(light, Point(1, 2, 3));
+    gTransform->loadIdentity();
+    beginMirror();
+    EXPECT_EQ(glInt(GL_CULL_FACE_MODE), GL_FRONT);
+    EXPECT_EQ(gLightManager->getPosition(light).y, -2);
+    endMirror();
+    EXPECT_EQ(glInt(GL_CULL_FACE_MODE), GL_BACK);
+    EXPECT_EQ(gLightManager->getPosition(light).y, 2);
+    Matrix m;
+    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
+    EXPECT_EQ(m[5], 1);
+
+    // The scripts' call, by the interpreter's truth rule (0 is true, nothing false).
+    lua_State* L = luaL_newstate();
+    registerGlobalFunctions(L);
+    for (const auto& [chunk, expected] : {std::pair{"setColorMask(0, true, nil, 1)", "1101"},
+                                          std::pair{"setColorMask(false, 0, true)", "0110"}}) {
+        ASSERT_EQ(luaL_dostring(L, chunk), 0) << chunk;
+        GLboolean mask[4];
+        glGetBooleanv(GL_COLOR_WRITEMASK, mask);
+        std::string got;
+        for (const GLboolean on : mask) got += on ? '1' : '0';
+        EXPECT_EQ(got, expected);
+    }
+    lua_close(L);
+
+    ASSERT_TRUE(scene().hasMultiTexture()) << "the test driver offers multitexturing";
+    enableEnvironmentMapping(-1);
+    for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_2D}) EXPECT_TRUE(enabledOn(1, cap)) << cap;
+    disableEnvironmentMapping();
+    for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_2D}) EXPECT_FALSE(enabledOn(1, cap)) << cap;
+}
+
+// A bitmap font is baked pixel for pixel from its strike (1 bit a pixel in
+// FreeType's hands, not the 8 of rendered outlines), the strike nearest the
+// size asked for when it has not that one. Font files that make no font
+// are refused.
+TEST_F(Text, BitmapFontsBakePixelForPixelFromTheNearestStrikeAndBadFontFilesAreRefused) {
     build();
+    const int size = 10;
+    const std::string mono = media::bdf(size, ' ', '~');
+    const bgtest::RunResult exact = bake(mono, "10", "Fonts/Mono");
+    ASSERT_EQ(exact.exitCode, 0) << exact.err;
+    EXPECT_EQ(exact.err, "");
+    int id = -1;
+    stderrOf([&] { id = fonts().load("Fonts/Mono.txt"); });
+    ASSERT_GE(id, 0);
+    fonts().setCurrentFontId(id);
+    EXPECT_EQ(fonts().getStringWidth("AB"), media::bdfGlyph(size, 'A').advance + media::bdfGlyph(size, 'B').advance);
+
+    std::istringstream description(scratch.read("Fonts/Mono.txt"));
+    std::string range;
+    int cellWidth = 0, cellHeight = 0;
+    std::getline(description, range) >> cellWidth >> cellHeight;
+    ASSERT_EQ(cellHeight, size);
+    const ImageData image = loadImage("Fonts/Mono.png", false);
+    ASSERT_GT(image.width, 0);
+    const int perRow = image.width / cellWidth;
+    int wrong = 0;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const int cell = y / cellHeight * perRow + x / cellWidth;
+            int expected = 0;
+            if (x / cellWidth < perRow && cell < 95) {
+                const media::BdfGlyph glyph = media::bdfGlyph(size, ' ' + cell);
+                const int top = media::bdfAscent(size) - glyph.height;
+                expected = glyph.lit(x % cellWidth - glyph.left, y % cellHeight - top) ? 255 : 0;
+            }
+            const int alpha = static_cast<int>(image.getPixel(x, image.height - 1 - y) >> 24);
+            if (alpha != expected && ++wrong <= 5) ADD_FAILURE() << "alpha " << alpha << " at " << x << ", " << y;
+        }
+    EXPECT_EQ(wrong, 0);
+
+    // Strikes of 2 bits a pixel (a depth after BDF's SIZE) span the whole
+    // range of alpha: glyph 'A' is a staircase, its rows now 2, 3, 3 2, 3 3.
+    const std::string grey = replaced(media::bdf(8, 'A', 'A'), "SIZE 8 72 72", "SIZE 8 72 72 2");
+    const bgtest::RunResult deep = bake(grey, "8", "Fonts/Grey", {"--first", "A", "--last", "A"});
+    ASSERT_EQ(deep.exitCode, 0) << deep.err;
+    const ImageData levels = loadImage("Fonts/Grey.png", false);
+    ASSERT_EQ(levels.height, 8);
+    std::string rows;
+    for (int y = 2; y < 6; ++y)
+        for (int x = 0; x < 3; ++x)
+            rows += std::to_string(levels.getPixel(x, 7 - y) >> 24) + (x < 2 ? " " : "\n");
+    EXPECT_EQ(rows, "170 0 0\n255 0 0\n255 170 0\n255 255 0\n");
+
+    const bgtest::RunResult near = bake(mono, "16", "Fonts/Near");
+    ASSERT_EQ(near.exitCode, 0) << near.err;
+    EXPECT_NE(near.err.find("in.bdf has no 16-pixel strike; baking its 10-pixel strike"), std::string::npos)
+        << near.err;
+    EXPECT_EQ(scratch.read("Fonts/Near.txt"), scratch.read("Fonts/Mono.txt"));
+    EXPECT_TRUE(scratch.read("Fonts/Near.png") == scratch.read("Fonts/Mono.png"));
+
+    // Bad font files are refused with their message.
     const std::pair<std::string, std::string> cases[] = {
         {"empty.txt", ""}, {"short.txt", " ~\n8\n8\n"}, {"one.txt", "a\n8\n8\n128\n64\n1\n0\n3\n"},
         {"zero.txt", " ~\n0\n8\n128\n64\n1\n0\n"}, {"negative.txt", " ~\n8\n-8\n128\n64\n1\n0\n"},
@@ -153,229 +312,22 @@ TEST_F(Text, BadFontFilesAreRefusedWithTheirMessage) {
                                  "Font:#: ERROR : FontManager::getStringWidth( str ) : str == NULL\n"));
 }
 
-TEST_F(Text, TheLoadingFrameIsOnScreen) {
-    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_TEXTURE_2D", "1"}, {"GL_BLEND", "1"}});
-    fonts().setCurrentFontId(fonts().load("Fonts/Font3.txt"));
-    clear(1, 1, 1); // what was there goes
-    scene().setBackgroundColor(0, 0, 0, 1);
-    stderrOf([] { showLoadingScreen(); });
-    // llvmpipe copies the back buffer to the window, which keeps it: what
-    // is on screen can be read there (its front buffer reads as empty).
-    const auto pixels = readAll();
-    const int width = fonts().getStringWidth("Loading...");
-    const int inside = litIn(pixels, (800 - width) / 2, (800 + width) / 2 + 1, 300, 340);
-    EXPECT_GT(inside, width * 3);
-    EXPECT_EQ(litIn(pixels, 0, 800, 300, 340), inside); // nothing outside
-}
-
-TEST_F(Text, BillboardsFaceTheCameraAndStayInTheirPlaces) {
-    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_LIGHTING", "0"}, {"FOV", "90"}});
-    Billboard board(Color(1, 0, 0, 1), -1, 2, 2);
-    for (const Point eye : {Point(0, 0, 5), Point(5, 0, 0), Point(0, 3, 4), Point(-3, -1, -2)}) {
-        clear();
-        lookFrom(eye);
-        board.display(Point(0, 0, 0));
-        EXPECT_TRUE(lit(readAll(), 400, 300)) << eye.x << eye.y << eye.z;
-    }
-    // Axis-locked: up along x, so a tall board lies across the screen.
-    scene().clearBuffers();
-    lookFrom(Point(0, 0, 5));
-    Billboard(Color(1, 0, 0, 1), -1, 0.5f, 6).display(Point(0, 0, 0), Vector(1, 0, 0));
-    auto pixels = readAll();
-    EXPECT_GT(litIn(pixels, 0, 800, 300, 301), 3 * litIn(pixels, 400, 401, 0, 600)); // long across the screen
-    EXPECT_FALSE(lit(pixels, 400, 300 + 150));
-    // Outside the view: nothing.
-    scene().clearBuffers();
-    board.display(Point(0, 0, 50));
-    EXPECT_FALSE(lit(readAll(), 400, 300));
-    // 2D: pixel coordinates, never culled.
-    scene().clearBuffers();
-    scene().glBegin2D();
-    Billboard(Color(1, 0, 0, 1), -1, 20, 10).display2D(Point(100, 50, 0));
-    scene().glEnd2D();
-    pixels = readAll();
-    EXPECT_TRUE(lit(pixels, 91, 46));
-    EXPECT_FALSE(lit(pixels, 89, 50));
-    EXPECT_FALSE(lit(pixels, 100, 57));
-    // The pair leaves depth writes and lighting as they were.
-    Billboard::beginDisplay();
-    EXPECT_FALSE(scene().renderState().getDepthMask());
-    Billboard::endDisplay();
-    EXPECT_TRUE(scene().renderState().getDepthMask());
-}
-
-TEST_F(Text, TheEffectsPutBackWhatTheyChange) {
-    build({{"GL_CULL_FACE", "1"}, {"GL_LIGHTING", "1"}});
-    const int light = gLightManager->addLight();
-    gLightManager->setPosition(light, Point(1, 2, 3));
-    gTransform->loadIdentity();
-    beginMirror();
-    EXPECT_EQ(glInt(GL_CULL_FACE_MODE), GL_FRONT);
-    EXPECT_EQ(gLightManager->getPosition(light).y, -2);
-    endMirror();
-    EXPECT_EQ(glInt(GL_CULL_FACE_MODE), GL_BACK);
-    EXPECT_EQ(gLightManager->getPosition(light).y, 2);
-    Matrix m;
-    glGetFloatv(GL_MODELVIEW_MATRIX, m.data());
-    EXPECT_EQ(m[5], 1);
-
-    // The scripts' call, by the interpreter's truth rule (0 is true, nothing false).
-    lua_State* L = luaL_newstate();
-    registerGlobalFunctions(L);
-    for (const auto& [chunk, expected] : {std::pair{"setColorMask(0, true, nil, 1)", "1101"},
-                                          std::pair{"setColorMask(false, 0, true)", "0110"}}) {
-        ASSERT_EQ(luaL_dostring(L, chunk), 0) << chunk;
-        GLboolean mask[4];
-        glGetBooleanv(GL_COLOR_WRITEMASK, mask);
-        std::string got;
-        for (const GLboolean on : mask) got += on ? '1' : '0';
-        EXPECT_EQ(got, expected);
-    }
-    lua_close(L);
-
-    if (scene().hasMultiTexture()) {
-        enableEnvironmentMapping(-1);
-        for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_2D}) EXPECT_TRUE(enabledOn(1, cap)) << cap;
-        disableEnvironmentMapping();
-        for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_2D}) EXPECT_FALSE(enabledOn(1, cap)) << cap;
-    }
-}
-
-TEST_F(Text, TheShadowRampsFromClearToBlack) {
-    build({{"GL_LIGHTING", "0"}, {"GL_CULL_FACE", "0"}, {"GL_DEPTH_TEST", "0"}, {"FOV", "90"}, {"ZFAR", "2000"}});
-    clear(1, 1, 1);
-    scene().set(GL_BLEND, true);
-    scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    lookFrom(Point(0, 300, 0), Vector(0, 0, -1));
-    displayShadow();
-    const auto pixels = readAll();
-    // Looking down, -z up the screen: corner 4 (-250, -250, alpha 0) top
-    // left stays white, corner 2 (250, 250, alpha 1) bottom right is black.
-    EXPECT_GT(red(pixels, 400 - 240, 300 + 240), 230);
-    EXPECT_LT(red(pixels, 400 + 240, 300 - 240), 25);
-    EXPECT_NEAR(red(pixels, 400, 300), 128, 25);
-}
-
-// A font baked from DejaVu Sans by brawlgear-font loads, measures by the
-// font's advances and prints where it measures.
-TEST_F(Text, ABakedFontLoadsMeasuresAndPrints) {
-    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
-    glPixelStorei(GL_PACK_ALIGNMENT, 2); // the game's, kept while the glyphs are read back
-    const int id = bakeDejaVu("20");
-    ASSERT_GE(id, 0);
-    EXPECT_EQ(glInt(GL_PACK_ALIGNMENT), 2);
-    EXPECT_GT(fonts().getStringWidth("W"), fonts().getStringWidth("i") + 5);
-    EXPECT_EQ(fonts().getStringWidth("iii"), 3 * fonts().getStringWidth("i")); // spacing 0
-    overlay();
-    fonts().print(100, 300, "MMMM", Color());
-    scene().glEnd2D();
-    const auto pixels = readAll();
-    const int width = fonts().getStringWidth("MMMM");
-    int right = 0, beyond = 0;
-    for (int y = 270; y < 310; ++y)
-        for (int x = 90; x < 400; ++x) {
-            if (!lit(pixels, x, y)) continue;
-            right = std::max(right, x);
-            beyond += x < 100 || x > 100 + width;
-        }
-    EXPECT_EQ(beyond, 0);
-    EXPECT_GT(right, 100 + width - 6); // the last M reaches the measured end
-}
-
-// A bitmap font is baked pixel for pixel from its strike (1 bit a pixel in
-// FreeType's hands, not the 8 of rendered outlines), the strike nearest the
-// size asked for when it has not that one.
-TEST_F(Text, BitmapFontsBakePixelForPixelFromTheNearestStrike) {
-    build();
-    const int size = 10;
-    scratch.write("mono.bdf", media::bdf(size, ' ', '~'));
-    const auto bake = [&](const std::string& pixels, const std::string& output) {
-        return bgtest::run({BRAWLGEAR_FONT_EXE, scratch / "mono.bdf", pixels, scratch / output}, scratch.path());
-    };
-    const bgtest::RunResult exact = bake("10", "Fonts/Mono.txt");
-    ASSERT_EQ(exact.exitCode, 0) << exact.err;
-    EXPECT_EQ(exact.err, "");
-    int id = -1;
-    stderrOf([&] { id = fonts().load("Fonts/Mono.txt"); });
-    ASSERT_GE(id, 0);
-    fonts().setCurrentFontId(id);
-    EXPECT_EQ(fonts().getStringWidth("AB"), media::bdfGlyph(size, 'A').advance + media::bdfGlyph(size, 'B').advance);
-
-    std::istringstream description(scratch.read("Fonts/Mono.txt"));
-    std::string range;
-    int cellWidth = 0, cellHeight = 0;
-    std::getline(description, range) >> cellWidth >> cellHeight;
-    ASSERT_EQ(cellHeight, size);
-    const ImageData image = loadImage("Fonts/Mono.png", false);
-    ASSERT_GT(image.width, 0);
-    const int perRow = image.width / cellWidth;
-    int wrong = 0;
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x) {
-            const int cell = y / cellHeight * perRow + x / cellWidth;
-            int expected = 0;
-            if (x / cellWidth < perRow && cell < 95) {
-                const media::BdfGlyph glyph = media::bdfGlyph(size, ' ' + cell);
-                const int top = media::bdfAscent(size) - glyph.height;
-                expected = glyph.lit(x % cellWidth - glyph.left, y % cellHeight - top) ? 255 : 0;
-            }
-            const int alpha = static_cast<int>(image.getPixel(x, image.height - 1 - y) >> 24);
-            if (alpha != expected && ++wrong <= 5) ADD_FAILURE() << "alpha " << alpha << " at " << x << ", " << y;
-        }
-    EXPECT_EQ(wrong, 0);
-
-    // Strikes of 2 bits a pixel (a depth after BDF's SIZE) span the whole
-    // range of alpha: glyph 'A' is a staircase, its rows now 2, 3, 3 2, 3 3.
-    std::string grey = media::bdf(8, 'A', 'A');
-    grey.replace(grey.find("SIZE 8 72 72"), 12, "SIZE 8 72 72 2");
-    scratch.write("grey.bdf", grey);
-    const bgtest::RunResult deep = bgtest::run(
-        {BRAWLGEAR_FONT_EXE, scratch / "grey.bdf", "8", scratch / "Fonts/Grey.txt", "--first", "A", "--last", "A"},
-        scratch.path());
-    ASSERT_EQ(deep.exitCode, 0) << deep.err;
-    const ImageData levels = loadImage("Fonts/Grey.png", false);
-    ASSERT_EQ(levels.height, 8);
-    std::string rows;
-    for (int y = 2; y < 6; ++y)
-        for (int x = 0; x < 3; ++x)
-            rows += std::to_string(levels.getPixel(x, 7 - y) >> 24) + (x < 2 ? " " : "\n");
-    EXPECT_EQ(rows, "170 0 0\n255 0 0\n255 170 0\n255 255 0\n");
-
-    const bgtest::RunResult near = bake("16", "Fonts/Near.txt");
-    ASSERT_EQ(near.exitCode, 0) << near.err;
-    EXPECT_NE(near.err.find("mono.bdf has no 16-pixel strike; baking its 10-pixel strike"), std::string::npos)
-        << near.err;
-    EXPECT_EQ(scratch.read("Fonts/Near.txt"), scratch.read("Fonts/Mono.txt"));
-    EXPECT_TRUE(scratch.read("Fonts/Near.png") == scratch.read("Fonts/Mono.png"));
-}
-
 // What the font lacks of the range is said; what cannot make a font the
 // engine takes is refused, and nothing is written.
-TEST(FontBaker, SaysWhatAFontLacksAndRefusesWhatMakesNoFont) {
-    bgtest::ScratchDir scratch;
-    const auto bake = [&](const std::string& font, const std::vector<std::string>& options = {}) {
-        for (const char* output : {"out.txt", "out.png"}) std::remove((scratch / output).c_str());
-        scratch.write("in.bdf", font);
-        std::vector<std::string> argv{BRAWLGEAR_FONT_EXE, scratch / "in.bdf", "8", scratch / "out.txt"};
-        argv.insert(argv.end(), options.begin(), options.end());
-        return bgtest::run(argv, scratch.path());
-    };
-    const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
-        return text.replace(text.find(from), from.size(), to);
-    };
+TEST_F(Text, TheBakerSaysWhatAFontLacksAndRefusesWhatMakesNoFont) {
     const std::string ascii = media::bdf(8, ' ', '~');
 
-    const bgtest::RunResult some = bake(media::bdf(8, 'A', 'Z'));
+    const bgtest::RunResult some = bake(media::bdf(8, 'A', 'Z'), "8", "out");
     EXPECT_EQ(some.exitCode, 0) << some.err;
     EXPECT_NE(some.err.find("in.bdf lacks 69 of the 95 characters from ' ' to '~'"), std::string::npos) << some.err;
     // X fonts in a national encoding hold ASCII where ASCII always is.
     const bgtest::RunResult koi8 =
-        bake(replaced(replaced(ascii, "\"ISO10646\"", "\"KOI8\""), "ENCODING \"1\"", "ENCODING \"R\""));
+        bake(replaced(replaced(ascii, "\"ISO10646\"", "\"KOI8\""), "ENCODING \"1\"", "ENCODING \"R\""), "8", "out");
     EXPECT_EQ(koi8.exitCode, 0) << koi8.err;
     EXPECT_NE(koi8.err.find("in.bdf has no Unicode character map"), std::string::npos) << koi8.err;
     EXPECT_EQ(koi8.err.find("lacks"), std::string::npos) << koi8.err;
     // A glyph with a size but no pixels is an empty cell, not a crash.
-    const bgtest::RunResult blank = bake(replaced(ascii, "BITMAP\n8000\nC000\nE000\nF000\n", ""));
+    const bgtest::RunResult blank = bake(replaced(ascii, "BITMAP\n8000\nC000\nE000\nF000\n", ""), "8", "out");
     EXPECT_EQ(blank.exitCode, 0) << blank.err;
 
     // The font, the options and the error.
@@ -384,7 +336,7 @@ TEST(FontBaker, SaysWhatAFontLacksAndRefusesWhatMakesNoFont) {
         {replaced(replaced(ascii, "ASCENT 6", "ASCENT 0"), "DESCENT 2", "DESCENT 0"), {}, "gives cells 0 pixels high"},
         {ascii, {"--cell", "8", "2000000000"}, "the glyphs do not fit 512 x 512"}};
     for (const auto& [font, options, error] : refused) {
-        const bgtest::RunResult result = bake(font, options);
+        const bgtest::RunResult result = bake(font, "8", "out", options);
         EXPECT_EQ(result.exitCode, 1) << error;
         EXPECT_NE(result.err.find(error), std::string::npos) << result.err;
         EXPECT_FALSE(scratch.exists("out.txt") || scratch.exists("out.png")) << error;
@@ -409,12 +361,24 @@ void printCellByCell(const Font& font, float s, int x, int y, const char* str) {
     }
 }
 
-// A line is drawn as the inked parts of its glyphs, in one array, and shows
-// the same pixels as whole cells drawn one by one, at any scale.
-TEST_F(Text, ALineIsItsInkedGlyphsAndLooksAsWholeCellsDid) {
+// A font baked from DejaVu Sans by brawlgear-font loads and measures by
+// the font's advances. A line is drawn as the inked parts of its glyphs, in
+// one array, where it measures, and shows the same pixels as whole cells
+// drawn one by one, at any scale.
+TEST_F(Text, ABakedFontMeasuresAndALineIsItsInkedGlyphsLookingAsWholeCellsDid) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
-    const int id = bakeDejaVu("16");
+    const bgtest::RunResult baked = bgtest::run(
+        {BRAWLGEAR_FONT_EXE, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "16", scratch / "Fonts/Baked.txt"},
+        scratch.path());
+    ASSERT_EQ(baked.exitCode, 0) << baked.err;
+    glPixelStorei(GL_PACK_ALIGNMENT, 2); // the game's, kept while the glyphs are read back
+    int id = -1;
+    stderrOf([&] { id = fonts().load("Fonts/Baked.txt"); });
     ASSERT_GE(id, 0);
+    fonts().setCurrentFontId(id);
+    EXPECT_EQ(glInt(GL_PACK_ALIGNMENT), 2);
+    EXPECT_GT(fonts().getStringWidth("W"), fonts().getStringWidth("i") + 5);
+    EXPECT_EQ(fonts().getStringWidth("iii"), 3 * fonts().getStringWidth("i")); // spacing 0
     const Font& font = *fonts().getFont(id);
     // A space has no pixels; a full stop is a dot low in its cell.
     EXPECT_TRUE(font.glyph(' ').blank);
@@ -430,29 +394,31 @@ TEST_F(Text, ALineIsItsInkedGlyphsAndLooksAsWholeCellsDid) {
     const char* const line = "The quick brown fox, jumps; over 12 lazy dogs! ~{|}";
     const float scales[] = {1.0f, 2.5f, 0.37f};
     auto draw = [&](bool cellByCell, bool textured = true) {
-        overlay();
-        scene().set(GL_TEXTURE_2D, textured);
-        int y = 580;
-        for (float scale : scales) {
-            fonts().setScale(scale);
-            cellByCell ? printCellByCell(font, scale, 7, y, line) : fonts().print(7, y, line, Color());
-            y -= static_cast<int>(font.cellHeight * scale) + 3;
-        }
-        fonts().setScale(1);
-        scene().restore(GL_TEXTURE_2D);
-        scene().glEnd2D();
-        return readAll();
+        return printed([&] {
+            scene().set(GL_TEXTURE_2D, textured);
+            int y = 580;
+            for (float scale : scales) {
+                fonts().setScale(scale);
+                cellByCell ? printCellByCell(font, scale, 7, y, line) : fonts().print(7, y, line, Color());
+                y -= static_cast<int>(font.cellHeight * scale) + 3;
+            }
+            fonts().setScale(1);
+            scene().restore(GL_TEXTURE_2D);
+        });
     };
     const auto arrays = draw(false), cells = draw(true);
-    int inked = 0;
-    for (std::size_t k = 0; k < cells.size(); k += 4) inked += cells[k] != 0;
-    EXPECT_GT(inked, 2000);
+    EXPECT_GT(litIn(cells, 0, 800, 0, 600), 2000);
     EXPECT_EQ(differing(arrays, cells), 0);
 
     // Untextured, a glyph is a solid box, blanks too.
     const auto boxes = draw(false, false);
     EXPECT_EQ(differing(boxes, draw(true, false)), 0);
     EXPECT_NE(differing(boxes, arrays), 0);
+
+    const auto pixels = printed([&] { fonts().print(100, 300, "MMMM", Color()); });
+    const int end = 100 + fonts().getStringWidth("MMMM");
+    EXPECT_EQ(litIn(pixels, 90, 100, 270, 310) + litIn(pixels, end + 1, 400, 270, 310), 0); // nothing outside
+    EXPECT_GT(litIn(pixels, end - 5, end + 1, 270, 310), 0); // the last M reaches the measured end
 }
 
 // Billboards drawn in a row wait and go to OpenGL together; whatever comes
@@ -470,8 +436,7 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
     scratch.write("stripes.png", bg::media::png(8, 8, 6, stripes));
     scratch.write("dots.png", bg::media::png(8, 8, 6, dots));
     const int first = gTextureManager->load("stripes.png", false), second = gTextureManager->load("dots.png", false);
-    ASSERT_GE(first, 0);
-    ASSERT_GE(second, 0);
+    ASSERT_TRUE(first >= 0 && second >= 0);
     Billboard red(Color(1, 0.2f, 0.2f, 0.8f), first, 2, 1.5f), blue(Color(0.3f, 0.4f, 1, 0.6f), first, 1.2f, 2.4f);
     Billboard green(Color(0.2f, 1, 0.3f, 0.7f), second, 1.8f, 1.8f), wide(Color(1, 1, 1, 0.75f), second, 60, 40);
     Quad floor(first, Material(), 6, 6);

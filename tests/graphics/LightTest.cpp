@@ -30,11 +30,6 @@ TEST(Color, OnlyTheUpperLimitApplies) {
 }
 
 TEST(Color, HueSaturationAndBrightnessByTheEnginesTable) {
-    float h, s, br;
-    Color(1, 0, 0, 1).getHSB(h, s, br);
-    EXPECT_FLOAT_EQ(h, 0);
-    EXPECT_FLOAT_EQ(s, 100);
-    EXPECT_FLOAT_EQ(br, 100);
     Color c;
     c.setHSBA(120, 100, 100, 1);
     expectColor(c, 0, 1, 0, 1);
@@ -110,7 +105,7 @@ protected:
     }
 };
 
-TEST_F(Lights, EightSlotsAndTheDefaultsOfAnInvalidId) {
+TEST_F(Lights, EightSlotsTheDefaultsOfAnInvalidIdAndParametersSentTheMomentTheyAreSet) {
     build({{"GL_LIGHTING", "1"}});
     for (int i = 0; i < 8; ++i) EXPECT_EQ(lights().addLight(), i);
     EXPECT_EQ(lights().addLight(), -1);
@@ -126,17 +121,15 @@ TEST_F(Lights, EightSlotsAndTheDefaultsOfAnInvalidId) {
     const std::pair<GLenum, std::vector<float>> defaults[] = {
         {GL_AMBIENT, {0, 0, 0, 1}}, {GL_DIFFUSE, {1, 1, 1, 1}}, {GL_SPECULAR, {1, 1, 1, 1}}};
     for (const auto& [name, value] : defaults) EXPECT_EQ(parameter(5, name), value) << name;
-}
 
-TEST_F(Lights, ParametersAreSentTheMomentTheyAreSet) {
-    build({{"GL_LIGHTING", "1"}});
+    // A light's parameters are sent the moment they are set.
+    for (int i = 0; i < 8; ++i) lights().removeLight(i);
     gTransform->loadIdentity();
     lights().addLight(); // the light under test is not light 0, where + and - meet
     const int id = lights().addLight();
     expectInvariant();
     lights().setPosition(id, Point(1, 2, 3));
-    EXPECT_EQ(parameter(id, GL_POSITION)[3], 0.0f);
-    EXPECT_EQ(parameter(id, GL_POSITION)[1], 2.0f);
+    EXPECT_EQ(parameter(id, GL_POSITION), std::vector<float>({1, 2, 3, 0}));
     lights().setInfinite(id, false);
     EXPECT_EQ(parameter(id, GL_POSITION)[3], 1.0f);
     EXPECT_FLOAT_EQ(parameter(id, GL_QUADRATIC_ATTENUATION)[0], 10.0f); // falloff over radius cubed
@@ -146,16 +139,8 @@ TEST_F(Lights, ParametersAreSentTheMomentTheyAreSet) {
     EXPECT_EQ(parameter(id, GL_DIFFUSE)[1], 0.25f);
     expectInvariant(); // a setter leaves an off light off
 
-    // A point light waits for selectLights; touching counts.
+    // A point light waits for selectLights (whose reach the lit quad below shows).
     lights().enable(id);
-    EXPECT_FALSE(glIsEnabled(GL_LIGHT0 + id));
-    BoundingSphere sphere;
-    sphere.position = Point(1, 2, 3 + 2 + 1); // light radius 2 + sphere radius 1
-    sphere.radius = 1;
-    lights().selectLights(sphere);
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT0 + id));
-    sphere.position.z += 0.01f;
-    lights().selectLights(sphere);
     EXPECT_FALSE(glIsEnabled(GL_LIGHT0 + id));
     expectInvariant();
     // Infinite again, and enabled: on at once.

@@ -239,27 +239,7 @@ TEST(Mesh, GridsTooLargeToHoldAreMemoryErrors) {
 
 class MeshDrawing : public bgtest::SceneTest {};
 
-// With LOD off, level 0 of a quad is one strip of two triangles joining the
-// corners; level 1 is every vertex.
-TEST_F(MeshDrawing, DetailByLevelAndByDistance) {
-    build();
-    Quad quad(0, Material());
-    quad.setLODEnabled(false);
-    for (const auto& [level, sent] : {std::pair{0.0f, 4}, std::pair{1.0f, 32 * 33 * 2}}) {
-        quad.setLODLevel(level);
-        quad.display(false);
-        EXPECT_EQ(quad.getVerticesSent(), sent) << level;
-    }
-    quad.setLODEnabled(true);
-    // A step of 4 at distance 25: 10 * 2^2 >= 25.
-    for (const auto& [distance, step] : {std::pair{0.0f, 1}, std::pair{25.0f, 4}, std::pair{1e9f, 32}}) {
-        int stepX = 0, stepY = 0;
-        quad.steps(distance, stepX, stepY);
-        EXPECT_EQ(stepX, step) << distance;
-    }
-}
-
-TEST_F(MeshDrawing, ALitSphereDrawsWhereTheCameraSeesIt) {
+TEST_F(MeshDrawing, ALitSphereDrawsWhereTheCameraSeesItAndDetailGoesByLevelAndDistance) {
     build({{"GL_LIGHTING", "1"}, {"GL_CULL_FACE", "1"}, {"GL_DEPTH_TEST", "1"}, {"FOV", "90"},
            {"GL_LIGHT_MODEL_AMBIENT_R", "0"}, {"GL_LIGHT_MODEL_AMBIENT_G", "0"}, {"GL_LIGHT_MODEL_AMBIENT_B", "0"}});
     clear();
@@ -285,6 +265,23 @@ TEST_F(MeshDrawing, ALitSphereDrawsWhereTheCameraSeesIt) {
     EXPECT_EQ(sphere.getVerticesSent(), 0);
     sphere.display(false);
     EXPECT_GT(sphere.getVerticesSent(), 0);
+
+    // With LOD off, level 0 of a quad is one strip of two triangles joining
+    // the corners; level 1 is every vertex.
+    Quad quad(0, Material());
+    quad.setLODEnabled(false);
+    for (const auto& [level, sent] : {std::pair{0.0f, 4}, std::pair{1.0f, 32 * 33 * 2}}) {
+        quad.setLODLevel(level);
+        quad.display(false);
+        EXPECT_EQ(quad.getVerticesSent(), sent) << level;
+    }
+    quad.setLODEnabled(true);
+    // A step of 4 at distance 25: 10 * 2^2 >= 25.
+    for (const auto& [distance, step] : {std::pair{0.0f, 1}, std::pair{25.0f, 4}, std::pair{1e9f, 32}}) {
+        int stepX = 0, stepY = 0;
+        quad.steps(distance, stepX, stepY);
+        EXPECT_EQ(stepX, step) << distance;
+    }
 }
 
 // Where the driver offers buffer objects it keeps each mesh's vertices; a

@@ -129,10 +129,40 @@ TEST_F(Scene, RenderStateIsSavedAndRestoredInPairsAHundredDeep) {
                 report("ASSERTION FAILED:Utils:#:ShadeModel: mSize < mCapacity\n"));
 }
 
-// The default camera, the planes and spheres of its frustum, and the
-// world matrix it leaves.
-TEST_F(Scene, TheCameraLooksDownMinusZCullsByItsFrustumAndUndoesItsView) {
-    build();
+// The overlay: pixel coordinates, no lighting, half the depth range each
+// way. Drawn there with a real context, read back: a point, a vector from a
+// point and a wire sphere, white on black. Then the default camera, the
+// planes and spheres of its frustum, and the world matrix it leaves.
+TEST_F(Scene, TheOverlayAndTheCameraPutWhatTheyShowWhereItBelongs) {
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_LIGHTING", "1"}});
+    clear();
+    scene().glBegin2D();
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    Matrix projection;
+    glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
+    // glOrtho's z scale is -2 / (far - near) and its offset -(far + near) / (far - near).
+    EXPECT_NEAR(projection[10], -2.0f / 999.0f, 1e-7f);
+    EXPECT_NEAR(projection[14], 0, 1e-6f);
+    glColor3f(1, 1, 1);
+    glPointSize(3);
+    bg::display(Point(400.5f, 300.5f, 0));
+    bg::display(Vector(100, 0, 0), Point(100, 100.5f, 0));
+    bg::BoundingSphere sphere;
+    sphere.position = Point(600, 300, 0);
+    sphere.radius = 50;
+    bg::display(sphere);
+    scene().glEnd2D();
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    const auto pixels = readAll();
+    EXPECT_TRUE(lit(pixels, 400, 300));
+    EXPECT_FALSE(lit(pixels, 405, 300));
+    EXPECT_TRUE(lit(pixels, 150, 100));
+    EXPECT_FALSE(lit(pixels, 150, 105));
+    EXPECT_FALSE(lit(pixels, 250, 100)); // beyond the tip
+    const int inside = litIn(pixels, 600 - 51, 600 + 52, 300 - 51, 300 + 52); // the sphere's square
+    EXPECT_GT(inside, 100);
+    EXPECT_EQ(litIn(pixels, 520, 680, 200, 400), inside); // nothing outside
+
     EXPECT_EQ(gCamera->getLook(), Vector(0, 0, -1));
     EXPECT_EQ(gCamera->getUp(), Vector(0, 1, 0));
     EXPECT_EQ(gCamera->getRight(), Vector(1, 0, 0));
@@ -144,11 +174,11 @@ TEST_F(Scene, TheCameraLooksDownMinusZCullsByItsFrustumAndUndoesItsView) {
     EXPECT_FALSE(gCamera->isSphereVisible(Point(0, 0, 16), 1, distance)); // behind
     EXPECT_TRUE(gCamera->isSphereVisible(Point(0, 0, 5.2f), 1, distance)); // across the near plane
     EXPECT_EQ(distance, 0.0f);
-    bg::BoundingSphere sphere;
-    sphere.initialRadius = 1;
+    bg::BoundingSphere scaled;
+    scaled.initialRadius = 1;
     gTransform->scale(1, 3, 1);
-    bg::applyTransformations(sphere);
-    EXPECT_NEAR(sphere.radius, 3, 1e-5f);
+    bg::applyTransformations(scaled);
+    EXPECT_NEAR(scaled.radius, 3, 1e-5f);
 
     scene().setPerspective(90, 100, 100, 1, 100);
     gCamera->lookAt();
@@ -168,10 +198,7 @@ TEST_F(Scene, TheCameraLooksDownMinusZCullsByItsFrustumAndUndoesItsView) {
     gCamera->setUp(Vector(0, 1, 0.2f));
     gCamera->normalize();
     gCamera->lookAt();
-    for (int i = 0; i < 4; ++i) {
-        const bg::Plane& plane = gCamera->getFrustumPlane(i);
-        EXPECT_NEAR(plane.a * 3 + plane.b * 4 + plane.c * 5 + plane.d, 0, 1e-3f) << "plane " << i;
-    }
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(gCamera->getFrustumPlane(i).distance(Point(3, 4, 5)), 0, 1e-3f) << i;
     EXPECT_TRUE(gCamera->isSphereVisible(Point(-1, 0.5f, 2), 0.1f, distance));
     gCamera->setEye(Point(0, 0, 6));
 
@@ -202,8 +229,21 @@ TEST_F(Scene, ColourBitsAreAQuarterOfTheBufferAtMostFour) {
 
 // Reopening the window, over an open one or a closed one, keeps the render
 // state and its stacks as they were, and the new context agrees with them.
-TEST_F(Scene, ContextRestartsKeepTheStateAndTheStacks) {
-    build({{"GL_DEPTH_TEST", "1"}, {"GL_CULL_FACE", "1"}, {"GL_CULL_FACE_MODE", "GL_FRONT"}, {"GL_FOG", "1"}});
+// Unit 1's texturing is tracked apart from unit 0's; a new context takes it
+// over with the rest, and sphere mapping on unit 1 with it.
+TEST_F(Scene, ContextRestartsKeepTheStateTheStacksAndUnitOnesTexturing) {
+    build({{"GL_DEPTH_TEST", "1"}, {"GL_CULL_FACE", "1"}, {"GL_CULL_FACE_MODE", "GL_FRONT"}, {"GL_FOG", "1"},
+           {"GL_TEXTURE_2D", "1"}});
+    ASSERT_TRUE(scene().hasMultiTexture()) << "the test driver offers multitexturing";
+    bg::RenderState& state = scene().renderState();
+    state.setTexture2D(1, true);
+    EXPECT_TRUE(texturingOn(1));
+    EXPECT_TRUE(state.restoreTexture2D(1));
+    EXPECT_FALSE(texturingOn(1));
+    EXPECT_TRUE(texturingOn(0)); // unit 0 untouched
+    EXPECT_FALSE(state.restoreTexture2D(1));
+    state.setTexture2D(1, true);
+    scene().prepareEnvironmentUnit();
     scene().set(GL_BLEND, true);
     scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE);
     scene().setShadeModel(GL_FLAT);
@@ -222,6 +262,13 @@ TEST_F(Scene, ContextRestartsKeepTheStateAndTheStacks) {
     EXPECT_EQ(glInt(GL_CULL_FACE_MODE), GL_FRONT);
     scene().clearBuffers();
     EXPECT_EQ(pixelAt(10, 10)[1], 255); // the script's background, not the fog colour
+    EXPECT_TRUE(texturingOn(1));
+    EXPECT_TRUE(texturingOn(0));
+    bg::gActiveTextureARB(GL_TEXTURE1_ARB);
+    GLint mode = 0;
+    glGetTexGeniv(GL_S, GL_TEXTURE_GEN_MODE, &mode);
+    bg::gActiveTextureARB(GL_TEXTURE0_ARB);
+    EXPECT_EQ(mode, GL_SPHERE_MAP);
 
     // The stacks hold what they held before: one entry each for the depth
     // test and culling (start-up), and the script's pairs unwind.
@@ -302,31 +349,6 @@ TEST_F(Scene, StartingOverReleasesWhatTheGameMade) {
 #endif
 }
 
-// Unit 1's texturing is tracked apart from unit 0's; a new context takes it
-// over with the rest, and sphere mapping on unit 1 with it.
-TEST_F(Scene, UnitOnesTexturingIsTrackedApartAndANewContextGetsItBackWithSphereMapping) {
-    build({{"GL_TEXTURE_2D", "1"}});
-    if (!scene().hasMultiTexture()) GTEST_SKIP() << "no multitexturing";
-    bg::RenderState& state = scene().renderState();
-    state.setTexture2D(1, true);
-    EXPECT_TRUE(texturingOn(1));
-    EXPECT_TRUE(state.restoreTexture2D(1));
-    EXPECT_FALSE(texturingOn(1));
-    EXPECT_TRUE(texturingOn(0)); // unit 0 untouched
-    EXPECT_FALSE(state.restoreTexture2D(1));
-
-    state.setTexture2D(1, true);
-    scene().prepareEnvironmentUnit();
-    restart();
-    EXPECT_TRUE(texturingOn(1));
-    EXPECT_TRUE(texturingOn(0));
-    bg::gActiveTextureARB(GL_TEXTURE1_ARB);
-    GLint mode = 0;
-    glGetTexGeniv(GL_S, GL_TEXTURE_GEN_MODE, &mode);
-    bg::gActiveTextureARB(GL_TEXTURE0_ARB);
-    EXPECT_EQ(mode, GL_SPHERE_MAP);
-}
-
 // Each reporter says what is pending and drains it; without a context
 // there is nothing to ask.
 TEST_F(Scene, ErrorReportersDrainWhatIsPendingWithAndWithoutContexts) {
@@ -361,40 +383,6 @@ TEST_F(Scene, ErrorReportersDrainWhatIsPendingWithAndWithoutContexts) {
               "Scene::errorAL( source ) \nAL_INVALID_NAME\n"
               "Scene::errorAL( closed ) \n"
               "Scene::errorGL( closed ) \n");
-}
-
-// The overlay: pixel coordinates, no lighting, half the depth range each
-// way. Drawn there with a real context, read back: a point, a vector from a
-// point and a wire sphere, white on black.
-TEST_F(Scene, TheOverlayUsesHalfTheDepthRangeEachWayAndTheMathsClassesDrawWhereTheyAre) {
-    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"ZNEAR", "1"}, {"ZFAR", "1000"}, {"GL_LIGHTING", "1"}});
-    clear();
-    scene().glBegin2D();
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    Matrix projection;
-    glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
-    // glOrtho's z scale is -2 / (far - near) and its offset -(far + near) / (far - near).
-    EXPECT_NEAR(projection[10], -2.0f / 999.0f, 1e-7f);
-    EXPECT_NEAR(projection[14], 0, 1e-6f);
-    glColor3f(1, 1, 1);
-    glPointSize(3);
-    bg::display(Point(400.5f, 300.5f, 0));
-    bg::display(Vector(100, 0, 0), Point(100, 100.5f, 0));
-    bg::BoundingSphere sphere;
-    sphere.position = Point(600, 300, 0);
-    sphere.radius = 50;
-    bg::display(sphere);
-    scene().glEnd2D();
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    const auto pixels = readAll();
-    EXPECT_TRUE(lit(pixels, 400, 300));
-    EXPECT_FALSE(lit(pixels, 405, 300));
-    EXPECT_TRUE(lit(pixels, 150, 100));
-    EXPECT_FALSE(lit(pixels, 150, 105));
-    EXPECT_FALSE(lit(pixels, 250, 100)); // beyond the tip
-    const int inside = litIn(pixels, 600 - 51, 600 + 52, 300 - 51, 300 + 52); // the sphere's square
-    EXPECT_GT(inside, 100);
-    EXPECT_EQ(litIn(pixels, 520, 680, 200, 400), inside); // nothing outside
 }
 
 // The last second's frame times include its oldest frame.

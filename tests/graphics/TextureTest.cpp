@@ -6,6 +6,7 @@
 #include "tools/media/Media.h"
 
 #include <GL/gl.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,28 +48,60 @@ protected:
 const std::vector<int> RED{255, 0, 0}, BLUE{0, 0, 255}, WHITE{255, 255, 255};
 
 // Top row red, bottom row blue: the picture must come out upright and
-// unswapped (every layout decodes to the same RGBA rows: see vfs/), and
-// the same after a new OpenGL context.
-TEST_F(Textures, APictureDrawsUprightInItsOwnColoursInEveryContext) {
+// unswapped (every layout decodes to the same RGBA rows: see vfs/). A new
+// context gets every texture back, each its own: the names of the old
+// context mean nothing in the new one (one texture was uploaded over
+// another that happened to get the same name).
+TEST_F(Textures, PicturesDrawUprightInTheirOwnColoursInEveryContext) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
     scratch.write("pic.bmp", bg::media::bmp24(2, 2, {255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255}));
-    const int id = textures().load("pic.bmp", false);
-    ASSERT_GE(id, 0);
+    std::vector<std::uint8_t> blue;
+    for (int k = 0; k < 16; ++k) blue.insert(blue.end(), {0, 0, 255});
+    scratch.write("blue.png", bg::media::png(4, 4, 2, blue));
+    const int id = textures().load("pic.bmp", false), blueId = textures().load("blue.png", false);
+    ASSERT_TRUE(id >= 0 && blueId >= 0);
     EXPECT_EQ(drawAndRead(id, 200, 450), RED);
     EXPECT_EQ(drawAndRead(id, 200, 150), BLUE);
     scene().endSDL(); // a new context over a closed window
     restart();
     EXPECT_EQ(drawAndRead(id, 200, 450), RED);
     EXPECT_EQ(drawAndRead(id, 200, 150), BLUE);
+    EXPECT_EQ(drawAndRead(blueId, 400, 300), BLUE);
+    // Three names, the scene's own font texture's (id 0) among them.
+    const std::set<unsigned> names{textures().getTextureName(0), textures().getTextureName(id),
+                                   textures().getTextureName(blueId)};
+    EXPECT_EQ(names.size(), 3u);
     // An id that names nothing binds no texture: plain white.
     EXPECT_EQ(drawAndRead(77, 200, 450), WHITE);
 }
 
-// Groups decide what free frees; a replacement takes the old OpenGL
-// texture over, and frees it when it fails.
-TEST_F(Textures, GroupsDecideWhatFreeFreesAndAReplacementTakesTheOldTextureOver) {
+// A full table says so, and every name in it is still found and freed.
+// Groups decide what free frees; a replacement takes the old OpenGL texture
+// over, and frees it when it fails.
+TEST_F(Textures, AFullTableSaysSoAndGroupsDecideWhatFreeFrees) {
     build();
-    for (const char* name : {"a.png", "b.png"}) scratch.write(name, bg::media::png(2, 2, 0, {1, 2, 3, 4}));
+    std::string err;
+    std::vector<int> ids;
+    const auto name = [](std::size_t i) { return "t" + std::to_string(i) + ".png"; };
+    for (std::size_t i = 0; i <= TextureManager::CAPACITY; ++i) {
+        scratch.write(name(i), bg::media::png(1, 1, 0, {static_cast<std::uint8_t>(i)}));
+        int id = -1;
+        err = stderrOf([&] { id = textures().load(name(i).c_str(), false); });
+        if (id < 0) break;
+        ids.push_back(id);
+    }
+    // The default font's glyph image holds one slot already.
+    EXPECT_EQ(ids.size(), TextureManager::CAPACITY - 1u);
+    EXPECT_TRUE(bgtest::isReport(err, "Texture:#: ERROR : TextureManager::load( t130.png ) : Texture table full\n"));
+    // Full, every name is still found and freed, whichever its slot (0 too).
+    std::size_t again = 0, left = 0;
+    for (std::size_t i = 0; i < ids.size(); ++i) again += textures().load(name(i).c_str(), false) == ids[i];
+    EXPECT_EQ(again, ids.size());
+    textures().free(TextureManager::PERMANENT_TEXTURES);
+    for (const int id : ids) left += textures().getGroups(id) != 0;
+    EXPECT_EQ(left, 0u);
+
+    for (const char* file : {"a.png", "b.png"}) scratch.write(file, bg::media::png(2, 2, 0, {1, 2, 3, 4}));
     scratch.write("c.png", bg::media::png(2, 2, 0, {5, 6, 7, 8}));
     const int a = textures().load("a.png");
     textures().setCurrentGroup(TextureManager::TEMPORARY_TEXTURES);
@@ -109,53 +142,6 @@ TEST_F(Textures, FiltersComeFromEngineCfgForMipmapsOnly) {
     EXPECT_EQ(filters(id), std::make_pair(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR));
     EXPECT_EQ(stderrOf([&] { id = textures().load("b.png", false); }), ""); // the configuration is not even read
     EXPECT_EQ(filters(id).first, GL_LINEAR);
-}
-
-// A new context gets every texture back, each its own: the names of the
-// old context mean nothing in the new one (one texture was uploaded over
-// another that happened to get the same name).
-TEST_F(Textures, ANewContextGivesEveryTextureItsOwnPicture) {
-    build();
-    scratch.write("red.png", bg::media::png(2, 2, 2, {255, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0}));
-    std::vector<std::uint8_t> blue;
-    for (int k = 0; k < 16; ++k) blue.insert(blue.end(), {0, 0, 255});
-    scratch.write("blue.png", bg::media::png(4, 4, 2, blue));
-    const int red = textures().load("red.png", false), blueId = textures().load("blue.png", false);
-    ASSERT_GE(red, 0);
-    ASSERT_GE(blueId, 0);
-    EXPECT_EQ(drawAndRead(red, 400, 300), RED);
-    restart();
-    EXPECT_EQ(drawAndRead(red, 400, 300), RED);
-    EXPECT_EQ(drawAndRead(blueId, 400, 300), BLUE);
-    std::vector<unsigned> names; // the scene's own font texture came first, id 0
-    for (int id : {0, red, blueId}) names.push_back(textures().getTextureName(id));
-    EXPECT_NE(names[0], names[1]);
-    EXPECT_NE(names[0], names[2]);
-    EXPECT_NE(names[1], names[2]);
-}
-
-TEST_F(Textures, AFullTableSaysSo) {
-    build();
-    std::string err;
-    std::vector<int> ids;
-    const auto name = [](std::size_t i) { return "t" + std::to_string(i) + ".png"; };
-    for (std::size_t i = 0; i <= TextureManager::CAPACITY; ++i) {
-        scratch.write(name(i), bg::media::png(1, 1, 0, {static_cast<std::uint8_t>(i)}));
-        int id = -1;
-        err = stderrOf([&] { id = textures().load(name(i).c_str(), false); });
-        if (id < 0) break;
-        ids.push_back(id);
-    }
-    // The default font's glyph image holds one slot already.
-    EXPECT_EQ(ids.size(), TextureManager::CAPACITY - 1u);
-    EXPECT_TRUE(bgtest::isReport(err, "Texture:#: ERROR : TextureManager::load( t130.png ) : Texture table full\n"));
-    // Full, every name is still found and freed, whichever its slot (0 too).
-    std::size_t again = 0, left = 0;
-    for (std::size_t i = 0; i < ids.size(); ++i) again += textures().load(name(i).c_str(), false) == ids[i];
-    EXPECT_EQ(again, ids.size());
-    textures().free(TextureManager::PERMANENT_TEXTURES);
-    for (const int id : ids) left += textures().getGroups(id) != 0;
-    EXPECT_EQ(left, 0u);
 }
 
 } // namespace
