@@ -81,7 +81,8 @@ TEST_F(Classes, ScriptsAddSettingsOfTheirOwnButNoLinesOfTheirOwn) {
 }
 
 // Each message names the script's line; an argument error outside a
-// protected call ends the chunk with ERRRUN.
+// protected call ends the chunk with ERRRUN. (A wrong self is blamed as the
+// binding tests' classes show.)
 TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
     const std::pair<std::string, std::string> cases[] = {
         {"getVarManager():getNumber()", "VarManager :getNumber : Invalid number of parameters"},
@@ -93,8 +94,6 @@ TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
         {"File('a', true, 3)", "File :new : Invalid number of parameters"},
         {"getVFS(nil)", "getVFS : Invalid number of parameters"},
         {"getVarManager(1)", "getVarManager : Invalid number of parameters"},
-        {"getVFS().close(getVarManager())", "bad argument #1 to 'close' (VFS expected, got VarManager)"},
-        {"getVFS().open(7, 'x')", "bad argument #1 to 'open' (VFS expected, got number)"},
         {"getVarManager():setVarValue('SDL_FULLSCREEN', {})", "bad argument #2 to 'setVarValue' (string expected, got table)"},
     };
     // One line each in a protected call, then the first again without one.
@@ -112,15 +111,15 @@ TEST_F(Classes, ArgumentErrorsEndTheChunkWithERRRUN) {
               "[string \"Scripts/Main\"]:" + std::to_string(number + 1) + ": " + cases[0].second + "\nERRRUN\n");
 }
 
-// Archives opened and closed, folders set, and files made in a loop
-// collected. File contents live in the engine's heap, which the interpreter
-// does not count: measure the whole process. 2000 files of 1 MiB would take
-// about 2 GB if nothing were freed.
 // Every method of every class counts its arguments before it reads them:
 // called with twenty, each says so by its own name (one of them reads its
-// form from its second argument first).
-// One object of every class, for the tests that walk them all.
-const char* const EVERY_CLASS = R"(
+// form from its second argument first). Every form of every call the
+// description lists, made with plain values of the types it names, gives
+// back as many results as it says: a setter gives nothing, a getter of x,
+// y, z three. One object of every class serves both.
+TEST_F(Classes, EveryMethodCountsItsArgumentsAndEveryCallGivesBackWhatTheDescriptionSays) {
+    source("Data.txt", "data\n");
+    mainScript("local api = dofile('" BRAWLGEAR_API_DESCRIPTION "')\n" + std::string(R"(
       local m = Material()
       local objects = {
         Point = Point(), Vector = Vector(), Matrix = Matrix(), Plane = Plane(), BoundingSphere = BoundingSphere(),
@@ -132,11 +131,6 @@ const char* const EVERY_CLASS = R"(
         SoundManager = getSoundManager(), TextureManager = getTextureManager(), Time = getTime(),
         Transform = getTransform(), VarManager = getVarManager(),
       }
-)";
-
-TEST_F(Classes, EveryMethodRefusesArgumentsItDoesNotTake) {
-    source("Data.txt", "data\n");
-    mainScript(std::string(EVERY_CLASS) + R"(
       local methods, classes = 0, 0
       for class, object in pairs(objects) do
         classes = classes + 1
@@ -152,19 +146,7 @@ TEST_F(Classes, EveryMethodRefusesArgumentsItDoesNotTake) {
         end
       end
       trace(classes .. ' classes, ' .. (methods > 350 and 'every method' or methods .. ' methods'))
-    )");
-    const RunResult result = play();
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.script, "BoundingSphere:collisionResponse: bad argument #2 to 'collisionResponse' (number "
-                             "expected, got nil)\n25 classes, every method\n");
-}
 
-// Every form of every call the description lists, made with plain values
-// of the types it names, gives back as many results as it says: a setter
-// gives nothing, a getter of x, y, z three.
-TEST_F(Classes, EveryCallGivesBackWhatTheDescriptionSays) {
-    source("Data.txt", "data\n");
-    mainScript(std::string(EVERY_CLASS) + "local api = dofile('" BRAWLGEAR_API_DESCRIPTION "')\n" + R"(
       -- Calls that end the engine's parts or pop what was never pushed, and
       -- those fatal for points in one place, are not made.
       local skip = {endSDL = true, endAL = true, restartSDL = true, popMatrix = true, ['end'] = true,
@@ -213,15 +195,22 @@ TEST_F(Classes, EveryCallGivesBackWhatTheDescriptionSays) {
         each(class.name, class.methods, function(name, ...) return object[name](object, ...) end)
       end
       trace(calls > 450 and 'every call' or calls .. ' calls')
-    )");
+    )"));
     const RunResult result = play();
     EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::string counted = "BoundingSphere:collisionResponse: bad argument #2 to 'collisionResponse' (number "
+                                "expected, got nil)\n25 classes, every method\n";
+    EXPECT_EQ(result.script.substr(0, counted.size()), counted);
     // (The calls' own warnings and restartAL's listing come between.)
     EXPECT_EQ(result.script.find(" gave "), std::string::npos) << result.script;
     EXPECT_TRUE(result.script.size() > 11 && result.script.substr(result.script.size() - 11) == "every call\n")
         << result.script;
 }
 
+// Archives opened and closed, folders set, and files made in a loop
+// collected. File contents live in the engine's heap, which the interpreter
+// does not count: measure the whole process. 2000 files of 1 MiB would take
+// about 2 GB if nothing were freed.
 TEST_F(Classes, VFSOpensAndClosesArchivesAndFilesMadeInALoopAreCollected) {
     mainScript("local function resident()\n"
                "  local statm = io.open('/proc/self/statm'):read('*a')\n"

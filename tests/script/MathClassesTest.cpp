@@ -4,7 +4,6 @@
 // it returns in which order, copies against references, and the messages.
 
 #include "bindings/Classes.h"
-#include "support/Expect.h"
 #include "support/Lua.h"
 
 #include <gtest/gtest.h>
@@ -42,10 +41,6 @@ protected:
     void expectErrors(const std::vector<std::pair<const char*, const char*>>& cases) {
         for (const auto& [chunk, message] : cases) EXPECT_EQ(run(chunk), std::string("t:1: ") + message);
     }
-    void expectFatal(const char* chunk, const char* report) {
-        lua_State* state = L;
-        EXPECT_EXIT(bgtest::runChunk(state, chunk, "=t"), testing::ExitedWithCode(1), bgtest::report(report));
-    }
     lua_State* L = nullptr;
 };
 
@@ -63,7 +58,6 @@ TEST_F(MathClasses, PointsAndVectorsComputeWithoutChangingThemselves) {
       assert(v:equal(1, 2, 3) and not v:equal(Vector(1, 2, 3.5)))
       local w = Vector(3, 0, 4)
       check({5}, w:length()) w:normalize() check({0.6, 0, 0.8}, w:get())
-      v:display() v:display(Point(1, 1, 1)) p:display()
     )"),
               "");
     expectErrors({{"Point(1, 2)", "Point :new : Invalid number of parameters"},
@@ -107,7 +101,6 @@ TEST_F(MathClasses, MatricesTransformAndAnswerInStorageOrder) {
                   {"Matrix(1, 2, 3)", "Matrix :new : Invalid number of parameters"},
                   {"Matrix():mulMatrix(1)", "bad argument #1 to 'mulMatrix' (Matrix expected, got number)"},
                   {"Matrix():mirror(1, 2)", "Matrix :mirror : Invalid number of parameters"}});
-    expectFatal("local m = Matrix() m:set(3, 3, 0) m:mulPoint(0, 0, 0)", "ASSERTION FAILED:Math:#: factor != 0\n");
 }
 
 TEST_F(MathClasses, PlanesClassifyAndIntersect) {
@@ -158,7 +151,6 @@ TEST_F(MathClasses, BoundingSpheresCollide) {
     expectErrors({{"BoundingSphere(1, 2, 3, 4, 5)", "BoundingSphere :new : Invalid number of parameters"},
                   {"BoundingSphere():add(1, 2)", "BoundingSphere :add : Invalid number of parameters"},
                   {"BoundingSphere():collisionResponse(0.5)", "BoundingSphere :collisionResponse : Invalid number of parameters"}});
-    expectFatal("BoundingSphere():rayIntersect(1, 1, 1, 1, 1, 1)", "ASSERTION FAILED:Math:#: V_length > 0\n");
 }
 
 } // namespace
