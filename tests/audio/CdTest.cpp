@@ -9,13 +9,11 @@
 #include <memory>
 #include <vector>
 
-using bg::platform::CdDrives;
-
 namespace {
 
 // A drive playing a disc of the given tracks (true: audio), each 1000
 // frames long.
-class ScriptedDrive : public CdDrives {
+class ScriptedDrive : public bg::platform::CdDrives {
 public:
     explicit ScriptedDrive(std::vector<bool> tracks, int drives = 1) : mTracks(std::move(tracks)), mDrives(drives) {}
     int count() override { return mDrives; }
@@ -71,8 +69,7 @@ TEST_F(Cd, PlaysResumesAndSkipsDataTracks) {
     EXPECT_EQ(drive.mStatus, 3);
     EXPECT_TRUE(bg::cd::play()); // resumes where it was
     EXPECT_EQ(drive.mStatus, 2);
-    EXPECT_EQ(drive.mFrame, 500);
-    EXPECT_EQ(drive.plays, 1);
+    EXPECT_EQ(drive.plays, 1); // not started over
     // The disc played on into a data track since the last look: the fresh
     // position counts, and the music starts over instead of resuming there.
     bg::cd::stop();
@@ -95,16 +92,14 @@ TEST_F(Cd, TracksWrapBothWays) {
 }
 
 TEST_F(Cd, NoDriveNoDiscOrOnlyDataIsQuiet) {
-    ScriptedDrive& none = use({true}, 0);
+    use({true}, 0);
     EXPECT_FALSE(bg::cd::play());
     EXPECT_EQ(bg::cd::nextTrack(), -1);
     EXPECT_EQ(bg::cd::prevTrack(), -1);
     EXPECT_FALSE(bg::cd::update());
-    (void)none;
-    ScriptedDrive& data = use({false, false});
+    use({false, false});
     EXPECT_FALSE(bg::cd::play());
     EXPECT_FALSE(bg::cd::present());
-    (void)data;
     ScriptedDrive& empty = use({true});
     empty.mStatus = 0; // tray empty
     EXPECT_FALSE(bg::cd::play());
@@ -119,19 +114,15 @@ TEST_F(Cd, NoDriveNoDiscOrOnlyDataIsQuiet) {
 }
 
 TEST(CdVolume, TheMixerRangeMapping) {
-    EXPECT_EQ(bg::platform::volumeToMixer(1.5f, 0, 65535), 65535);
-    EXPECT_EQ(bg::platform::volumeToMixer(-2, 0, 65535), 0);
-    EXPECT_EQ(bg::platform::volumeToMixer(0.5f, 0, 65535), 32767);
+    for (const auto& [volume, level] : {std::pair{1.5f, 65535}, std::pair{-2.0f, 0}, std::pair{0.5f, 32767}})
+        EXPECT_EQ(bg::platform::volumeToMixer(volume, 0, 65535), level) << volume;
     EXPECT_NEAR(bg::platform::mixerToVolume(32767, 0, 65535), 0.49999f, 1e-5f);
     EXPECT_EQ(bg::platform::mixerToVolume(5, 3, 3), 0.0f);
     // Without a CD or Aux line, a script's setVolumeCD reports it once.
     if (!bg::platform::hasCdLine()) {
-        testing::internal::CaptureStderr();
-        bg::cd::setVolume(0.5f);
-        const std::string err = testing::internal::GetCapturedStderr();
+        const std::string err = bgtest::stderrOf([] { bg::cd::setVolume(0.5f); });
         EXPECT_TRUE(bgtest::matches(err, bgtest::report("Main:#: ERROR : mixerOpen faild!\n")) ||
-                    bgtest::matches(err, bgtest::report("Main:#: ERROR : mixerGetLineInfo faild!\n")))
-            << err;
+                    bgtest::matches(err, bgtest::report("Main:#: ERROR : mixerGetLineInfo faild!\n"))) << err;
     }
 }
 

@@ -11,7 +11,6 @@
 
 using bg::VarManager;
 using bgtest::report;
-using bgtest::ScratchDir;
 
 namespace {
 
@@ -30,21 +29,18 @@ protected:
     }
     // What saving the variables printed.
     static std::string save(VarManager& vars) { return bgtest::stderrOf([&] { vars.end(); }); }
-    ScratchDir scratch;
+    bgtest::ScratchDir scratch;
 };
 
+// Sorted by name; any separator token, extra tokens dropped, CRLF line
+// ends; a line without value keeps its name; nothing past a zero byte.
 TEST_F(VarTest, WritesEveryVariableBackSortedByName) {
-    EXPECT_EQ(roundTrip("B = 2\n\nA = 1\n"), "A = 1\nB = 2\n");
-    EXPECT_EQ(roundTrip("b = 1\nB = 2\n_ = 3\n"), "B = 2\n_ = 3\nb = 1\n");
-    // Any separator token; extra tokens are dropped; CRLF line ends.
-    EXPECT_EQ(roundTrip("WIDTH : 1024 and more\r\n# a b\r\n"), "# = b\nWIDTH = 1024\n");
-    EXPECT_EQ(roundTrip(""), "");
-}
-
-TEST_F(VarTest, KeepsTheNameOfALineWithoutValue) {
-    EXPECT_EQ(roundTrip("\nLONELY\nPAIR =\nA = 1\n   \n"), "A = 1\nLONELY = \nPAIR = \n");
-    // What was written reads back the same.
-    EXPECT_EQ(roundTrip("A = 1\nLONELY = \nPAIR = \n"), "A = 1\nLONELY = \nPAIR = \n");
+    const std::pair<std::string, std::string> files[] = {
+        {"B = 2\n\nA = 1\n", "A = 1\nB = 2\n"}, {"b = 1\nB = 2\n_ = 3\n", "B = 2\n_ = 3\nb = 1\n"},
+        {"WIDTH : 1024 and more\r\n# a b\r\n", "# = b\nWIDTH = 1024\n"}, {"", ""},
+        {"\nLONELY\nPAIR =\nA = 1\n   \n", "A = 1\nLONELY = \nPAIR = \n"},
+        {std::string("A = 1\nB = 2\0C = 3\n", 18), "A = 1\nB = 2\n"}};
+    for (const auto& [content, saved] : files) EXPECT_EQ(roundTrip(content), saved) << content;
 }
 
 TEST_F(VarTest, ReadsValuesAsTheirReadersConvertThem) {
@@ -53,8 +49,6 @@ TEST_F(VarTest, ReadsValuesAsTheirReadersConvertThem) {
     EXPECT_TRUE(vars.get("F").isOn());
     EXPECT_FALSE(vars.get("G").isOn());
     EXPECT_FLOAT_EQ(vars.get("X").toFloat(), 0.5f);
-    vars.get("W").set(1024);
-    EXPECT_STREQ(vars.get("W").getValue(), "1024");
 }
 
 TEST_F(VarTest, SplitsLinesLongerThan255Characters) {
@@ -66,23 +60,21 @@ TEST_F(VarTest, SplitsLinesLongerThan255Characters) {
     EXPECT_STREQ(vars.get("B").getValue(), "1");
 }
 
-TEST_F(VarTest, BinaryAndNulContentNeverCrash) {
+TEST_F(VarTest, BinaryContentNeverCrashes) {
     std::string binary;
     for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131 + 7) & 0xff);
     binary[100] = '\n';
     loaded(binary);
-    EXPECT_EQ(roundTrip(std::string("A = 1\nB = 2\0C = 3\n", 18)), "A = 1\nB = 2\n");
 }
 
 TEST_F(VarTest, ReportsUnreadableFilesAndKeepsAnEmptyTable) {
     testing::internal::CaptureStderr();
     VarManager none(nullptr), missing((scratch / "absent.cfg").c_str()), folder(scratch.path().c_str());
+    const std::string unable = " ) : Unable to open the file \n";
     EXPECT_TRUE(bgtest::isReport(testing::internal::GetCapturedStderr(),
                                  "Var:#: ERROR : VarManager( fileName ) : Invalid file name\n"
-                                 "Var:#: ERROR : VarManager( " + scratch / "absent.cfg" +
-                                     " ) : Unable to open the file \n"
-                                     "Var:#: ERROR : VarManager( " + scratch.path() +
-                                     " ) : Unable to open the file \n"));
+                                 "Var:#: ERROR : VarManager( " + scratch / "absent.cfg" + unable +
+                                 "Var:#: ERROR : VarManager( " + scratch.path() + unable));
     EXPECT_EQ(missing.size(), 0);
 }
 

@@ -16,7 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = bgfuzz::folder("cfg") + "/Engine.cfg";
     if (!bgfuzz::write(path, data, size)) return 0;
 
-    std::string written;
     {
         bg::VarManager vars(path.c_str());
         for (int i = 0; i < 8 && i < vars.size(); ++i) (void)vars.has("SDL_SCREEN_WIDTH");

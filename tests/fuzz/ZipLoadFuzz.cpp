@@ -19,23 +19,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         unzFile zip = bg::gVFS->getArchiveHandle();
         for (int status = unzGoToFirstFile(zip); status == UNZ_OK && names.size() < 16; status = unzGoToNextFile(zip)) {
             char name[512];
-            unz_file_info info;
-            if (unzGetCurrentFileInfo(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) == UNZ_OK)
+            if (unzGetCurrentFileInfo(zip, nullptr, name, sizeof name, nullptr, 0, nullptr, 0) == UNZ_OK)
                 names.push_back(name);
         }
         names.push_back("Scripts/Main.o");
-        for (const std::string& name : names) {
+        for (const std::string& name : names)
             for (bool binary : {true, false}) {
                 bg::File loaded;
-                if (loaded.load(name.c_str(), binary)) {
-                    if (!binary) {
-                        bg::TextReader& reader = loaded.getTextReader();
-                        while (!reader.isEnd()) reader.readLine();
-                    }
-                    loaded.unscramble();
-                }
+                if (!loaded.load(name.c_str(), binary)) continue;
+                if (!binary)
+                    while (!loaded.getTextReader().isEnd()) loaded.getTextReader().readLine();
+                loaded.unscramble();
             }
-        }
     }
     bg::gVFS.free();
     return 0;

@@ -17,16 +17,14 @@ namespace bgtest {
 inline std::string report(const std::string& text) {
     std::string pattern = "^";
     for (char c : text) {
-        if (c == '#') {
+        if (c == '#')
             pattern += "[0-9]+";
-        } else if (c == '@') {
+        else if (c == '@')
             pattern += "[A-Z_]+";
-        } else if (std::string("\\^$.|?*+()[]{}").find(c) != std::string::npos) {
-            pattern += '\\';
+        else if (std::string("\\^$.|?*+()[]{}").find(c) != std::string::npos)
+            pattern += std::string("\\") + c;
+        else
             pattern += c;
-        } else {
-            pattern += c;
-        }
     }
     return pattern + "$";
 }

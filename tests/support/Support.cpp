@@ -4,7 +4,6 @@
 
 #include "vfs/VFS.h"
 
-#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -68,8 +67,7 @@ void writeZip(const std::string& path, const ZipEntries& entries) {
     zipFile zip = zipOpen(path.c_str(), APPEND_STATUS_CREATE);
     if (!zip) throw std::runtime_error("cannot create " + path);
     for (const auto& [name, bytes] : entries) {
-        zip_fileinfo info;
-        std::memset(&info, 0, sizeof info);
+        zip_fileinfo info{};
         zipOpenNewFileInZip(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
                             Z_DEFAULT_COMPRESSION);
         zipWriteInFileInZip(zip, bytes.data(), static_cast<unsigned>(bytes.size()));
@@ -197,18 +195,13 @@ Energy waveEnergy(const std::string& wav, double from) {
     if (data == std::string::npos) return energy;
     if (from < 0) from += static_cast<double>(wav.size()) / (44100 * 4);
     for (std::size_t at = data + 8 + static_cast<std::size_t>(from * 44100) * 4; at + 4 <= wav.size(); at += 4) {
-        std::int16_t l, r;
-        std::memcpy(&l, wav.data() + at, 2);
-        std::memcpy(&r, wav.data() + at + 2, 2);
-        energy.left += double(l) * l;
-        energy.right += double(r) * r;
+        std::int16_t sample[2]; // left, right
+        std::memcpy(sample, wav.data() + at, 4);
+        energy.left += double(sample[0]) * sample[0];
+        energy.right += double(sample[1]) * sample[1];
     }
     return energy;
 }
-
-} // namespace bgtest
-
-namespace bgtest {
 
 void writeTestFonts(const std::string& folder) {
     std::string description = " ~\n8\n8\n128\n64\n1\n0\n";
@@ -217,10 +210,8 @@ void writeTestFonts(const std::string& folder) {
         description += std::to_string(testGlyphWidth(i)) + "\n";
         const int cx = (i % 16) * 8, cy = (i / 16) * 8; // from the top
         for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < testGlyphWidth(i); ++x) {
-                std::uint8_t* p = &rgba[((static_cast<std::size_t>(cy) + y) * 128 + cx + x) * 4];
-                p[0] = p[1] = p[2] = p[3] = 255;
-            }
+            for (int x = 0; x < testGlyphWidth(i); ++x)
+                std::fill_n(&rgba[((static_cast<std::size_t>(cy) + y) * 128 + cx + x) * 4], 4, 255);
     }
     const std::string image = bg::media::png(128, 64, 6, rgba);
     std::filesystem::create_directories(folder + "/Fonts");

@@ -15,7 +15,6 @@
 #include <vector>
 
 using namespace bg;
-using bgtest::report;
 
 namespace {
 
@@ -45,6 +44,9 @@ std::uint32_t rgba(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t 
     return pixel;
 }
 
+// Byte c of a pixel as it lies in memory: red, green, blue, alpha.
+int channel(std::uint32_t pixel, int c) { return reinterpret_cast<const std::uint8_t*>(&pixel)[c]; }
+
 // Pictures and some of their pixels: every layout comes out RGBA, bottom
 // row first; colour keys give alpha 0.
 TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirstWithItsTransparency) {
@@ -65,7 +67,6 @@ TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirstWithItsTransparency) {
         // Width 3: 9 bytes of pixels in a 12-byte row.
         {"pic.bmp", bg::media::bmp24(3, 2, {255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255, 0, 0, 255}), 3,
          {{0, 0, blue}, {1, 0, blue}, {2, 0, blue}, {0, 1, red}, {1, 1, red}, {2, 1, red}}},
-        {"ok.gif", bg::media::gif(2, 2, {0, 1, 1, 0}, {255, 0, 0, 0, 0, 255}), 2, {{0, 0, blue}}},
         // Palette entry 0 transparent, grey level 255 transparent, RGB white
         // transparent, a GIF's index 1 transparent; and grey with its own alpha.
         {"keyed.png", bg::media::png(2, 1, 3, {0, 1}, {255, 0, 0, 0, 255, 0}, {0}), 2,
@@ -90,6 +91,8 @@ TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirstWithItsTransparency) {
     std::string named = bg::media::tga(2, 2, quad, false, false);
     named[0] = 'B', named.insert(18, std::string(66, 'i'));
     pictures.push_back({"named.tga", named, 2, {{0, 1, red}, {0, 0, blue}}});
+    // No extension: no hint, found by its signature.
+    pictures.push_back({"noname", pictures[0].bytes, 2, {{0, 0, blue}}});
     ImageData img;
     for (const Picture& picture : pictures) {
         scratch.write(picture.name, picture.bytes);
@@ -105,19 +108,9 @@ TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirstWithItsTransparency) {
     scratch.write("photo.JPG", bg::media::jpeg(24, 16, blocks));
     EXPECT_EQ(image("photo.JPG", img), "");
     EXPECT_EQ(img.width * 100 + img.height, 2416);
-    for (const auto& [x, want] : {std::pair{3, rgba(255, 0, 0, 255)}, std::pair{18, rgba(0, 0, 255, 255)}}) {
-        std::uint8_t got[4], expected[4];
-        const std::uint32_t pixel = img.getPixel(x, 4);
-        std::memcpy(got, &pixel, 4);
-        std::memcpy(expected, &want, 4);
-        for (int c = 0; c < 4; ++c) EXPECT_NEAR(got[c], expected[c], 12) << x << " " << c;
-    }
-    image("rgba.png", img);
     EXPECT_EQ(img.bytesPerPixel, 4);
-    // No extension: no hint, found by its signature.
-    scratch.write("noname", scratch.read("rgba.png"));
-    image("noname", img);
-    EXPECT_EQ(img.width, 2);
+    for (const auto& [x, want] : {std::pair{3, rgba(255, 0, 0, 255)}, std::pair{18, rgba(0, 0, 255, 255)}})
+        for (int c = 0; c < 4; ++c) EXPECT_NEAR(channel(img.getPixel(x, 4), c), channel(want, c), 12) << x << " " << c;
 }
 
 TEST_F(Decode, PixelsOutsideTheImageAreReportedAndLimited) {
@@ -161,7 +154,7 @@ TEST_F(Decode, TextureModeWantsPowersOfTwoUpTo512) {
         {"long.png", "20000 x 2 is not a power of two\nASSERTION FAILED:VFS:#: imgWidth == textureSize( imgWidth )"}};
     for (const auto& [name, text] : fatal)
         EXPECT_EXIT(loadImage(name.c_str(), true), testing::ExitedWithCode(1),
-                    report("VFS:#: ERROR : VFS::loadImage( " + name + " ) : " + text + "\n")) << name;
+                    bgtest::report("VFS:#: ERROR : VFS::loadImage( " + name + " ) : " + text + "\n")) << name;
     image("big.png", a, false); // fine outside texture mode
     EXPECT_EQ(a.width, 1024);
 }
@@ -268,11 +261,10 @@ TEST_F(Decode, BadPicturesAreRefusedWithTheMessage) {
                                                "VFS:#: ERROR : VFS::loadImage(absent.png ) : Unable to open the file\n");
 }
 
-// With a table entry: the table's size and the same bytes; names are
-// compared with their case. An entry smaller than the sound: decoding
-// stops at the buffer's end, said once, in whole frames (1003 bytes of
-// stereo said so 64 times and failed). Larger: the sound's own size, not
-// 2 GB of silence.
+// With a table entry: the table's size and the same bytes. An entry
+// smaller than the sound: decoding stops at the buffer's end, said once, in
+// whole frames (1003 bytes of stereo said so 64 times and failed). Larger:
+// the sound's own size, not 2 GB of silence.
 TEST_F(Decode, SoundsDecodeOnceToTheirExactSizeTrustingTheTableOnlyWithinTheSound) {
     scratch.write("mono.ogg", bg::media::sineOgg(1, 22050, 22050));
     scratch.write("stereo.ogg", bg::media::sineOgg(2, 44100, 30000));
@@ -288,13 +280,11 @@ TEST_F(Decode, SoundsDecodeOnceToTheirExactSizeTrustingTheTableOnlyWithinTheSoun
     EXPECT_EQ(stereo.format, AL_FORMAT_STEREO16);
     EXPECT_EQ(stereo.size, 4 * 30000);
 
-    scratch.write("Sounds.txt", "stereo.ogg 120000\nMono.ogg 5\ns.ogg 1003\nt.ogg 2147483647\nu.ogg 7\n");
+    scratch.write("Sounds.txt", "stereo.ogg 120000\ns.ogg 1003\nt.ogg 2147483647\nu.ogg 7\n");
     gVFS->loadOggsSize("Sounds.txt");
     EXPECT_EQ(sound("stereo.ogg", tabled), "");
     ASSERT_EQ(tabled.size, stereo.size);
     EXPECT_EQ(std::memcmp(tabled.pcm.get(), stereo.pcm.get(), static_cast<std::size_t>(stereo.size)), 0);
-    EXPECT_EQ(sound("mono.ogg", tabled), "");
-    EXPECT_EQ(tabled.size, 2 * 22050);
     expectReport(sound("s.ogg", tabled), "VFS:#: ERROR : VFS::loadSound( s.ogg ) : stream corrupted\n");
     EXPECT_EQ(tabled.size, 1000);
     EXPECT_EQ(sound("t.ogg", tabled), "");

