@@ -82,6 +82,14 @@ TEST_F(Sounds, TheRadiusSetsTheAttenuationAndPauseSilencesEverySource) {
     manager->resume();
     EXPECT_EQ(state(first), AL_PLAYING);
     EXPECT_EQ(state(second), AL_PLAYING);
+    // A source that removes itself waits until it has stopped playing.
+    const int once = manager->addSource(sound, true);
+    manager->play(once);
+    manager->update();
+    EXPECT_EQ(manager->getSoundId(once), sound);
+    manager->stop(once);
+    manager->update();
+    EXPECT_EQ(manager->alSource(once), 0u);
 
     // Another sound for a playing source: OpenAL takes a buffer only from a
     // stopped one.

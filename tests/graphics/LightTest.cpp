@@ -52,6 +52,12 @@ TEST(Color, HueSaturationAndBrightnessByTheEnginesTable) {
     EXPECT_EQ(grey.getS(), 0);
     grey.setS(100);
     expectColor(grey, 0.5f, 0, 0, 1);
+    // The other two kept as they are: a new hue, then a new brightness.
+    Color blue(0, 0, 1, 0.5f);
+    blue.setH(120);
+    expectColor(blue, 0, 1, 0, 0.5f);
+    blue.setBr(50);
+    expectColor(blue, 0, 0.5f, 0, 0.5f);
     // A hue too large for an int is the last sector, not undefined.
     c.setHSBA(1e30f, 0, 100, 1);
     EXPECT_EQ(c.getR(), 1);

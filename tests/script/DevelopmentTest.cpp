@@ -97,6 +97,7 @@ TEST_F(Development, SavingStartsTheGameAgainAndFailuresWaitOnTheScreen) {
 TEST_F(Development, TheStatisticsOverlayLeavesTheGamesDrawingAsItWas) {
     mainScript(R"(
       local s, t = getScene(), getTransform()
+      getFontManager():setCurrentFontId(getFontManager():load('Fonts/Wide.txt')) -- not the overlay's
       s:setBackgroundColor(0, 0, 0.3, 1)
       s:set(GL_LIGHTING, false)
       s:set(GL_TEXTURE_2D, false)
@@ -119,6 +120,10 @@ TEST_F(Development, TheStatisticsOverlayLeavesTheGamesDrawingAsItWas) {
     )");
     source("Engine.cfg", bgtest::BASIC_CFG);
     addFonts();
+    std::string wide = scratch.read("src/Fonts/Font.txt");
+    wide.replace(wide.find("\n1\n0\n"), 5, "\n30\n0\n"); // spacing 30
+    source("Fonts/Wide.txt", wide);
+    source("Fonts/Wide.png", scratch.read("src/Fonts/Font.png"));
     bgtest::Spawned game = bgtest::spawn({BRAWLGEAR_EXE, "--dev", "-windowed", "src"}, scratch.path());
     ASSERT_TRUE(bgtest::waitForError(game, "ready\n", 20));
     const bgtest::Picture before = screenshot(1);
