@@ -45,27 +45,6 @@ std::string nextScreenshot() {
     return "screenshots/shot9999.png";
 }
 
-// Lines of at most `width` characters: the report's own lines, long ones
-// broken.
-std::vector<std::string> wrap(const std::string& text, std::size_t width) {
-    std::vector<std::string> lines;
-    std::size_t at = 0;
-    while (at <= text.size()) {
-        std::size_t end = text.find('\n', at);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(at, end - at);
-        for (char& c : line)
-            if (c == '\t') c = ' ';
-        while (line.size() > width) {
-            lines.push_back(line.substr(0, width));
-            line = "    " + line.substr(width);
-        }
-        lines.push_back(line);
-        at = end + 1;
-    }
-    return lines;
-}
-
 // The game's own default font when it has one that loads, else the one the
 // engine carries (written to a private folder and read from there once).
 int screenFont() {
@@ -87,6 +66,25 @@ int screenFont() {
 }
 
 } // namespace
+
+std::vector<std::string> wrapReport(const std::string& text, std::size_t width) {
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(at, end - at);
+        for (char& c : line)
+            if (c == '\t') c = ' ';
+        while (line.size() > width) {
+            lines.push_back(line.substr(0, width));
+            line = "    " + line.substr(width);
+        }
+        lines.push_back(line);
+        at = end + 1;
+    }
+    return lines;
+}
 
 Development::Development(bool headless) : mHeadless(headless) {}
 
@@ -196,7 +194,7 @@ void Development::drawOverlay() {
 bool Development::showError(const std::string& report) {
     const std::string help = "F5 or save a file to reload, Esc to quit";
     const int font = screenFont();
-    const std::vector<std::string> lines = wrap(report, 96);
+    const std::vector<std::string> lines = wrapReport(report, 96);
     for (;;) {
         gScene->update();
         if (reloadWanted()) return true;

@@ -58,6 +58,10 @@ private:
     int mOverlayFont = -2; // -2: not looked for yet
 };
 
+// The error screen's lines: the report's own, tabs as blanks, and those
+// longer than `width` broken, each continuation indented by four.
+std::vector<std::string> wrapReport(const std::string& text, std::size_t width);
+
 } // namespace bg::app
 
 #endif

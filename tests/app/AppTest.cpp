@@ -36,6 +36,8 @@ TEST(CommandLine, OptionsAnywhereOneGameAndTheCaptureValuesLeftToTheirOwner) {
     EXPECT_EQ(error, "--new wants the folder to make");
     bg::app::CommandLine frames;
     EXPECT_FALSE(parse({"--frames", "0"}, frames, error));
+    EXPECT_FALSE(parse({"--frames", "1000001"}, frames, error));
+    EXPECT_TRUE(parse({"--frames", "1000000"}, frames, error)) << error;
 }
 
 TEST(Development, TheEnginesOwnWritesAreNotChanges) {
@@ -48,6 +50,13 @@ TEST(Development, TheEnginesOwnWritesAreNotChanges) {
     for (const char* change : {"./Scripts/Main.lua", "./Textures/Wall.png", "./Sounds/Hum.ogg", "./Fonts/Font.txt",
                                "./frameworks.png", "./shotsx/a.png", "./Levels/Engine.cfg"})
         EXPECT_FALSE(development.isOwnFile(change)) << change;
+}
+
+// A report on the error screen: tabs as blanks, a line too long broken and
+// its continuations indented.
+TEST(Development, TheErrorScreenShowsTheReportsOwnLinesBrokenToTheWidth) {
+    EXPECT_EQ(bg::app::wrapReport("boom\n\tin f\nabcdefghij", 6),
+              (std::vector<std::string>{"boom", " in f", "abcdef", "    gh", "    ij"}));
 }
 
 } // namespace
