@@ -3,7 +3,9 @@
 
 #include "app/CommandLine.h"
 #include "app/Development.h"
+#include "support/Support.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -50,6 +52,26 @@ TEST(Development, TheEnginesOwnWritesAreNotChanges) {
     for (const char* change : {"./Scripts/Main.lua", "./Textures/Wall.png", "./Sounds/Hum.ogg", "./Fonts/Font.txt",
                                "./frameworks.png", "./shotsx/a.png", "./Levels/Engine.cfg"})
         EXPECT_FALSE(development.isOwnFile(change)) << change;
+}
+
+// A file saved anywhere below the game folder is a change, in a folder made
+// since the start too; the engine's own writes are not.
+TEST(Development, FilesSavedBelowTheGameFolderAreChanges) {
+    bgtest::ScratchDir scratch;
+    const std::filesystem::path home = std::filesystem::current_path();
+    std::filesystem::current_path(scratch.path());
+    {
+        bg::app::Development development(true);
+        development.start();
+        scratch.write("Engine.cfg", "A = 1\n");
+        EXPECT_FALSE(development.filesChanged());
+        std::filesystem::create_directory(scratch / "Levels");
+        EXPECT_FALSE(development.filesChanged()); // nothing in it yet
+        scratch.write("Levels/One.lua", "x = 1\n");
+        EXPECT_TRUE(development.filesChanged());
+        EXPECT_FALSE(development.filesChanged()); // told once
+    }
+    std::filesystem::current_path(home);
 }
 
 // A report on the error screen: tabs as blanks, a line too long broken and
