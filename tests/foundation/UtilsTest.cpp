@@ -55,6 +55,9 @@ TEST(Table, HashesKeysByXoringLittleEndianWords) {
     // "ABCDE": the words "ABCD" and "E\0\0\0".
     const unsigned h = (0x41u | 0x42u << 8 | 0x43u << 16 | 0x44u << 24) ^ 0x45u;
     EXPECT_EQ(table.hash("ABCDE"), static_cast<int>(h % 151));
+    // A key is what a FixedString keeps of it: 255 characters.
+    const std::string longKey(300, 'k');
+    EXPECT_EQ(table.hash(longKey.c_str()), table.hash(longKey.substr(0, 255).c_str()));
     // Bytes of 128 and above must never give a negative slot.
     for (const char* key : {"\xff\xff\xff\xff", "\x80", "\xe9t\xe9\xff"}) {
         const int slot = table.hash(key);

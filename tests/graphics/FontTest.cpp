@@ -310,6 +310,14 @@ TEST_F(Text, BitmapFontsBakePixelForPixelFromTheNearestStrikeAndBadFontFilesAreR
                                  "Font:#: ERROR : FontManager::setCurrentFontId( fontId ) : invalid fontId\n"));
     EXPECT_TRUE(bgtest::isReport(stderrOf([&] { EXPECT_EQ(fonts().getStringWidth(nullptr), -1); }),
                                  "Font:#: ERROR : FontManager::getStringWidth( str ) : str == NULL\n"));
+    // No file named: refused. Without a current font, nothing measures.
+    EXPECT_TRUE(bgtest::isReport(stderrOf([&] { EXPECT_EQ(fonts().load(""), -1); }),
+                                 "Font:#: ERROR : FontManager::load( fontFile ) : Invalid file name\n"));
+    stderrOf([] {
+        FontManager none("Fonts/Absent.txt", 1);
+        EXPECT_EQ(none.getStringHeight(), 0);
+        EXPECT_EQ(none.getStringWidth("abc"), 0);
+    });
 }
 
 // What the font lacks of the range is said; what cannot make a font the
