@@ -123,6 +123,12 @@ TEST(Mesh, SurfacesOfRevolution) {
     for (int k = 3; k < 6; ++k) EXPECT_FLOAT_EQ(vase.vertex(0, 16)[k], vase.vertex(32, 16)[k]) << k;
     CurvedMesh small(0, Material(), CurvedMesh::CUBIC, {Point(0, 0, 1), Point(3, 1, 0), Point(0, 2, 2)}, 360, 4);
     EXPECT_EQ(small.getNumY(), 5);
+    // A closed profile (a ring of square section) asked to close both ways:
+    // its first and last rows, one place, get one normal.
+    CurvedMesh ring(0, Material(), CurvedMesh::LINEAR,
+                    {Point(1, 0, 0), Point(2, 0, 0), Point(2, 1, 0), Point(1, 1, 0), Point(1, 0, 0)});
+    ring.setNormalFlag(3);
+    for (int k = 0; k < 6; ++k) EXPECT_FLOAT_EQ(ring.vertex(4, 0)[k], ring.vertex(4, ring.getNumY() - 1)[k]) << k;
 }
 
 TEST(Mesh, EveryParameterOutsideItsAssertionStops) {
