@@ -525,6 +525,8 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
         floor.display(false);
         Color(1, 1, 0, 0.5f).use();
         facing(red, Point(-1.2f, -0.6f, 1.2f));
+        green.bindTexture(); // another texture while one waits: what waits goes first
+        facing(green, Point(1.4f, -1, 1.3f));
         Billboard::endDisplay();
         floor.display(false);
         facing(blue, Point(0.2f, -0.2f, 1.5f));
