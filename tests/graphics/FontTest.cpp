@@ -6,6 +6,7 @@
 #include "graphics/Camera.h"
 #include "graphics/Effects.h"
 #include "graphics/Font.h"
+#include "graphics/FrameStats.h"
 #include "graphics/Light.h"
 #include "graphics/Quad.h"
 #include "graphics/SpriteBatch.h"
@@ -160,6 +161,16 @@ TEST_F(Text, BillboardsStayInTheirPlacesAndTheShadowRampsFromClearToBlack) {
     EXPECT_FALSE(scene().renderState().getDepthMask());
     Billboard::endDisplay();
     EXPECT_TRUE(scene().renderState().getDepthMask());
+    // Two waiting billboards go as one draw of two quads.
+    const FrameCounts before = gFrameStats.counting();
+    Billboard::beginDisplay();
+    board.display(Point(0, 0, 0));
+    board.display(Point(0.5f, 0, 0));
+    Billboard::endDisplay();
+    const FrameCounts& after = gFrameStats.counting();
+    EXPECT_EQ(std::vector<long>({after.drawCalls - before.drawCalls, after.vertices - before.vertices,
+                                 after.triangles - before.triangles}),
+              std::vector<long>({1, 8, 4}));
 
     // The shadow, looking down: clear at one corner, black at the other.
     clear(1, 1, 1);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/resource.h>
 #include <unzip.h>
 
 using namespace bg;
@@ -76,6 +77,14 @@ TEST_F(VFSTest, RefusesMissingEmptyAndUnnamedFiles) {
     expectRefused(file, "empty", "Invalid file size.", "", false, dir + "empty");
     expectRefused(file, "absent", "Unable to open file!", "", true, dir + "absent");
     expectRefused(file, "dir", "Unable to open file!", "", true, dir + "dir");
+    // A refused folder leaves nothing open: after many, a file still loads.
+    rlimit limit{};
+    getrlimit(RLIMIT_NOFILE, &limit);
+    const rlimit few{64, limit.rlim_max};
+    setrlimit(RLIMIT_NOFILE, &few);
+    for (int i = 0; i < 100; ++i) load(file, "dir", true, false);
+    load(file, "dir/inner", true, true);
+    setrlimit(RLIMIT_NOFILE, &limit);
     file.unscramble(); // nothing to do, and not fatal
 }
 
