@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         unzFile zip = bg::gVFS->getArchiveHandle();
         for (int status = unzGoToFirstFile(zip); status == UNZ_OK && names.size() < 16; status = unzGoToNextFile(zip)) {
             char name[512];
-            if (unzGetCurrentFileInfo(zip, nullptr, name, sizeof name, nullptr, 0, nullptr, 0) == UNZ_OK)
+            unz_file_info info; // minizip fills it in whether it is wanted or not
+            if (unzGetCurrentFileInfo(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) == UNZ_OK)
                 names.push_back(name);
         }
         names.push_back("Scripts/Main.o");
