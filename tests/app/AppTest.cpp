@@ -3,6 +3,9 @@
 
 #include "app/CommandLine.h"
 #include "app/Development.h"
+#include "app/Overlay.h"
+#include "graphics/Font.h"
+#include "support/SceneFixture.h"
 #include "support/Support.h"
 
 #include <filesystem>
@@ -79,6 +82,21 @@ TEST(Development, FilesSavedBelowTheGameFolderAreChanges) {
 TEST(Development, TheErrorScreenShowsTheReportsOwnLinesBrokenToTheWidth) {
     EXPECT_EQ(bg::app::wrapReport("boom\n\tin f\nabcdefghij", 6),
               (std::vector<std::string>{"boom", " in f", "abcdef", "    gh", "    ij"}));
+}
+
+// The statistics overlay, drawn over every frame, puts back each state it
+// changes: the game's own stay, and no state stack fills up.
+class Overlay : public bgtest::SceneTest {};
+
+TEST_F(Overlay, PutsBackEveryStateItChangesFrameAfterFrame) {
+    build({{"GL_CULL_FACE", "1"}, {"GL_BLEND", "0"}, {"GL_TEXTURE_2D", "1"}});
+    scene().set(GL_ALPHA_TEST, true);
+    const int font = bg::gFontManager->getCurrentFontId();
+    ASSERT_GE(font, 0);
+    for (int frame = 0; frame < 150; ++frame) bg::app::drawStatsOverlay(font);
+    for (const GLenum cap : {GL_TEXTURE_2D, GL_ALPHA_TEST, GL_CULL_FACE})
+        EXPECT_TRUE(glIsEnabled(cap) && scene().isEnabled(cap)) << cap;
+    EXPECT_FALSE(glIsEnabled(GL_BLEND) || scene().isEnabled(GL_BLEND));
 }
 
 } // namespace
