@@ -122,9 +122,11 @@ TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
     // is on screen can be read there (its front buffer reads as empty).
     const auto frame = readAll();
     const int width = fonts().getStringWidth("Loading...");
-    const int inside = litIn(frame, (800 - width) / 2, (800 + width) / 2 + 1, 300, 340);
+    const int left = (800 - width) / 2; // centred, rounded down
+    const int inside = litIn(frame, left, left + width + 1, 300, 340);
     EXPECT_GT(inside, width * 3);
     EXPECT_EQ(litIn(frame, 0, 800, 300, 340), inside); // nothing outside
+    EXPECT_GT(litIn(frame, left, left + 1, 300, 340), 0) << width; // the first glyph from its first column
 }
 
 TEST_F(Text, BillboardsStayInTheirPlacesAndTheShadowRampsFromClearToBlack) {
