@@ -6,9 +6,7 @@
 #include "tools/media/Media.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -58,11 +56,9 @@ TEST_F(Capture, FramesAreCountedWrittenTheSoundRecordedAndTheRunEndsCleanly) {
     EXPECT_GT(bgtest::waveEnergy(wav).total(), 1e9);
     // The wave writer's configuration goes with the run.
     for (const auto& entry : std::filesystem::directory_iterator("/tmp"))
-        if (entry.path().filename().string().rfind("brawlgear-wave-", 0) == 0) {
-            std::stringstream text;
-            text << std::ifstream(entry.path()).rdbuf();
-            EXPECT_EQ(text.str().find(scratch / "sound/out.wav"), std::string::npos) << entry.path();
-        }
+        if (entry.path().filename().string().rfind("brawlgear-wave-", 0) == 0)
+            EXPECT_EQ(bgtest::readFile(entry.path()).find(scratch / "sound/out.wav"), std::string::npos)
+                << entry.path();
     // The settings are saved as after any normal end.
     EXPECT_NE(savedCfg().find("SDL_SCREEN_WIDTH"), std::string::npos);
 }
