@@ -31,20 +31,6 @@ Vector Vector::normalized() const {
 
 float Vector::length() const { return std::sqrt(x * x + y * y + z * z); }
 
-Vector& Vector::operator+=(float n) {
-    x += n;
-    y += n;
-    z += n;
-    return *this;
-}
-
-Vector& Vector::operator-=(float n) {
-    x -= n;
-    y -= n;
-    z -= n;
-    return *this;
-}
-
 float angleBetween(const Vector& v1, const Vector& v2) {
     const float l1 = v1.length(), l2 = v2.length();
     bool degenerate = false;

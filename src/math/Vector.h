@@ -23,7 +23,6 @@ struct Point {
     Point operator*(const Vector& v) const;
     Point operator/(const Vector& v) const;
     Point operator+(float n) const { return {x + n, y + n, z + n}; }
-    Point operator-(float n) const { return {x - n, y - n, z - n}; }
     Point operator*(float n) const { return {x * n, y * n, z * n}; }
     Point operator/(float n) const { return {x / n, y / n, z / n}; }
 };
@@ -50,8 +49,6 @@ struct Vector {
     Vector operator/(const Vector& v) const { return {x / v.x, y / v.y, z / v.z}; }
     Vector operator*(float n) const { return {x * n, y * n, z * n}; }
     Vector operator/(float n) const { return {x / n, y / n, z / n}; }
-    Vector& operator+=(float n);
-    Vector& operator-=(float n);
     bool operator==(const Vector& v) const { return x == v.x && y == v.y && z == v.z; }
 };
 

@@ -121,12 +121,8 @@ TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
     // llvmpipe copies the back buffer to the window, which keeps it: what
     // is on screen can be read there (its front buffer reads as empty).
     const auto frame = readAll();
-    const int width = fonts().getStringWidth("Loading...");
-    const int left = (800 - width) / 2; // centred, rounded down
-    const int inside = litIn(frame, left, left + width + 1, 300, 340);
-    EXPECT_GT(inside, width * 3);
-    EXPECT_EQ(litIn(frame, 0, 800, 300, 340), inside); // nothing outside
-    EXPECT_GT(litIn(frame, left, left + 1, 300, 340), 0) << width; // the first glyph from its first column
+    const int left = (800 - fonts().getStringWidth("Loading...")) / 2; // centred, rounded down
+    EXPECT_EQ(differing(frame, printed([&] { fonts().print(left, 330, "Loading...", Color()); })), 0);
 }
 
 TEST_F(Text, BillboardsStayInTheirPlacesAndTheShadowRampsFromClearToBlack) {
@@ -393,6 +389,9 @@ TEST_F(Text, ABakedFontMeasuresAndALineIsItsInkedGlyphsLookingAsWholeCellsDid) {
         scratch.path());
     ASSERT_EQ(baked.exitCode, 0) << baked.err;
     glPixelStorei(GL_PACK_ALIGNMENT, 2); // the game's, kept while the glyphs are read back
+    // Its glyph image already a texture, and not the one bound: the ink is still read from it.
+    stderrOf([] { gTextureManager->load("Fonts/Baked.png", false, -1); });
+    glBindTexture(GL_TEXTURE_2D, 0);
     int id = -1;
     stderrOf([&] { id = fonts().load("Fonts/Baked.txt"); });
     ASSERT_GE(id, 0);

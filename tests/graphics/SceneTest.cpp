@@ -395,6 +395,9 @@ TEST(FrameStats, TheLastSecondHoldsEachOfItsFrames) {
     const bg::FrameStats::Span span = stats.lastSecond();
     EXPECT_EQ(span.frames, 2);
     EXPECT_GE(span.maximum, 29);
+    SDL_Delay(1010); // and only its frames
+    stats.endFrame();
+    EXPECT_EQ(stats.lastSecond().frames, 1);
 }
 
 } // namespace

@@ -95,6 +95,7 @@ TEST_F(EventManagerTest, ClosingTheWindowRequestsTheEndAndKeysGoDown) {
     events->update();
     EXPECT_FALSE(events->wentDown(SDLK_a));
     bg::platform::clearQuitRequest();
+    EXPECT_FALSE(bg::platform::isQuitRequested());
     SDL_Quit();
 }
 
