@@ -97,6 +97,18 @@ TEST_F(Overlay, PutsBackEveryStateItChangesFrameAfterFrame) {
     for (const GLenum cap : {GL_TEXTURE_2D, GL_ALPHA_TEST, GL_CULL_FACE})
         EXPECT_TRUE(glIsEnabled(cap) && scene().isEnabled(cap)) << cap;
     EXPECT_FALSE(glIsEnabled(GL_BLEND) || scene().isEnabled(GL_BLEND));
+
+    // Without text, on white: a grey panel 4 units in from the left and
+    // the top, its graph 100 high below three 14-unit lines and two 8-unit
+    // margins, the 60 and 30 frames a second lines a third and two thirds up.
+    clear(1, 1, 1);
+    bg::app::drawStatsOverlay(-1);
+    const auto pixels = readAll();
+    EXPECT_FALSE(lit(pixels, 491, 500) || lit(pixels, 100, 438));
+    EXPECT_TRUE(lit(pixels, 492, 500) && lit(pixels, 100, 437));
+    const std::vector<int> sixty = pixelAt(200, 475), thirty = pixelAt(200, 508);
+    EXPECT_TRUE(sixty[1] > 150 && sixty[0] < 100) << sixty[0] << " " << sixty[1];
+    EXPECT_TRUE(thirty[0] > 180 && thirty[2] < 100) << thirty[0] << " " << thirty[2];
 }
 
 } // namespace

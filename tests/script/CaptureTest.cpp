@@ -87,19 +87,20 @@ TEST_F(Capture, BadValuesAndUnwritableOutputsAreRefusedOrReported) {
         EXPECT_EQ(result.err.find("ran\n"), std::string::npos);
     }
     const RunResult result = play(bgtest::BASIC_CFG, {"-windowed", "--frames", "2", "--capture", "1", "--capture-dir",
-                                                      scratch / "blocker/deeper"});
+                                                      scratch / "blocker/deeper", "--stats", "/dev/full"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_NE(result.err.find("ERROR : Capture : cannot write " + scratch / "blocker/deeper/frame0001.png"),
-              std::string::npos)
-        << result.err;
+    for (const std::string& file : {scratch / "blocker/deeper/frame0001.png", std::string("/dev/full")})
+        EXPECT_NE(result.err.find("ERROR : Capture : cannot write " + file + "\n"), std::string::npos) << result.err;
 
     // In development, a game that fails waits on its error screen for the
-    // frames asked for, no longer, and the run fails.
+    // frames asked for, no longer, and the run fails. The screen puts back
+    // what it changes: more frames than a state stack holds.
     mainScript("local x = = 1\n");
     scratch.write("src/Engine.cfg", bgtest::BASIC_CFG);
-    const RunResult failed = bgtest::run({BRAWLGEAR_EXE, "--dev", "-windowed", "--frames", "3", "src"}, scratch.path());
+    const RunResult failed = bgtest::run({BRAWLGEAR_EXE, "--dev", "-windowed", "--frames", "150", "src"}, scratch.path());
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_NE(failed.script.find("ERRSYNTAX\n"), std::string::npos) << failed.err;
+    EXPECT_EQ(failed.err.find("ASSERTION"), std::string::npos) << failed.err;
 }
 
 } // namespace

@@ -130,9 +130,12 @@ TEST_F(Development, TheStatisticsOverlayLeavesTheGamesDrawingAsItWas) {
     xdotool("key F3");
     std::this_thread::sleep_for(std::chrono::milliseconds(300)); // frames drawn after the overlay's
     const bgtest::Picture shown = screenshot(2);
+    xdotool("key F5"); // it stays over the game started again, and finds its font again
+    ASSERT_TRUE(waitForSecond(game, "ready\n"));
+    const bgtest::Picture reloaded = screenshot(3);
     xdotool("key F3");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    const bgtest::Picture after = screenshot(3);
+    const bgtest::Picture after = screenshot(4);
     ::kill(game.pid, SIGTERM);
     const RunResult result = bgtest::finish(game);
     EXPECT_EQ(result.exitCode, 0);
@@ -145,6 +148,7 @@ TEST_F(Development, TheStatisticsOverlayLeavesTheGamesDrawingAsItWas) {
     // The overlay: dark over the top left corner, its text light.
     const auto light = [](int r, int g, int b) { return r > 200 && g > 200 && b > 200; };
     EXPECT_GT(shown.count(0, 0, 300, 60, light), 200);
+    EXPECT_GT(reloaded.count(0, 0, 300, 60, light), 200);
     EXPECT_EQ(before.count(0, 0, 300, 60, light), 0);
     // Below and right of it, and everywhere once it is gone, nothing moved.
     int changed = 0, stayed = 0;
