@@ -30,10 +30,7 @@ public:
     int currentFrame() const override { return mFrame; }
     bool isAudioTrack(int t) const override { return t >= 0 && t < static_cast<int>(mTracks.size()) && mTracks[t]; }
     int trackLength(int t) const override { return t >= 0 && t < static_cast<int>(mTracks.size()) ? 1000 : 0; }
-    void playFrom(int track) override {
-        mCurrent = track, mFrame = 0, mStatus = 2;
-        ++plays;
-    }
+    void playFrom(int track) override { mCurrent = track, mFrame = 0, mStatus = 2, ++plays; }
     void pause() override { mStatus = 3; }
     void resume() override { mStatus = 2; }
 

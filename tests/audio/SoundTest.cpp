@@ -62,8 +62,7 @@ TEST_F(Sounds, TheRadiusSetsTheAttenuationAndPauseSilencesEverySource) {
     const int sound = manager->load((scratch / "tone.ogg").c_str());
     ASSERT_GE(sound, 0);
     const int first = manager->addSource(sound), second = manager->addSource(sound);
-    ASSERT_GE(first, 0);
-    ASSERT_GE(second, 0);
+    ASSERT_TRUE(first >= 0 && second >= 0);
 
     // Reference distance a tenth of the radius, the one roll-off factor.
     manager->setRadius(first, 50);
@@ -159,16 +158,16 @@ TEST_F(Sounds, TheVirtualCdPlaysOnAndSurvivesANewContext) {
     EXPECT_EQ(cd.status(), 1);
     cd.playFrom(0);
     EXPECT_EQ(cd.status(), 2);
-    // The first track lasts a fifth of a second.
-    for (int k = 0; k < 200 && cd.currentTrack() == 0; ++k) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const auto playFor = [&](int ms) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         cd.pump();
-    }
+    };
+    // The first track lasts a fifth of a second.
+    for (int k = 0; k < 200 && cd.currentTrack() == 0; ++k) playFor(10);
     EXPECT_EQ(cd.currentTrack(), 2);
     EXPECT_EQ(cd.status(), 2);
 
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    cd.pump();
+    playFor(300);
     const int frame = cd.currentFrame();
     EXPECT_GT(frame, 0);
     const auto newContext = [&] {
@@ -185,8 +184,7 @@ TEST_F(Sounds, TheVirtualCdPlaysOnAndSurvivesANewContext) {
     EXPECT_GE(cd.currentFrame(), frame);
     EXPECT_LT(cd.currentFrame(), frame + 75); // from where it was, not the start or the end
     EXPECT_EQ(cd.status(), 2);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    cd.pump();
+    playFor(200);
     EXPECT_GT(cd.currentFrame(), frame); // and it plays on
     newContext(); // closed under it, unannounced: it stops rather than play on silent
     cd.pump();

@@ -36,7 +36,6 @@ namespace {
 class Scene : public bgtest::SceneTest {
 protected:
     void SetUp() override { testing::GTEST_FLAG(death_test_style) = "threadsafe"; }
-    static bool texturingOn(int unit) { return enabledOn(unit, GL_TEXTURE_2D); }
     // What OpenGL holds agrees with what the scene remembers.
     void expectStateAgrees() {
         for (int cap : {GL_ALPHA_TEST, GL_BLEND, GL_CULL_FACE, GL_DEPTH_TEST, GL_FOG, GL_LIGHTING, GL_TEXTURE_2D,
@@ -237,10 +236,10 @@ TEST_F(Scene, ContextRestartsKeepTheStateTheStacksAndUnitOnesTexturing) {
     ASSERT_TRUE(scene().hasMultiTexture()) << "the test driver offers multitexturing";
     bg::RenderState& state = scene().renderState();
     state.setTexture2D(1, true);
-    EXPECT_TRUE(texturingOn(1));
+    EXPECT_TRUE(enabledOn(1, GL_TEXTURE_2D));
     EXPECT_TRUE(state.restoreTexture2D(1));
-    EXPECT_FALSE(texturingOn(1));
-    EXPECT_TRUE(texturingOn(0)); // unit 0 untouched
+    EXPECT_FALSE(enabledOn(1, GL_TEXTURE_2D));
+    EXPECT_TRUE(enabledOn(0, GL_TEXTURE_2D)); // unit 0 untouched
     EXPECT_FALSE(state.restoreTexture2D(1));
     state.setTexture2D(1, true);
     scene().prepareEnvironmentUnit();
@@ -262,8 +261,7 @@ TEST_F(Scene, ContextRestartsKeepTheStateTheStacksAndUnitOnesTexturing) {
     EXPECT_EQ(glInt(GL_CULL_FACE_MODE), GL_FRONT);
     scene().clearBuffers();
     EXPECT_EQ(pixelAt(10, 10), (std::vector<int>{51, 255, 153})); // the script's background, not the fog colour
-    EXPECT_TRUE(texturingOn(1));
-    EXPECT_TRUE(texturingOn(0));
+    for (int unit : {0, 1}) EXPECT_TRUE(enabledOn(unit, GL_TEXTURE_2D)) << unit;
     bg::gActiveTextureARB(GL_TEXTURE1_ARB);
     GLint mode = 0;
     glGetTexGeniv(GL_S, GL_TEXTURE_GEN_MODE, &mode);

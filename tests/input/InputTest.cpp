@@ -43,23 +43,20 @@ protected:
 };
 
 TEST_F(EventManagerTest, MovesThePointerWithinTheScreen) {
-    EXPECT_EQ(events->getMouseX(), 399);
-    EXPECT_EQ(events->getMouseY(), 299);
+    const auto pointer = [&] { return std::pair{events->getMouseX(), events->getMouseY()}; };
+    const auto delta = [&] { return std::pair{events->getDeltaX(), events->getDeltaY()}; };
+    EXPECT_EQ(pointer(), std::pair(399, 299));
     events->move(399 + 3, 299 - 2); // right and up, at speed 2
-    EXPECT_EQ(events->getDeltaX(), 6);
-    EXPECT_EQ(events->getDeltaY(), 4);
-    EXPECT_EQ(events->getMouseX(), 405);
-    EXPECT_EQ(events->getMouseY(), 303);
+    EXPECT_EQ(delta(), std::pair(6, 4));
+    EXPECT_EQ(pointer(), std::pair(405, 303));
     events->move(399 + 5000, 299 + 5000);
-    EXPECT_EQ(events->getMouseX(), 799);
-    EXPECT_EQ(events->getMouseY(), 0);
-    EXPECT_EQ(events->getDeltaX(), 10000); // deltas are not limited
+    EXPECT_EQ(pointer(), std::pair(799, 0));
+    EXPECT_EQ(delta(), std::pair(10000, -10000)); // deltas are not limited
     events->move(399 - 5000, 299 - 5000);
-    EXPECT_EQ(events->getMouseX(), 0);
-    EXPECT_EQ(events->getMouseY(), 599);
+    EXPECT_EQ(pointer(), std::pair(0, 599));
     events->reset();
-    EXPECT_EQ(events->getMouseX(), 399);
-    EXPECT_EQ(events->getDeltaY(), 0);
+    EXPECT_EQ(pointer(), std::pair(399, 299));
+    EXPECT_EQ(delta(), std::pair(0, 0));
 }
 
 TEST_F(EventManagerTest, ButtonsAreDownFromPressToReleaseAndClickOnRelease) {

@@ -28,11 +28,24 @@ template <typename P> void expectNear(const P& p, float x, float y, float z, flo
     for (int k = 0; k < 3; ++k) EXPECT_NEAR(got[k], expected[k], tolerance) << "xyz"[k];
 }
 
-// The rotation by `degrees` about `axis`.
+// The rotation by `degrees` about `axis`, and by Euler angles in degrees.
 Matrix rotated(float degrees, const Vector& axis) {
     Matrix m;
     m.rotation(degrees, axis);
     return m;
+}
+Matrix rotated(const Vector& angles) {
+    Matrix m;
+    m.rotation(angles);
+    return m;
+}
+
+// A sphere of radius `r` at (x, 0, 0), before and after its transformations.
+bg::BoundingSphere sphereAt(float x, float r) {
+    bg::BoundingSphere sphere;
+    sphere.position = sphere.initialPosition = Point(x, 0, 0);
+    sphere.radius = sphere.initialRadius = r;
+    return sphere;
 }
 
 TEST(Vector, AngleBetweenStaysExactAtTheEnds) {
@@ -102,10 +115,8 @@ TEST(Matrix, AxisRotationTurnsCounterClockwise) {
     expectNear(rotated(90, Vector(0, 0, 2)).mulVector(Vector(1, 0, 0)), 0, 1, 0); // the axis is normalised
     // The Euler form is Z after Y after X, each about its own axis.
     const Vector angles(30, -50, 70);
-    Matrix euler;
-    euler.rotation(angles);
-    expectNear(euler, rotated(angles.z, Vector(0, 0, 1)) * rotated(angles.y, Vector(0, 1, 0)) *
-                          rotated(angles.x, Vector(1, 0, 0)));
+    expectNear(rotated(angles), rotated(angles.z, Vector(0, 0, 1)) * rotated(angles.y, Vector(0, 1, 0)) *
+                                    rotated(angles.x, Vector(1, 0, 0)));
 }
 
 TEST(Matrix, InversesUndoRandomRigidTransforms) {
@@ -113,10 +124,9 @@ TEST(Matrix, InversesUndoRandomRigidTransforms) {
     std::uniform_real_distribution<float> angle(-360, 360), offset(-100, 100);
     for (int i = 0; i < 500; ++i) {
         const Vector angles(angle(random), angle(random), angle(random));
-        Matrix rotation, undo;
-        rotation.rotation(angles);
+        Matrix undo;
         undo.inverseRotation(angles);
-        expectNear(undo * rotation, Matrix());
+        expectNear(undo * rotated(angles), Matrix());
 
         Matrix rigid;
         rigid.rotation(angle(random), Vector(offset(random), offset(random), offset(random) + 200));
@@ -143,8 +153,7 @@ TEST(Plane, IsNormalisedAndClassifiesPoints) {
                    "Math:#: WARNING : Plane::normalize() : Unable to normalize the plane, length = 0 !\n");
     EXPECT_EQ(plane.d, -2.0f);
     const bg::Plane slanted(0, 3, 4, -10); // its point is the foot of the normal from the origin
-    EXPECT_NEAR(slanted.point.y, 1.2f, 1e-6f);
-    EXPECT_NEAR(slanted.point.z, 1.6f, 1e-6f);
+    expectNear(slanted.point, 0, 1.2f, 1.6f);
     EXPECT_EQ(plane.classify(Point(0, 0, 5)), bg::Plane::IN_FRONT);
     EXPECT_EQ(plane.classify(Point(0, 0, -5)), bg::Plane::BEHIND);
     EXPECT_EQ(plane.classify(Point(1, 1, 2)), bg::Plane::ON_PLANE);
@@ -164,8 +173,7 @@ TEST(Plane, IsNormalisedAndClassifiesPoints) {
 }
 
 TEST(BoundingSphere, TestsRaysAndOtherSpheres) {
-    bg::BoundingSphere unit;
-    unit.radius = 1;
+    bg::BoundingSphere unit = sphereAt(0, 1);
     Point hit;
     EXPECT_TRUE(unit.rayIntersect(Point(0, 0, -5), Point(0, 0, 5), hit));
     EXPECT_FLOAT_EQ(hit.z, -1.0f);
@@ -180,8 +188,7 @@ TEST(BoundingSphere, TestsRaysAndOtherSpheres) {
     EXPECT_FALSE(unit.rayIntersect(Point(0, 0, -5), Point(nan, 0, 5), hit));
     EXPECT_FALSE(unit.rayIntersect(Point(inf, inf, inf), Point(inf, inf, inf), hit));
 
-    bg::BoundingSphere other = unit;
-    other.position = Point(2, 0, 0);
+    bg::BoundingSphere other = sphereAt(2, 1);
     EXPECT_FALSE(unit.sphereIntersect(other)); // touching is not overlapping
     EXPECT_TRUE(unit.collisionResponse(other, 0.5f));
     EXPECT_EQ(unit.position.x, 0.0f);
@@ -198,32 +205,23 @@ TEST(BoundingSphere, TestsRaysAndOtherSpheres) {
 }
 
 TEST(BoundingSphere, SumHoldsBothSpheres) {
-    bg::BoundingSphere a, b;
-    a.radius = a.initialRadius = 1;
-    b.position = b.initialPosition = Point(4, 0, 0);
-    b.radius = b.initialRadius = 1;
-    bg::BoundingSphere sum = a + b;
+    const bg::BoundingSphere a = sphereAt(0, 1);
+    bg::BoundingSphere sum = a + sphereAt(4, 1);
     EXPECT_FLOAT_EQ(sum.position.x, 2.0f);
     EXPECT_FLOAT_EQ(sum.radius, 3.0f);
     EXPECT_FLOAT_EQ(sum.initialRadius, 3.0f);
     // Unequal radii: the sum still reaches the far side of the larger one.
-    b.radius = 5;
-    b.position = Point(10, 0, 0);
-    sum = a + b;
+    sum = a + sphereAt(10, 5);
     EXPECT_FLOAT_EQ(sum.position.x - sum.radius, -1.0f);
     EXPECT_FLOAT_EQ(sum.position.x + sum.radius, 15.0f);
     // One inside the other: the larger one.
-    b.radius = 10;
-    b.position = Point(1, 0, 0);
-    sum = a + b;
+    sum = a + sphereAt(1, 10);
     EXPECT_FLOAT_EQ(sum.radius, 10.0f);
     EXPECT_FLOAT_EQ(sum.position.x, 1.0f);
 }
 
 TEST(BoundingSphere, TransformsTakeTheLargestScaledAxis) {
-    bg::BoundingSphere sphere;
-    sphere.initialPosition = Point(1, 0, 0);
-    sphere.initialRadius = 2;
+    bg::BoundingSphere sphere = sphereAt(1, 2);
     Matrix world;
     world.scale(Vector(1, 3, 1));
     world.translation(Vector(0, 0, 5));
@@ -231,9 +229,7 @@ TEST(BoundingSphere, TransformsTakeTheLargestScaledAxis) {
     EXPECT_FLOAT_EQ(sphere.radius, 6.0f);
     EXPECT_FLOAT_EQ(sphere.position.z, 5.0f);
     EXPECT_FLOAT_EQ(sphere.yAxis.y, 6.0f);
-    Matrix turn;
-    turn.rotation(Vector(10, 20, 30));
-    sphere.applyTransformations(turn);
+    sphere.applyTransformations(rotated(Vector(10, 20, 30)));
     EXPECT_NEAR(sphere.radius, 2.0f, 1e-5f);
 }
 
@@ -255,17 +251,15 @@ TEST(BoundingBox, FacesClosestPointsAndPlanes) {
 
 TEST(Quaternion, RotatesAsTheMatricesDo) {
     expectNear(bg::Quaternion::fromAngleAxis(75, Vector(1, 2, -2)).toMatrix(), rotated(75, Vector(1, 2, -2)));
-    Matrix euler;
-    euler.rotation(Vector(30, -50, 70));
-    expectNear(bg::Quaternion::fromEuler(30 * bg::RAD, -50 * bg::RAD, 70 * bg::RAD).toMatrix(), euler);
+    expectNear(bg::Quaternion::fromEuler(30 * bg::RAD, -50 * bg::RAD, 70 * bg::RAD).toMatrix(),
+               rotated(Vector(30, -50, 70)));
 
     // Past half a turn the quaternion's w is negative: the angle comes back
     // above 180 degrees about the same axis (acos over the whole range).
     for (float degrees : {200.0f, 270.0f, 350.0f}) {
         const bg::AxisAngle far = bg::Quaternion::fromAngleAxis(degrees, Vector(1, 2, -2)).toAxisAngle();
         EXPECT_NEAR(far.angle, degrees * bg::RAD, 1e-4f) << degrees;
-        EXPECT_NEAR(far.x, 1.0f / 3, 1e-4f) << degrees;
-        EXPECT_NEAR(far.z, -2.0f / 3, 1e-4f) << degrees;
+        expectNear(far, 1.0f / 3, 2.0f / 3, -2.0f / 3, 1e-4f);
         expectNear(bg::Quaternion::fromAngleAxis(far.angle * bg::DEG, Vector(far.x, far.y, far.z)).toMatrix(),
                    rotated(degrees, Vector(1, 2, -2)));
     }

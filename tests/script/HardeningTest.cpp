@@ -67,18 +67,6 @@ TEST_F(Hardening, RunningOutOfMemoryEndsTheScriptWithERRMEM) {
     }
 }
 
-// A game folder that was never packed.
-TEST_F(Hardening, ANewcomerIsToldWhatToDo) {
-    scratch.write("game/Scripts/Main.lua", "trace('hello')\n");
-    scratch.write("game/Engine.cfg", bgtest::BASIC_CFG);
-    const RunResult result = runGame();
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(bgtest::matches(result.script,
-                                report("Main:#: ERROR : main() : Scripts/Main.lua is not packed: run the sources with "
-                                       "brawlgear --dev, or make the game runnable with brawlgear-pack\n")))
-        << result.script;
-}
-
 // Every program answers --help and -h with its usage and touches nothing
 // (the asset maker made a folder named "--help"; the engine neither reads
 // nor writes Engine.cfg).

@@ -37,15 +37,17 @@ protected:
     }
     void TearDown() override { lua_close(L); }
     std::string run(const std::string& chunk) { return bgtest::runChunk(L, chunk, "=t"); }
-    // One-line chunks and the message each stops with.
-    void expectErrors(const std::vector<std::pair<const char*, const char*>>& cases) {
-        for (const auto& [chunk, message] : cases) EXPECT_EQ(run(chunk), std::string("t:1: ") + message);
+    // A chunk that runs to its end, then one-line chunks and the message
+    // each stops with.
+    void expectRuns(const char* chunk, const std::vector<std::pair<const char*, const char*>>& errors) {
+        EXPECT_EQ(run(chunk), "");
+        for (const auto& [line, message] : errors) EXPECT_EQ(run(line), std::string("t:1: ") + message) << line;
     }
     lua_State* L = nullptr;
 };
 
 TEST_F(MathClasses, PointsAndVectorsComputeWithoutChangingThemselves) {
-    EXPECT_EQ(run(R"(
+    expectRuns(R"(
       local p = Point(1, 2, 3)
       check({6, 7, 8}, p:add(5)) check({2, 4, 6}, p:mul(2)) check({0, 0, 0}, p:sub(1, 2, 3))
       check({1.5, 2.5, 3.5}, p:add(Vector(0.5, 0.5, 0.5)))
@@ -58,18 +60,17 @@ TEST_F(MathClasses, PointsAndVectorsComputeWithoutChangingThemselves) {
       assert(v:equal(1, 2, 3) and not v:equal(Vector(1, 2, 3.5)))
       local w = Vector(3, 0, 4)
       check({5}, w:length()) w:normalize() check({0.6, 0, 0.8}, w:get())
-    )"),
-              "");
-    expectErrors({{"Point(1, 2)", "Point :new : Invalid number of parameters"},
-                  {"Vector(1, 2, 3, 4)", "Vector :new : Invalid number of parameters"},
-                  {"Point():add(1, 2)", "Point :add : Invalid number of parameters"},
-                  {"Vector():dotProduct()", "Vector :dotProduct : Invalid number of parameters"},
-                  {"Point():add(Point())", "bad argument #1 to 'add' (Vector expected, got Point)"},
-                  {"Vector():getX(1)", "Vector :getX : Invalid number of parameters"}});
+    )",
+               {{"Point(1, 2)", "Point :new : Invalid number of parameters"},
+                {"Vector(1, 2, 3, 4)", "Vector :new : Invalid number of parameters"},
+                {"Point():add(1, 2)", "Point :add : Invalid number of parameters"},
+                {"Vector():dotProduct()", "Vector :dotProduct : Invalid number of parameters"},
+                {"Point():add(Point())", "bad argument #1 to 'add' (Vector expected, got Point)"},
+                {"Vector():getX(1)", "Vector :getX : Invalid number of parameters"}});
 }
 
 TEST_F(MathClasses, MatricesTransformAndAnswerInStorageOrder) {
-    EXPECT_EQ(run(R"(
+    expectRuns(R"(
       local m = Matrix(1,0,0,5, 0,1,0,6, 0,0,1,7, 0,0,0,1)
       check({5}, m:get(0, 3))
       local stored = {1,0,0,0, 0,1,0,0, 0,0,1,0, 5,6,7,1}
@@ -94,17 +95,16 @@ TEST_F(MathClasses, MatricesTransformAndAnswerInStorageOrder) {
       -- set copies: inverting the copy leaves the original as it was.
       local undo = Matrix() undo:set(t) undo:inverse()
       check({0, 0, 0}, undo:mulPoint(1, 2, 3)) check({1, 2, 3}, t:mulPoint(0, 0, 0))
-    )"),
-              "");
-    expectErrors({{"Matrix():translation(1, 2)", "Matrix :traslation : Invalid number of parameters"},
-                  {"Matrix():translation(1)", "bad argument #1 to 'translation' (Vector expected, got number)"},
-                  {"Matrix(1, 2, 3)", "Matrix :new : Invalid number of parameters"},
-                  {"Matrix():mulMatrix(1)", "bad argument #1 to 'mulMatrix' (Matrix expected, got number)"},
-                  {"Matrix():mirror(1, 2)", "Matrix :mirror : Invalid number of parameters"}});
+    )",
+               {{"Matrix():translation(1, 2)", "Matrix :traslation : Invalid number of parameters"},
+                {"Matrix():translation(1)", "bad argument #1 to 'translation' (Vector expected, got number)"},
+                {"Matrix(1, 2, 3)", "Matrix :new : Invalid number of parameters"},
+                {"Matrix():mulMatrix(1)", "bad argument #1 to 'mulMatrix' (Matrix expected, got number)"},
+                {"Matrix():mirror(1, 2)", "Matrix :mirror : Invalid number of parameters"}});
 }
 
 TEST_F(MathClasses, PlanesClassifyAndIntersect) {
-    EXPECT_EQ(run(R"(
+    expectRuns(R"(
       local plane = Plane(0, 0, 2, -4)
       check({0, 0, 1, -2}, plane:get()) check({0, 0, 2}, plane:getPoint())
       check({1, 3, 6}, plane:classify(0, 0, 5), plane:classify(Point(0, 0, -5)), plane:classify(1, 1, 2))
@@ -117,14 +117,13 @@ TEST_F(MathClasses, PlanesClassifyAndIntersect) {
       local copy = Plane()
       copy:set(plane)
       check({0, 1, 0, -3}, copy:get()) check({1, 0, 0, 0}, Plane():get())
-    )"),
-              "");
-    expectErrors({{"Plane(1, 2)", "Plane :new : Invalid number of parameters"},
-                  {"Plane():getIntersection(1, 2)", "Plane :getIntersection : Invalid number of parameters"}});
+    )",
+               {{"Plane(1, 2)", "Plane :new : Invalid number of parameters"},
+                {"Plane():getIntersection(1, 2)", "Plane :getIntersection : Invalid number of parameters"}});
 }
 
 TEST_F(MathClasses, BoundingSpheresCollide) {
-    EXPECT_EQ(run(R"(
+    expectRuns(R"(
       check({1, 2, 3, 4, 1, 2, 3, 4}, BoundingSphere(1, 2, 3, 4):get())
       check({1, 2, 3, 0, 1, 2, 3, 0}, BoundingSphere(Point(1, 2, 3)):get())
       check({1, 2, 3, 5, 1, 2, 3, 5}, BoundingSphere(Point(1, 2, 3), 5):get())
@@ -146,11 +145,10 @@ TEST_F(MathClasses, BoundingSpheresCollide) {
       unit:setInitialPosition(1, 2, 3) unit:setInitialRadius(7) unit:setRadius(8) unit:setPosition(Point(4, 5, 6))
       check({1, 2, 3, 7, 4, 5, 6, 8}, unit:get()) check({1, 2, 3}, unit:getInitialPosition())
       check({7, 8}, unit:getInitialRadius(), unit:getRadius())
-    )"),
-              "");
-    expectErrors({{"BoundingSphere(1, 2, 3, 4, 5)", "BoundingSphere :new : Invalid number of parameters"},
-                  {"BoundingSphere():add(1, 2)", "BoundingSphere :add : Invalid number of parameters"},
-                  {"BoundingSphere():collisionResponse(0.5)", "BoundingSphere :collisionResponse : Invalid number of parameters"}});
+    )",
+               {{"BoundingSphere(1, 2, 3, 4, 5)", "BoundingSphere :new : Invalid number of parameters"},
+                {"BoundingSphere():add(1, 2)", "BoundingSphere :add : Invalid number of parameters"},
+                {"BoundingSphere():collisionResponse(0.5)", "BoundingSphere :collisionResponse : Invalid number of parameters"}});
 }
 
 } // namespace

@@ -25,9 +25,15 @@ protected:
 };
 
 // Only -windowed exactly, anywhere on the line, selects a window; --quiet
-// keeps the drivers' and loaders' information out, and errors stay.
-TEST_F(Runner, OnlyTheExactWindowedOptionSelectsAWindowAndQuietKeepsErrors) {
-    mainScript("trace('hello')\nFile('absent.txt')\n");
+// keeps the drivers' and loaders' information out, and errors stay. Modules
+// run in the same interpreter whatever their status: a failed module is the
+// module's, and the main script goes on and returns.
+TEST_F(Runner, OnlyTheExactWindowedOptionSelectsAWindowQuietKeepsErrorsAndModulesShareTheInterpreter) {
+    mainScript("print(select('#', loadModule('Scripts/Bad')))\nloadModule('Scripts/Nothing')\n"
+               "trace('still here ' .. tostring(half))\n"
+               "local Hud, two = loadModule('Scripts/Hud')\nprint(Hud.name, two, select('#', loadModule('Scripts/Hud')))\n");
+    source("Scripts/Bad.lua", "half = 'set'\nerror('module failed')\n");
+    source("Scripts/Hud.lua", "return {name = 'hud'}, 2, nil\n");
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "1"}, {{"-windowedx"}, "1"}, {{"-Windowed"}, "1"}, {{"--quiet", "-windowed"}, "0"}};
     RunResult last;
@@ -36,8 +42,15 @@ TEST_F(Runner, OnlyTheExactWindowedOptionSelectsAWindowAndQuietKeepsErrors) {
         EXPECT_EQ(last.exitCode, 0);
         EXPECT_NE(savedCfg().find("SDL_FULLSCREEN = " + flag + "\n"), std::string::npos) << args.size();
     }
-    EXPECT_TRUE(bgtest::matches(last.err, report("hello\nVFS:#: ERROR : File::load( absent.txt ) : Unable to open file!\n")))
+    EXPECT_TRUE(bgtest::matches(last.err,
+                                report("[string \"Scripts/Bad\"]:2: module failed\nstack traceback:\n"
+                                       "\t[C]: in function 'error'\n\t[string \"Scripts/Bad\"]:2: in main chunk\n"
+                                       "\t[C]: ?\n\t[C]: in function 'loadModule'\n\t[string \"Scripts/Main\"]:1: in main chunk\n"
+                                       "\t[C]: ?\nERRRUN\n"
+                                       "VFS:#: ERROR : File::load( Scripts/Nothing.o ) : Unable to open file!\n"
+                                       "still here set\n")))
         << last.err;
+    EXPECT_EQ(last.out, "0\nhud\t2\t3\n");
 }
 
 // The message, the calls that led to it, the status word; then the engine
@@ -45,50 +58,50 @@ TEST_F(Runner, OnlyTheExactWindowedOptionSelectsAWindowAndQuietKeepsErrors) {
 // is saved all the same is HardeningTest's). A script's own _ALERT gets the
 // message first, as scripts have always had it, and the traceback second.
 TEST_F(Runner, ARunTimeErrorPrintsTheMessageItsTracebackThenERRRUNOrGoesToAScriptDefinedAlert) {
-    mainScript("trace('before')\nlocal function inner() error('boom') end\n"
-               "local function outer() inner() end\nouter()\ntrace('after')\n");
-    const RunResult result = play();
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.script, "before\n[string \"Scripts/Main\"]:2: boom\nstack traceback:\n"
-                             "\t[C]: in function 'error'\n"
-                             "\t[string \"Scripts/Main\"]:2: in function 'inner'\n"
-                             "\t[string \"Scripts/Main\"]:3: in function 'outer'\n"
-                             "\t[string \"Scripts/Main\"]:4: in main chunk\n"
-                             "\t[C]: ?\nERRRUN\n");
-    // Then an error object that is not a string (its first line), and an
-    // _ALERT that fails itself.
-    const std::pair<const char*, std::string> alerts[] = {
+    const std::pair<const char*, std::string> cases[] = {
+        {"trace('before')\nlocal function inner() error('boom') end\n"
+         "local function outer() inner() end\nouter()\ntrace('after')\n",
+         report("before\n[string \"Scripts/Main\"]:2: boom\nstack traceback:\n\t[C]: in function 'error'\n"
+                "\t[string \"Scripts/Main\"]:2: in function 'inner'\n\t[string \"Scripts/Main\"]:3: in function 'outer'\n"
+                "\t[string \"Scripts/Main\"]:4: in main chunk\n\t[C]: ?\nERRRUN\n")},
+        // A script's _ALERT; an error object that is not a string (its first
+        // line); an _ALERT that fails itself.
         {"_ALERT = function(m, t) io.stderr:write('alert<', m, '|', t:gsub('\\n.*', ''), '>\\n') end\nerror('x')\n",
          report("alert<[string \"Scripts/Main\"]:2: x|stack traceback:>\nERRRUN\n")},
         {"error({})\n", "\\(error object is not a string\\)\n[\\s\\S]*"},
         {"_ALERT = function(m) error('alert broke', 0) end\nerror('x')\n", report("alert broke\nERRRUN\n")}};
-    for (const auto& [script, pattern] : alerts) {
+    for (const auto& [script, pattern] : cases) {
         mainScript(script);
         const RunResult failed = play();
-        EXPECT_EQ(failed.exitCode, 1);
+        EXPECT_EQ(failed.exitCode, 1) << script;
         EXPECT_TRUE(bgtest::matches(failed.script, pattern)) << failed.script;
     }
 }
 
 // A missing main script is the file's error only, and the game ends; one
-// that is not a chunk fails to load.
-TEST_F(Runner, AMainScriptThatIsMissingOrNotAChunkIsReported) {
+// that is not a chunk fails to load; a game folder that was never packed
+// is told what to do.
+TEST_F(Runner, AMainScriptThatIsMissingNotAChunkOrNotPackedIsReported) {
     mainScript("");
     pack();
     scratch.write("game/Engine.cfg", BASIC_CFG);
-    const std::tuple<std::string, int, std::string> stored[] = {
-        {"", 0, report("VFS:#: ERROR : File::load( Scripts/Main.o ) : Unable to open file!\n")},
+    const std::tuple<std::string, std::string, int, std::string> stored[] = {
+        {"Main.o", "", 0, report("VFS:#: ERROR : File::load( Scripts/Main.o ) : Unable to open file!\n")},
         // Never scrambled: unscrambling turns it into noise.
-        {"trace('plain text')\n", 1, "\\[string \"Scripts/Main\"\\]:?[^\n]*\nERRSYNTAX\n"},
+        {"Main.o", "trace('plain text')\n", 1, "\\[string \"Scripts/Main\"\\]:?[^\n]*\nERRSYNTAX\n"},
         // Scrambled, but not Lua.
-        {bgtest::scramble("this is not lua"), 1, "\\[string \"Scripts/Main\"\\]:1: [^\n]*\nERRSYNTAX\n"},
+        {"Main.o", bgtest::scramble("this is not lua"), 1, "\\[string \"Scripts/Main\"\\]:1: [^\n]*\nERRSYNTAX\n"},
         // Looks like a precompiled chunk, but is cut short.
-        {bgtest::scramble("\x1bLua\x51"), 1, "[\\s\\S]*ERRSYNTAX\n[\\s\\S]*"}};
-    for (const auto& [bytes, status, pattern] : stored) {
-        if (bytes.empty()) std::remove((scratch / "game/Scripts/Main.o").c_str());
-        else scratch.write("game/Scripts/Main.o", bytes);
+        {"Main.o", bgtest::scramble("\x1bLua\x51"), 1, "[\\s\\S]*ERRSYNTAX\n[\\s\\S]*"},
+        // The sources, never packed.
+        {"Main.lua", "trace('hello')\n", 1,
+         report("Main:#: ERROR : main() : Scripts/Main.lua is not packed: run the sources with brawlgear --dev, or make "
+                "the game runnable with brawlgear-pack\n")}};
+    for (const auto& [file, bytes, status, pattern] : stored) {
+        std::remove((scratch / "game/Scripts/Main.o").c_str());
+        if (!bytes.empty()) scratch.write("game/Scripts/" + file, bytes);
         const RunResult result = runGame();
-        EXPECT_EQ(result.exitCode, status);
+        EXPECT_EQ(result.exitCode, status) << pattern;
         EXPECT_TRUE(bgtest::matches(result.script, pattern)) << result.script;
     }
 }
@@ -114,26 +127,6 @@ TEST_F(Runner, ArchiveModeRunsScriptsFromTheZipNamedInEngineCfgOrFallsBackToTheF
                                 report("VFS:#: ERROR : VFS::open( const char* ) : Error during opening archive missing.zip\n")))
         << result.err;
     EXPECT_EQ(result.script, "from the folder\n");
-}
-
-TEST_F(Runner, ModulesRunInTheSameInterpreterWhateverTheirStatus) {
-    mainScript("print(select('#', loadModule('Scripts/Bad')))\nloadModule('Scripts/Nothing')\n"
-               "trace('still here ' .. tostring(half))\n"
-               "local Hud, two = loadModule('Scripts/Hud')\nprint(Hud.name, two, select('#', loadModule('Scripts/Hud')))\n");
-    source("Scripts/Bad.lua", "half = 'set'\nerror('module failed')\n");
-    source("Scripts/Hud.lua", "return {name = 'hud'}, 2, nil\n");
-    const RunResult result = play();
-    // The main script itself returned: a failed module is the module's.
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(bgtest::matches(result.script,
-                                report("[string \"Scripts/Bad\"]:2: module failed\nstack traceback:\n"
-                                       "\t[C]: in function 'error'\n\t[string \"Scripts/Bad\"]:2: in main chunk\n"
-                                       "\t[C]: ?\n\t[C]: in function 'loadModule'\n\t[string \"Scripts/Main\"]:1: in main chunk\n"
-                                       "\t[C]: ?\nERRRUN\n"
-                                       "VFS:#: ERROR : File::load( Scripts/Nothing.o ) : Unable to open file!\n"
-                                       "still here set\n")))
-        << result.script;
-    EXPECT_EQ(result.out, "0\nhud\t2\t3\n");
 }
 
 // Without Engine.cfg the first setting the engine reads is fatal, and no

@@ -50,20 +50,16 @@ TEST_F(Stats, CountWhatAFrameSendsAndWhatTheEngineHolds) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.script, "0 0 0 0 1 0\n1 4 2 1 0 0\n0 0 0 0 2 2\n3 12 6 2 0 0\n1 172 1 4410 1\n1 4 2 1 0 0\n");
 
-    // One line a frame after the header, in the run's working folder.
+    // One line a frame after the header, in the run's working folder: the
+    // frame's number and its draw calls first.
     std::istringstream csv(scratch.read("game/frames.csv"));
-    std::string line;
-    std::getline(csv, line);
-    EXPECT_EQ(line, "frame,drawCalls,vertices,triangles,textureBinds,stateChanges,stateChangesSkipped,textures,"
-                    "textureBytes,sounds,soundBytes,playingSources,frameTime,frameTimeAverage,frameTimeMin,"
-                    "frameTimeMax");
-    int frames = 0;
-    while (std::getline(csv, line)) {
-        ++frames;
-        EXPECT_EQ(line.substr(0, line.find(',', line.find(',') + 1)), std::to_string(frames) + "," +
-                                                                          (frames == 2 || frames >= 5 ? "1" : frames == 4 ? "3" : "0"));
-    }
-    EXPECT_EQ(frames, 6);
+    std::string header, line, calls;
+    std::getline(csv, header);
+    EXPECT_EQ(header, "frame,drawCalls,vertices,triangles,textureBinds,stateChanges,stateChangesSkipped,textures,"
+                      "textureBytes,sounds,soundBytes,playingSources,frameTime,frameTimeAverage,frameTimeMin,"
+                      "frameTimeMax");
+    while (std::getline(csv, line)) calls += line.substr(0, line.find(',', line.find(',') + 1)) + "\n";
+    EXPECT_EQ(calls, "1,0\n2,1\n3,0\n4,3\n5,1\n6,1\n");
 }
 
 } // namespace

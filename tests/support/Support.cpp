@@ -79,10 +79,8 @@ void writeZip(const std::string& path, const ZipEntries& entries) {
 Spawned spawn(const std::vector<std::string>& argv, const std::string& cwd,
               const std::vector<std::string>& environment) {
     Spawned program;
-    char outName[] = "/tmp/brawlgear-out-XXXXXX";
-    char errName[] = "/tmp/brawlgear-err-XXXXXX";
-    const int outFd = mkstemp(outName);
-    const int errFd = mkstemp(errName);
+    char outName[] = "/tmp/brawlgear-out-XXXXXX", errName[] = "/tmp/brawlgear-err-XXXXXX";
+    const int outFd = mkstemp(outName), errFd = mkstemp(errName);
     program.outPath = outName;
     program.errPath = errName;
     program.pid = fork();
@@ -138,12 +136,10 @@ std::string cfgWith(const std::vector<std::pair<std::string, std::string>>& valu
     std::string cfg = BASIC_CFG;
     for (const auto& [key, value] : values) {
         const std::size_t at = cfg.find(key + " = ");
-        if (at == 0 || (at != std::string::npos && cfg[at - 1] == '\n')) {
-            const std::size_t end = cfg.find('\n', at);
-            cfg.replace(at, end - at, key + " = " + value);
-        } else {
+        if (at == 0 || (at != std::string::npos && cfg[at - 1] == '\n'))
+            cfg.replace(at, cfg.find('\n', at) - at, key + " = " + value);
+        else
             cfg += key + " = " + value + "\n";
-        }
     }
     return cfg;
 }

@@ -19,19 +19,13 @@ using bgtest::RunResult;
 
 namespace {
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
 // The libraries a file names itself (readelf, not the bundler's reader).
 std::set<std::string> needed(const std::string& file) {
     const RunResult dynamic = bgtest::run({"readelf", "-d", file}, ".");
     EXPECT_EQ(dynamic.exitCode, 0) << dynamic.err;
     std::set<std::string> names;
-    for (const std::string& line : lines(dynamic.out)) {
+    std::istringstream in(dynamic.out);
+    for (std::string line; std::getline(in, line);) {
         if (line.find("(NEEDED)") == std::string::npos) continue;
         const auto from = line.find('[') + 1;
         names.insert(line.substr(from, line.find(']') - from));
@@ -47,7 +41,8 @@ std::map<std::string, std::string> resolved(const std::string& file, const std::
     const RunResult listing = bgtest::run(argv, ".");
     EXPECT_EQ(listing.exitCode, 0) << listing.err;
     std::map<std::string, std::string> found;
-    for (const std::string& line : lines(listing.out)) {
+    std::istringstream in(listing.out);
+    for (std::string line; std::getline(in, line);) {
         const auto arrow = line.find(" => ");
         if (arrow == std::string::npos) continue;
         const std::string soname = line.substr(line.find_first_not_of(" \t"), arrow - line.find_first_not_of(" \t"));
@@ -57,13 +52,12 @@ std::map<std::string, std::string> resolved(const std::string& file, const std::
 }
 
 std::string package(const std::string& file) {
-    for (std::string candidate : {file, fs::canonical(file).string()}) {
+    for (std::string candidate : {file, fs::canonical(file).string()})
         for (int merged = 0; merged < 2; ++merged) {
             const RunResult owner = bgtest::run({"dpkg", "-S", candidate}, ".");
             if (owner.exitCode == 0) return owner.out.substr(0, owner.out.find(':'));
             candidate = candidate.compare(0, 5, "/usr/") == 0 ? candidate.substr(4) : "/usr" + candidate;
         }
-    }
     return {};
 }
 
@@ -82,9 +76,8 @@ TEST(Package, HoldsTheEngineToolsDocsAndManualsAndDependsOnWhatTheyLink) {
          {"bin/brawlgear", "bin/brawlgear-pack", "bin/brawlgear-font", "share/doc/brawlgear/README.md",
           "share/doc/brawlgear/API.md", "share/doc/brawlgear/scripting.md", "share/doc/brawlgear/distributing.md",
           "share/doc/brawlgear/copyright", "share/brawlgear/editor/brawlgear.lua", "share/man/man1/brawlgear.1.gz",
-          "share/man/man1/brawlgear-pack.1.gz", "share/man/man1/brawlgear-font.1.gz"}) {
+          "share/man/man1/brawlgear-pack.1.gz", "share/man/man1/brawlgear-font.1.gz"})
         EXPECT_TRUE(scratch.exists("root/usr/" + std::string(file))) << file;
-    }
     // Every library the executables link comes with a package that Depends names.
     const RunResult control = bgtest::run({"dpkg-deb", "-f", deb, "Depends"}, ".");
     std::set<std::string> depends;
@@ -131,9 +124,8 @@ TEST(Bundle, RunsFromAnywhereWithTheLibrariesItCarriesAndKeepsThePlayersSettings
     const RunResult made = bundle({"--tar"});
     ASSERT_EQ(made.exitCode, 0) << made.err;
     for (const char* file : {"out/dungeon", "out/bin/brawlgear", "out/game/dungeon.zip", "out/game/Engine.cfg",
-                             "out/LICENSES/README.txt", "out.tar.gz"}) {
+                             "out/LICENSES/README.txt", "out.tar.gz"})
         EXPECT_TRUE(scratch.exists(file)) << file;
-    }
     EXPECT_EQ(access((scratch / "out/dungeon").c_str(), X_OK), 0);
     EXPECT_NE(bgtest::run({"tar", "-tzf", scratch / "out.tar.gz"}, ".").out.find("out/lib/libSDL-1.2.so.0\n"),
               std::string::npos);

@@ -29,10 +29,26 @@ protected:
     std::string image(const std::string& name, ImageData& out, bool texture = false) {
         return bgtest::stderrOf([&] { out = loadImage(name.c_str(), texture); });
     }
+    // Writes `bytes` as the file `name` and loads it as an image.
+    std::string decode(const std::string& name, const std::string& bytes, ImageData& out) {
+        scratch.write(name, bytes);
+        return image(name, out);
+    }
     std::string sound(const std::string& name, SoundData& out) {
         return bgtest::stderrOf([&] { out = loadSound(name.c_str()); });
     }
+    // Decodes `bytes` as the file `name`: the load reports `why` after
+    // "VFS::loadSound( name ) : " (nothing when it is empty) and leaves `size` bytes.
+    void expectSound(const std::string& name, const std::string& bytes, const std::string& why, int size) {
+        scratch.write(name, bytes);
+        SoundData decoded;
+        const std::string err = sound(name, decoded);
+        const std::string lines = why.empty() ? "" : "VFS:#: ERROR : VFS::loadSound( " + name + " ) : " + why + "\n";
+        EXPECT_TRUE(bgtest::matches(err, bgtest::report(lines))) << name << " reported:\n" << err;
+        EXPECT_EQ(decoded.size, size) << name;
+    }
     bgtest::ScratchDir scratch;
+    ImageData img;
 };
 
 void expectReport(const std::string& text, const std::string& lines) { EXPECT_TRUE(bgtest::isReport(text, lines)); }
@@ -93,10 +109,8 @@ TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirstWithItsTransparency) {
     pictures.push_back({"named.tga", named, 2, {{0, 1, red}, {0, 0, blue}}});
     // No extension: no hint, found by its signature.
     pictures.push_back({"noname", pictures[0].bytes, 2, {{0, 0, blue}}});
-    ImageData img;
     for (const Picture& picture : pictures) {
-        scratch.write(picture.name, picture.bytes);
-        EXPECT_EQ(image(picture.name, img), "") << picture.name;
+        EXPECT_EQ(decode(picture.name, picture.bytes, img), "") << picture.name;
         ASSERT_EQ(img.width, picture.width) << picture.name;
         for (const auto& [x, y, rgba] : picture.pixels)
             EXPECT_EQ(img.getPixel(x, y), rgba) << picture.name << " " << x << ", " << y;
@@ -105,8 +119,7 @@ TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirstWithItsTransparency) {
     std::vector<std::uint8_t> blocks;
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 24; ++x) blocks.insert(blocks.end(), {std::uint8_t(x < 8 ? 255 : 0), 0, std::uint8_t(x < 8 ? 0 : 255)});
-    scratch.write("photo.JPG", bg::media::jpeg(24, 16, blocks));
-    EXPECT_EQ(image("photo.JPG", img), "");
+    EXPECT_EQ(decode("photo.JPG", bg::media::jpeg(24, 16, blocks), img), "");
     EXPECT_EQ(img.width * 100 + img.height, 2416);
     EXPECT_EQ(img.bytesPerPixel, 4);
     for (const auto& [x, want] : {std::pair{3, rgba(255, 0, 0, 255)}, std::pair{18, rgba(0, 0, 255, 255)}})
@@ -114,9 +127,7 @@ TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirstWithItsTransparency) {
 }
 
 TEST_F(Decode, PixelsOutsideTheImageAreReportedAndLimited) {
-    scratch.write("a.png", bg::media::png(2, 1, 0, {7, 9}));
-    ImageData img;
-    image("a.png", img);
+    decode("a.png", bg::media::png(2, 1, 0, {7, 9}), img);
     testing::internal::CaptureStderr();
     EXPECT_EQ(img.getPixel(-1, 0), rgba(7, 7, 7, 255));
     EXPECT_EQ(img.setPixel(5, 3, 42), 42u);
@@ -128,8 +139,7 @@ TEST_F(Decode, PixelsOutsideTheImageAreReportedAndLimited) {
                                                          "VFS:#: ERROR : ImageData::setPixel : x out of bounds\n"
                                                          "VFS:#: ERROR : ImageData::setPixel : y out of bounds\n");
     bgtest::stderrOf([] { EXPECT_EQ(ImageData().getPixel(0, 0), 0u); }); // an empty image has nothing to read
-    scratch.write("column.png", bg::media::png(1, 2, 0, {7, 9}));
-    image("column.png", img);
+    decode("column.png", bg::media::png(1, 2, 0, {7, 9}), img);
     EXPECT_EQ(img.setPixel(0, 1, 44), 44u); // one pixel wide is wide enough
     EXPECT_EQ(img.getPixel(0, 1), 44u);
 }
@@ -160,7 +170,6 @@ TEST_F(Decode, TextureModeWantsPowersOfTwoUpTo512) {
 }
 
 TEST_F(Decode, OnlyTheNamedFormatsAreDecoded) {
-    ImageData img;
     // GIFs are decoded by the engine itself, compressed as encoders write
     // them: rows of runs and rows of noise (the table fills and starts
     // again), stored in order and interlaced. (Real files were checked
@@ -191,8 +200,8 @@ TEST_F(Decode, OnlyTheNamedFormatsAreDecoded) {
         {"pic.pnm", "P6\n60000 60000\n255\n"},
         {"noextension", "P6\n2 2\n255\n012345678901"}};
     for (const auto& [name, bytes] : others) {
-        scratch.write(name, bytes);
-        expectReport(image(name, img), "VFS:#: ERROR : VFS::loadImage( " + name + " ) : unsupported image format\n");
+        expectReport(decode(name, bytes, img),
+                     "VFS:#: ERROR : VFS::loadImage( " + name + " ) : unsupported image format\n");
         EXPECT_EQ(img.width, 0);
     }
 }
@@ -246,16 +255,13 @@ TEST_F(Decode, BadPicturesAreRefusedWithTheMessage) {
         {"cut.png", good.substr(0, good.size() / 2)}, {"huge.png", huge}, {"random.png", random},
         {"random.tga", random}, {"random.bmp", "BM" + random}, {"random.jpg", "\xff\xd8" + random}};
     for (const auto& [name, bytes] : cases) {
-        scratch.write(name, bytes);
-        ImageData img;
         // The decoder may say why first (libpng does).
-        const std::string err = image(name, img);
+        const std::string err = decode(name, bytes, img);
         const std::string line = "ERROR : VFS::loadImage( " + name + " ) : unable to load image!\n";
         EXPECT_TRUE(err.size() >= line.size() && err.compare(err.size() - line.size(), line.size(), line) == 0)
             << name << ": " << err;
         EXPECT_EQ(img.width, 0) << name;
     }
-    ImageData img;
     expectReport(image("absent.png", img), "VFS:#: ERROR : File::load( " + scratch / "absent.png" +
                                                " ) : Unable to open file!\n"
                                                "VFS:#: ERROR : VFS::loadImage(absent.png ) : Unable to open the file\n");
@@ -268,9 +274,6 @@ TEST_F(Decode, BadPicturesAreRefusedWithTheMessage) {
 TEST_F(Decode, SoundsDecodeOnceToTheirExactSizeTrustingTheTableOnlyWithinTheSound) {
     scratch.write("mono.ogg", bg::media::sineOgg(1, 22050, 22050));
     scratch.write("stereo.ogg", bg::media::sineOgg(2, 44100, 30000));
-    scratch.write("s.ogg", bg::media::sineOgg(2, 44100, 30000));
-    scratch.write("t.ogg", bg::media::sineOgg(1, 8000, 2000));
-    scratch.write("u.ogg", bg::media::sineOgg(2, 8000, 2000));
     SoundData mono, stereo, tabled;
     EXPECT_EQ(sound("mono.ogg", mono), "");
     EXPECT_EQ(mono.format, AL_FORMAT_MONO16);
@@ -285,12 +288,9 @@ TEST_F(Decode, SoundsDecodeOnceToTheirExactSizeTrustingTheTableOnlyWithinTheSoun
     EXPECT_EQ(sound("stereo.ogg", tabled), "");
     ASSERT_EQ(tabled.size, stereo.size);
     EXPECT_EQ(std::memcmp(tabled.pcm.get(), stereo.pcm.get(), static_cast<std::size_t>(stereo.size)), 0);
-    expectReport(sound("s.ogg", tabled), "VFS:#: ERROR : VFS::loadSound( s.ogg ) : stream corrupted\n");
-    EXPECT_EQ(tabled.size, 1000);
-    EXPECT_EQ(sound("t.ogg", tabled), "");
-    EXPECT_EQ(tabled.size, 2 * 2000);
-    expectReport(sound("u.ogg", tabled), "VFS:#: ERROR : VFS::loadSound( u.ogg ) : stream corrupted\n");
-    EXPECT_EQ(tabled.size, 4);
+    expectSound("s.ogg", bg::media::sineOgg(2, 44100, 30000), "stream corrupted", 1000);
+    expectSound("t.ogg", bg::media::sineOgg(1, 8000, 2000), "", 2 * 2000);
+    expectSound("u.ogg", bg::media::sineOgg(2, 8000, 2000), "stream corrupted", 4);
 }
 
 // Only mono and stereo streams of one layout play (links of one layout
@@ -300,25 +300,18 @@ TEST_F(Decode, OnlyWholeMonoAndStereoStreamsOfOneLayoutPlay) {
     const std::string good = bg::media::sineOgg(1, 8000, 8000), longer = bg::media::sineOgg(2, 44100, 220500);
     std::string random(3000, '\0');
     for (std::size_t i = 0; i < random.size(); ++i) random[i] = static_cast<char>(i * 7919 % 251);
-    scratch.write("surround.ogg", bg::media::sineOgg(3, 22050, 4000));
-    scratch.write("chain.ogg", bg::media::sineOgg(1, 22050, 4000, 440, 1) + bg::media::sineOgg(1, 22050, 3000, 440, 2));
-    scratch.write("mixed.ogg", bg::media::sineOgg(2, 44100, 4000, 440, 1) + bg::media::sineOgg(1, 22050, 3000, 440, 2));
-    scratch.write("random.ogg", random);
+    expectSound("surround.ogg", bg::media::sineOgg(3, 22050, 4000),
+                "holds 3 channels: only mono and stereo sounds can be played", 0);
+    const std::string second = bg::media::sineOgg(1, 22050, 3000, 440, 2);
+    expectSound("chain.ogg", bg::media::sineOgg(1, 22050, 4000, 440, 1) + second, "", 2 * 7000);
+    expectSound("mixed.ogg", bg::media::sineOgg(2, 44100, 4000, 440, 1) + second,
+                "is chained from streams of different channels or rates (2 at 44100 Hz, then 1 at 22050 Hz): make it "
+                "one stream", 0);
+    expectSound("random.ogg", random, "Invalid ogg format ", 0);
     scratch.write("empty.ogg", "");
     scratch.write("header.ogg", good.substr(0, 200));
     scratch.write("cut.ogg", longer.substr(0, longer.size() * 2 / 3));
     SoundData s;
-    expectReport(sound("surround.ogg", s), "VFS:#: ERROR : VFS::loadSound( surround.ogg ) : holds 3 channels: only "
-                                           "mono and stereo sounds can be played\n");
-    EXPECT_EQ(s.size, 0);
-    EXPECT_EQ(sound("chain.ogg", s), "");
-    EXPECT_EQ(s.size, 2 * 7000);
-    expectReport(sound("mixed.ogg", s), "VFS:#: ERROR : VFS::loadSound( mixed.ogg ) : is chained from streams of "
-                                        "different channels or rates (2 at 44100 Hz, then 1 at 22050 Hz): make it "
-                                        "one stream\n");
-    EXPECT_EQ(s.size, 0);
-    expectReport(sound("random.ogg", s), "VFS:#: ERROR : VFS::loadSound( random.ogg ) : Invalid ogg format \n");
-    EXPECT_EQ(s.size, 0);
     EXPECT_NE(sound("empty.ogg", s).find("VFS::loadSound( empty.ogg ) : Unable to open the file\n"), std::string::npos);
     const std::string err = sound("header.ogg", s);
     EXPECT_NE(err.find("VFS::loadSound( header.ogg ) : "), std::string::npos) << err;

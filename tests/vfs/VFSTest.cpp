@@ -40,9 +40,9 @@ protected:
         gVFS = bg::SharedPointer<VFS>(new VFS);
         ASSERT_TRUE(gVFS->open((scratch / name).c_str()));
     }
-    // An archive of one entry of 100 bytes whose uncompressed size, in the
-    // central directory and (with `local`) in its own header, says `size`.
-    void writeClaiming(const std::string& name, const char* size, bool local) {
+    // Opens an archive of one entry of 100 bytes whose uncompressed size, in
+    // the central directory and (with `local`) in its own header, says `size`.
+    void openClaiming(const std::string& name, const char* size, bool local) {
         bgtest::writeZip(scratch / name, {{"a.txt", std::string(100, 'a')}});
         std::string zip = scratch.read(name);
         const std::size_t central = zip.find("PK\x01\x02");
@@ -50,8 +50,10 @@ protected:
         for (std::size_t at : {central + 24, std::size_t(22)})
             if (at != 22 || local) zip.replace(at, 4, size, 4);
         scratch.write(name, zip);
+        openArchive(name);
     }
     bgtest::ScratchDir scratch;
+    File file;
 };
 
 TEST_F(VFSTest, DirectoryModeReadsBinaryAndTextFilesBehindThePrefix) {
@@ -71,7 +73,6 @@ TEST_F(VFSTest, DirectoryModeReadsBinaryAndTextFilesBehindThePrefix) {
 TEST_F(VFSTest, RefusesMissingEmptyAndUnnamedFiles) {
     scratch.write("empty", "");
     scratch.write("dir/inner", "x");
-    File file;
     const std::string dir = scratch.path() + "/";
     expectRefused(file, "", "Invalid file name.");
     expectRefused(file, "empty", "Invalid file size.", "", false, dir + "empty");
@@ -94,7 +95,6 @@ TEST_F(VFSTest, ArchiveModeFindsEntriesWhateverTheirLetterCase) {
     bgtest::writeZip(scratch / "data.zip", {{"Scripts/Main.o", "0123456789"}, {"empty", ""},
                                             {std::string(256, 'n'), "longer"}, {std::string(255, 'n'), "long"}});
     openArchive("data.zip");
-    File file;
     EXPECT_EQ(load(file, "scripts/MAIN.O", false, true), "INFO : File::load( scripts/MAIN.O ) : 11 bytes - loaded!\n");
     EXPECT_EQ(load(file, "Scripts/Main.o", true, true), "INFO : File::load( Scripts/Main.o ) : 10 bytes - loaded!\n");
     EXPECT_EQ(std::string(file.getData(), 10), "0123456789");
@@ -117,7 +117,6 @@ TEST_F(VFSTest, ArchivesSayWhyAnEntryCannotBeRead) {
                                              ZipEntry{"Data/b.txt", "secret", 0, 1},
                                              ZipEntry{"Data/c.txt", "unknown", 77}, ZipEntry{"Data/d.txt", "shrunk", 1}}));
     openArchive("odd.zip");
-    File file;
     const std::pair<const char*, const char*> cases[] = {
         {"Scripts/Main.o", "Scripts/Main.o is compressed with LZMA: store or deflate it (brawlgear-pack does)"},
         {"Data/a.txt", "Data/a.txt is compressed with Deflate64: store or deflate it (brawlgear-pack does)"},
@@ -141,7 +140,6 @@ TEST_F(VFSTest, Zip64EntriesAndLargeDirectories) {
     // stored entry's masked size past the end of a small archive).
     scratch.write("z64.zip", bg::media::zip({ZipEntry{"Scripts/Main.o", "0123456789", 8}, ZipEntry{"b", "bb"}}, true));
     openArchive("z64.zip");
-    File file;
     EXPECT_EQ(load(file, "Scripts/Main.o", true, true), "INFO : File::load( Scripts/Main.o ) : 10 bytes - loaded!\n");
     EXPECT_EQ(std::string(file.getData(), file.getSize()), "0123456789");
     EXPECT_EQ(load(file, "B", true, true), "INFO : File::load( B ) : 2 bytes - loaded!\n");
@@ -181,7 +179,6 @@ TEST_F(VFSTest, BrokenArchivesAreReportedNotTrusted) {
     damaged[30 + 5 + 4] ^= 0x55;
     scratch.write("damaged.zip", damaged);
     openArchive("damaged.zip");
-    File file;
     expectRefused(file, "a.txt", "unzReadCurrentFile failed!", "", false);
 }
 
@@ -189,15 +186,11 @@ TEST_F(VFSTest, BrokenArchivesAreReportedNotTrusted) {
 // archive whose entry inflates to more than any game file should be, or
 // claims to. Refused before anything is inflated.
 TEST_F(VFSTest, EntriesThatClaimTooMuchOrInflateTooFarAreRefused) {
-    File file;
-    writeClaiming("a.zip", "\xfe\xff\xff\xff", false); // 4 GiB - 2, in the central directory
-    openArchive("a.zip");
+    openClaiming("a.zip", "\xfe\xff\xff\xff", false); // 4 GiB - 2, in the central directory
     expectRefused(file, "a.txt", "Invalid file size.");
-    writeClaiming("b.zip", "\x00\x10\x00\x00", true); // 4096 bytes
-    openArchive("b.zip");
+    openClaiming("b.zip", "\x00\x10\x00\x00", true); // 4096 bytes
     expectRefused(file, "a.txt", "unzReadCurrentFile failed!");
-    writeClaiming("c.zip", "\x00\x00\x40\x06", true); // 100 MB for a few bytes of deflate data
-    openArchive("c.zip");
+    openClaiming("c.zip", "\x00\x00\x40\x06", true); // 100 MB for a few bytes of deflate data
     expectRefused(file, "a.txt", "Compression ratio too high: damaged archive.");
 
     std::string noise(2 << 20, '\0');
@@ -241,9 +234,8 @@ TEST_F(VFSTest, SizeTableListsDecodedSizesByExactName) {
     for (int i = 0; i < 500; ++i) many += "s" + std::to_string(i) + " " + std::to_string(i + 1) + "\n";
     scratch.write("many.txt", many + "s7 1\n");
     gVFS->loadOggsSize("many.txt");
-    EXPECT_EQ(gVFS->lookupOggSize("s0"), 1);
-    EXPECT_EQ(gVFS->lookupOggSize("s7"), 8);
-    EXPECT_EQ(gVFS->lookupOggSize("s499"), 500);
+    for (const auto& [name, size] : {std::pair{"s0", 1}, std::pair{"s7", 8}, std::pair{"s499", 500}})
+        EXPECT_EQ(gVFS->lookupOggSize(name), size) << name;
 }
 
 TEST(TextReader, ReturnsLinesSkippingRunsOfLineFeeds) {
