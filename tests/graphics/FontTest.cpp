@@ -160,10 +160,12 @@ TEST_F(Text, BillboardsStayInTheirPlacesTheShadowRampsAndTheEffectsPutBackWhatTh
     EXPECT_FALSE(lit(pixels, 100, 57));
     // The pair turns depth writes off and back on; two billboards waiting
     // between them go as one draw of two quads.
+    gTextureManager->bind(-1);
     const FrameCounts before = gFrameStats.counting();
     Billboard::beginDisplay();
     EXPECT_FALSE(scene().renderState().getDepthMask());
     board.display(Point(0, 0, 0));
+    gTextureManager->bind(-1); // bound already: they keep waiting
     board.display(Point(0.5f, 0, 0));
     Billboard::endDisplay();
     EXPECT_TRUE(scene().renderState().getDepthMask());

@@ -141,6 +141,7 @@ TEST(Mesh, EveryParameterOutsideItsAssertionStops) {
         {[&] { RoundedCube(0, m, 3, 3, 3, 2); }, "ASSERTION FAILED:RoundedCube:#: width >= diameter\n"},
         {[&] { RoundedCube(0, m, 3, 3, 3, 1, 180); }, "ASSERTION FAILED:RoundedCube:#: horizontalAngle == 360\n"},
         {[&] { RoundedCube(0, m, 3, 3, 3, 1, 361); }, "ASSERTION FAILED:RoundedCube:#: horizontalAngle <= 360\n"},
+        {[&] { RoundedCube(0, m, 2, 2, 2, 1, 360, 0); }, "ASSERTION FAILED:RoundedCube:#: verticalAngle > 0\n"},
         {[&] { CurvedMesh(0, m, 0, {Point(), Point(), Point(), Point()}); },
          "ASSERTION FAILED:CurvedMesh:#: isPowerOfTwo( numControlPoints - 1 )\n"},
         {[&] { CurvedMesh(0, m, 0, {Point()}); }, "ASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n"},

@@ -54,7 +54,7 @@ const std::vector<int> RED{255, 0, 0}, BLUE{0, 0, 255}, WHITE{255, 255, 255};
 // another that happened to get the same name).
 TEST_F(Textures, PicturesDrawUprightInTheirOwnColoursInEveryContext) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}});
-    scratch.write("pic.bmp", bg::media::bmp24(2, 2, {255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255}));
+    scratch.write("pic.bmp", bg::media::bmp(2, 2, {255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255}));
     std::vector<std::uint8_t> blue;
     for (int k = 0; k < 16; ++k) blue.insert(blue.end(), {0, 0, 255});
     scratch.write("blue.png", bg::media::png(4, 4, 2, blue));

@@ -82,7 +82,7 @@ TEST(PowerOfTwo, CountsByDoubling) {
 TEST(Matrix, RowByRowConstructionAndClampedAccess) {
     Matrix m(1, 0, 0, 5, 0, 1, 0, 6, 0, 0, 1, 7, 0, 0, 0, 1);
     EXPECT_EQ(m(0, 3), 5.0f);
-    EXPECT_EQ(m[12], 5.0f);
+    expectWarnings([&] { EXPECT_EQ(m[0] + m[12] + m[15], 7.0f); }, ""); // both ends are inside
     EXPECT_EQ(m[14], 7.0f);
     m[3] = 42;
     expectWarnings([&] { EXPECT_EQ(m(5, -1), 42.0f); },

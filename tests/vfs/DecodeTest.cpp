@@ -81,8 +81,9 @@ TEST_F(Decode, EveryLayoutComesOutRGBABottomRowFirstWithItsTransparency) {
         {"palette.png", bg::media::png(2, 1, 3, {1, 0}, {10, 20, 30, 40, 50, 60}), 2,
          {{0, 0, rgba(40, 50, 60, 255)}, {1, 0, rgba(10, 20, 30, 255)}}},
         // Width 3: 9 bytes of pixels in a 12-byte row.
-        {"pic.bmp", bg::media::bmp24(3, 2, {255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255, 0, 0, 255}), 3,
+        {"pic.bmp", bg::media::bmp(3, 2, {255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255, 0, 0, 255}), 3,
          {{0, 0, blue}, {1, 0, blue}, {2, 0, blue}, {0, 1, red}, {1, 1, red}, {2, 1, red}}},
+        {"pic16.bmp", bg::media::bmp(2, 1, {255, 0, 0, 0, 8, 255}, 16), 2, {{0, 0, red}, {1, 0, rgba(0, 8, 255, 255)}}},
         // Palette entry 0 transparent, grey level 255 transparent, RGB white
         // transparent, a GIF's index 1 transparent; and grey with its own alpha.
         {"keyed.png", bg::media::png(2, 1, 3, {0, 1}, {255, 0, 0, 0, 255, 0}, {0}), 2,

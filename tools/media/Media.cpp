@@ -118,17 +118,21 @@ std::string png(int width, int height, int colourType, const std::vector<std::ui
     return out;
 }
 
-std::string bmp24(int width, int height, const std::vector<std::uint8_t>& rgb) {
-    const int pitch = (width * 3 + 3) / 4 * 4;
+std::string bmp(int width, int height, const std::vector<std::uint8_t>& rgb, int bits) {
+    const int bytes = bits / 8, pitch = (width * bytes + 3) / 4 * 4;
     std::string pixels;
     for (int y = height - 1; y >= 0; --y) { // BMP rows go bottom up
         for (int x = 0; x < width; ++x) {
             const std::uint8_t* p = rgb.data() + (static_cast<std::size_t>(y) * width + x) * 3;
-            pixels += static_cast<char>(p[2]);
-            pixels += static_cast<char>(p[1]);
-            pixels += static_cast<char>(p[0]);
+            if (bits == 16) {
+                le16(pixels, static_cast<std::uint16_t>((p[0] >> 3) << 10 | (p[1] >> 3) << 5 | p[2] >> 3));
+            } else {
+                pixels += static_cast<char>(p[2]);
+                pixels += static_cast<char>(p[1]);
+                pixels += static_cast<char>(p[0]);
+            }
         }
-        pixels += std::string(static_cast<std::size_t>(pitch - width * 3), '\0');
+        pixels += std::string(static_cast<std::size_t>(pitch - width * bytes), '\0');
     }
     std::string out = "BM";
     le32(out, static_cast<std::uint32_t>(54 + pixels.size()));
@@ -138,7 +142,7 @@ std::string bmp24(int width, int height, const std::vector<std::uint8_t>& rgb) {
     le32(out, static_cast<std::uint32_t>(width));
     le32(out, static_cast<std::uint32_t>(height));
     le16(out, 1);
-    le16(out, 24);
+    le16(out, static_cast<std::uint16_t>(bits));
     le32(out, 0);
     le32(out, static_cast<std::uint32_t>(pixels.size()));
     le32(out, 2835);
