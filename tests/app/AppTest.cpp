@@ -58,15 +58,18 @@ TEST(Development, TheEnginesOwnWritesAreNotChanges) {
 }
 
 // A file saved anywhere below the game folder is a change, in a folder made
-// since the start too; the engine's own writes are not.
+// since the start too; the engine's own writes are not, nor what a link
+// leads to outside it.
 TEST(Development, FilesSavedBelowTheGameFolderAreChanges) {
-    bgtest::ScratchDir scratch;
+    bgtest::ScratchDir scratch, outside;
     const std::filesystem::path home = std::filesystem::current_path();
     std::filesystem::current_path(scratch.path());
+    std::filesystem::create_directory_symlink(outside.path(), scratch / "linked");
     {
         bg::app::Development development(true);
         development.start();
         scratch.write("Engine.cfg", "A = 1\n");
+        outside.write("elsewhere.txt", "x\n");
         EXPECT_FALSE(development.filesChanged());
         std::filesystem::create_directory(scratch / "Levels");
         EXPECT_FALSE(development.filesChanged()); // nothing in it yet
