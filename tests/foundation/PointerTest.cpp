@@ -26,8 +26,13 @@ TEST(SharedPointer, CopiesShareOneObjectUntilTheLastRelease) {
     }
     EXPECT_EQ(owner.count(), 1);
     EXPECT_EQ(Tracked::destroyed, 0);
+    {
+        SharedPointer<Tracked> other(new Tracked);
+        other = owner; // what it held goes
+        EXPECT_EQ(Tracked::destroyed, 1);
+    }
     owner.free();
-    EXPECT_EQ(Tracked::destroyed, 1);
+    EXPECT_EQ(Tracked::destroyed, 2);
     EXPECT_TRUE(owner.isNull());
     owner.free(); // empty: nothing happens
 }

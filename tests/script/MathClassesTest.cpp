@@ -126,6 +126,7 @@ TEST_F(MathClasses, BoundingSpheresCollide) {
     expectRuns(R"(
       check({1, 2, 3, 4, 1, 2, 3, 4}, BoundingSphere(1, 2, 3, 4):get())
       check({1, 2, 3, 0, 1, 2, 3, 0}, BoundingSphere(Point(1, 2, 3)):get())
+      check({1, 2, 3, 0, 1, 2, 3, 0}, BoundingSphere(1, 2, 3):get())
       check({1, 2, 3, 5, 1, 2, 3, 5}, BoundingSphere(Point(1, 2, 3), 5):get())
       check({1, 1, 1, 1, 2, 2, 2, 2}, BoundingSphere(Point(1, 1, 1), 1, Point(2, 2, 2), 2):get())
       check({1, 2, 3, 4, 5, 6, 7, 8}, BoundingSphere(1, 2, 3, 4, 5, 6, 7, 8):get())
