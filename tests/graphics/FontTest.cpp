@@ -149,6 +149,14 @@ TEST_F(Text, BillboardsStayInTheirPlacesTheShadowRampsAndTheEffectsPutBackWhatTh
     scene().clearBuffers();
     board.display(Point(0, 0, 50));
     EXPECT_FALSE(lit(readAll(), 400, 300));
+    // Placed under a pushed matrix, drawn under it, though it waits past the pop.
+    scene().clearBuffers();
+    gTransform->pushMatrix();
+    gTransform->translate(2, 0, 0);
+    board.display(Point(0, 0, 0));
+    gTransform->popMatrix();
+    pixels = readAll();
+    EXPECT_TRUE(lit(pixels, 520, 300) && !lit(pixels, 400, 300));
     // 2D: pixel coordinates, never culled.
     scene().clearBuffers();
     scene().glBegin2D();

@@ -84,6 +84,7 @@ TEST(Material, StoresAsGivenAndCombinesWithLimits) {
     m.setOpacity(0.25f); // every colour's alpha, and nothing else
     const float seeThrough[] = {0.7f, 0.6f, 0.5f, 0.25f, 3, 2, 1, 0.25f, 0.1f, 0.2f, 0.3f, 0.25f, 0, 0, 0, 0.25f};
     EXPECT_EQ(std::vector<float>(m.get(), m.get() + 16), std::vector<float>(seeThrough, seeThrough + 16));
+    EXPECT_FLOAT_EQ(m.getEmission().a, 0.25f); // from its own place
 }
 
 class Lights : public bgtest::SceneTest {

@@ -83,6 +83,7 @@ TEST_F(Scene, InvalidEnumerantNamesAreReportedAndDefaultsKept) {
     GLint mode[2] = {};
     glGetIntegerv(GL_POLYGON_MODE, mode);
     EXPECT_EQ(mode[0], GL_FILL);
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
     EXPECT_EQ(glInt(GL_BLEND_SRC), GL_SRC_ALPHA);
     EXPECT_EQ(glInt(GL_BLEND_DST), GL_ONE_MINUS_SRC_ALPHA);
     EXPECT_EQ(glInt(GL_CULL_FACE_MODE), GL_BACK); // OpenGL's own default: nothing was set
@@ -105,12 +106,15 @@ TEST_F(Scene, RenderStateIsSavedAndRestoredInPairsAHundredDeep) {
         scene().set(GL_LINE_SMOOTH, true);
         EXPECT_FALSE(scene().isEnabled(GL_LINE_SMOOTH));
         scene().restoreDepthMask();
+        for (int i = 0; i < 2; ++i) scene().setShadeModel(GL_FLAT);
+        for (int i = 0; i < 3; ++i) scene().restoreShadeModel(); // the third finds none
     });
     EXPECT_TRUE(bgtest::isReport(warnings,
                                  "Scene:#: WARNING : Scene::restore( cap ) : Stack empty\n"
                                  "Scene:#: WARNING : Scene::getStateAndStack( cap, pState, pStack ) : invalid cap\n"
                                  "Scene:#: WARNING : Scene::getState( cap ) : invalid cap\n"
-                                 "Scene:#: WARNING : Scene::restoreDepthMask() : Stack empty\n"));
+                                 "Scene:#: WARNING : Scene::restoreDepthMask() : Stack empty\n"
+                                 "Scene:#: WARNING : Scene::restoreShadeModel() : Stack empty\n"));
     EXPECT_FALSE(glIsEnabled(GL_LINE_SMOOTH));
 
     scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE);

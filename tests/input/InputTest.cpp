@@ -46,6 +46,7 @@ TEST_F(EventManagerTest, MovesThePointerWithinTheScreen) {
     const auto pointer = [&] { return std::pair{events->getMouseX(), events->getMouseY()}; };
     const auto delta = [&] { return std::pair{events->getDeltaX(), events->getDeltaY()}; };
     EXPECT_EQ(pointer(), std::pair(399, 299));
+    EXPECT_EQ(delta(), std::pair(0, 0));
     events->move(399 + 3, 299 - 2); // right and up, at speed 2
     EXPECT_EQ(delta(), std::pair(6, 4));
     EXPECT_EQ(pointer(), std::pair(405, 303));

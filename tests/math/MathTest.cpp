@@ -231,6 +231,8 @@ TEST(BoundingSphere, TransformsTakeTheLargestScaledAxis) {
     EXPECT_FLOAT_EQ(sphere.yAxis.y, 6.0f);
     sphere.applyTransformations(rotated(Vector(10, 20, 30)));
     EXPECT_NEAR(sphere.radius, 2.0f, 1e-5f);
+    sphere.applyTransformations(rotated(90, Vector(1, 0, 0)) * world); // the stretched axis turned to z
+    EXPECT_NEAR(sphere.radius, 6.0f, 1e-5f);
 }
 
 TEST(BoundingBox, FacesClosestPointsAndPlanes) {
