@@ -49,7 +49,7 @@ TEST(Development, TheEnginesOwnWritesAreNotChanges) {
     bg::app::Development development(true);
     development.start({"shots", "sound/run.wav"}); // as given on the command line
     for (const char* own : {"./Engine.cfg", "Engine.cfg", "./screenshots/shot0001.png", "./.Main.lua.swp",
-                            "./Scripts/.#Main.lua", "./Scripts/#Main.lua#", "./Scripts/Main.lua~", "./Scripts/4913",
+                            "./Scripts/.#Main.lua", "./Scripts/#Main.lua#", "./Scripts/Main.lua~", "./Scripts/4913", "./Scripts/Main.lua.tmp",
                             "./frame0001.png", "./frame12345.png", "./shots/frame0060.png", "./sound/run.wav"})
         EXPECT_TRUE(development.isOwnFile(own)) << own;
     for (const char* change : {"./Scripts/Main.lua", "./Textures/Wall.png", "./Sounds/Hum.ogg", "./Fonts/Font.txt",
@@ -102,8 +102,10 @@ TEST_F(Overlay, PutsBackEveryStateItChangesFrameAfterFrame) {
     EXPECT_FALSE(glIsEnabled(GL_BLEND) || scene().isEnabled(GL_BLEND));
 
     // Without text, on white: a grey panel 4 units in from the left and
-    // the top, its graph 100 high below three 14-unit lines and two 8-unit
-    // margins, the 60 and 30 frames a second lines a third and two thirds up.
+    // the top, as wide as the graph (2 units for each of 240 frames) and
+    // its margins; the graph 100 high below three 14-unit lines and two
+    // 8-unit margins, the 60 and 30 frames a second lines a third and two
+    // thirds up (no frame has ended: no frame-time line crosses them).
     clear(1, 1, 1);
     bg::app::drawStatsOverlay(-1);
     const auto pixels = readAll();

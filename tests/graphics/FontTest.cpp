@@ -62,7 +62,7 @@ protected:
         std::vector<std::string> argv{BRAWLGEAR_FONT_EXE, scratch / "in.bdf", pixels, scratch / (output + ".txt")};
         argv.insert(argv.end(), options.begin(), options.end());
         const bgtest::RunResult result = bgtest::run(argv, scratch.path());
-        EXPECT_EQ(result.exitCode, status) << result.err;
+        EXPECT_EQ(result.exitCode, status) << output << ": " << result.err;
         return result.err;
     }
 };
@@ -125,6 +125,7 @@ TEST_F(Text, GlyphsLandWhereTheWidthsSayAndOutsideTheRangeUseItsEnds) {
     // is on screen can be read there (its front buffer reads as empty).
     const auto frame = readAll();
     const int left = (800 - fonts().getStringWidth("Loading...")) / 2; // centred, rounded down
+    EXPECT_GT(litIn(frame, 0, 800, 300, 340), 0);
     EXPECT_EQ(differing(frame, printed([&] { fonts().print(left, 330, "Loading...", Color()); })), 0);
 }
 
@@ -168,6 +169,8 @@ TEST_F(Text, BillboardsStayInTheirPlacesTheShadowRampsAndTheEffectsPutBackWhatTh
     EXPECT_FALSE(lit(pixels, 100, 57));
     // The pair turns depth writes off and back on; two billboards waiting
     // between them go as one draw of two quads.
+    Billboard::beginDisplay(); // with nothing waiting too
+    Billboard::endDisplay();
     gTextureManager->bind(-1);
     const FrameCounts before = gFrameStats.counting();
     Billboard::beginDisplay();

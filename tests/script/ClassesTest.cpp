@@ -95,7 +95,7 @@ TEST_F(Classes, ScriptsAddSettingsOfTheirOwnButNoLinesOfTheirOwn) {
 // - each message names the script's line, and an argument error outside a
 //   protected call ends the chunk with ERRRUN. (A wrong self is blamed as
 //   the binding tests' classes show.)
-TEST_F(Classes, EveryMethodAndCallAnswersAsDescribedFilesAreCollectedAndErrorsEndTheChunk) {
+TEST_F(Classes, TheScriptedSurfaceAnswersAsDescribedAndCollectsItsFiles) {
     const std::pair<std::string, std::string> cases[] = {
         {"getVarManager():getNumber()", "VarManager :getNumber : Invalid number of parameters"},
         {"getVarManager():getString('SDL_FULLSCREEN', 1)", "VarManager :getString : Invalid number of parameters"},
@@ -144,7 +144,7 @@ TEST_F(Classes, EveryMethodAndCallAnswersAsDescribedFilesAreCollectedAndErrorsEn
       local g = File:new('level.txt', true)
       vfs:setDirectory('')
       trace(vfs:getDirectory())
-      vfs:setDirectory('.') -- back to the game's folder: '' made the names absolute
+      vfs:setDirectory('.') -- names from the game's folder again ('' made them absolute)
 
       local m = Material()
       local objects = {

@@ -20,11 +20,11 @@ using GraphicsScript = bgtest::GameTest;
 TEST_F(GraphicsScript, EveryFormOfTheScriptMethodsOnLightsTexturesTextBillboardsAndEveryShape) {
     source("Images/a.png", bg::media::png(2, 2, 6, std::vector<std::uint8_t>(16, 200)));
     mainScript(R"(
-      local c = Color()
+      local c, red = Color(), Color()
       c:set(0.25, 0.5, 0.75, 3)
       trace(table.concat({c:get()}, ' '))
-      c:setHSBA(120, 100, 100, 1)
-      trace(table.concat({c:get()}, ' ') .. ' / ' .. table.concat({Color(1, 0, 0, 1):getHSBA()}, ' '))
+      c:setHSBA(120, 100, 100, 1) red:setHSBA(Color(1, 0, 0, 1)) -- a Color is copied
+      trace(table.concat({c:get()}, ' ') .. ' / ' .. table.concat({red:getHSBA()}, ' '))
       local m = Material()
       trace(select('#', m:get()) .. ' ' .. table.concat({m:add(Material())}, ' ', 1, 5))
       local lights = getLightManager()

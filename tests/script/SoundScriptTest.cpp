@@ -6,6 +6,7 @@
 #include "support/Game.h"
 #include "tools/media/Media.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -161,7 +162,8 @@ TEST_F(SoundScript, AVirtualCdPlaysTheGamesTracksAndNewContextsAndRestartsKeepSo
     EXPECT_GT(music.left, 1e7);
     EXPECT_GT(music.right, 1e7);
     // The music goes on after the new context: heard in the last 0.6 s.
-    EXPECT_GT(heard(-0.6).left, 1e6);
+    const bgtest::Energy last = heard(-0.6); // the sound manager's sources are gone by then
+    EXPECT_GT(std::min(last.left, last.right), 1e6);
 }
 
 } // namespace

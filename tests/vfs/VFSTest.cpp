@@ -198,7 +198,7 @@ TEST_F(VFSTest, EntriesThatClaimTooMuchOrInflateTooFarAreRefused) {
     bgtest::writeZip(scratch / "big.zip", {{"big.bin", noise}, {"small.bin", "abc"}});
     openArchive("big.zip");
     load(file, "big.bin", true, true); // read past the first megabyte, its buffer doubling
-    EXPECT_EQ(std::string(file.getData(), static_cast<std::size_t>(file.getSize())), noise);
+    EXPECT_TRUE(std::string(file.getData(), static_cast<std::size_t>(file.getSize())) == noise);
     gVFS->setMaxEntrySize(1 << 20);
     expectRefused(file, "big.bin", "Entry larger than the limit of 1 MiB (VFS_MAX_ENTRY_SIZE).");
     load(file, "small.bin", true, true);

@@ -22,8 +22,8 @@ std::string sineOgg(int channels, int rate, long frames, double hertz = 440, int
 // an alpha a entry; grey: one 16-bit level; RGB: three 16-bit samples).
 std::string png(int width, int height, int colourType, const std::vector<std::uint8_t>& rows,
                 const std::vector<std::uint8_t>& palette = {}, const std::vector<std::uint8_t>& transparency = {});
-// BMP of 24 or 16 bits a pixel (5 each of red, green and blue, the top 3 of
-// each byte given); `rgb` top row first, 3 bytes a pixel (rows padded to 4
+// BMP of 24 or 16 bits a pixel (16: the top 5 bits of each of red, green
+// and blue); `rgb` top row first, 3 bytes a pixel (rows padded to 4
 // bytes in the file, as BMP wants).
 std::string bmp(int width, int height, const std::vector<std::uint8_t>& rgb, int bits = 24);
 // Baseline JPEG by libjpeg at quality 95, as a camera or an editor writes
