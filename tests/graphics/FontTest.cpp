@@ -190,6 +190,7 @@ TEST_F(Text, BillboardsStayInTheirPlacesTheShadowRampsAndTheEffectsPutBackWhatTh
     scene().set(GL_BLEND, true);
     scene().setBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     lookFrom(Point(0, 300, 0), Vector(0, 0, -1));
+    Billboard(Color(1, 0, 0, 1), -1, 100, 100).display(Point(0, 0, 0)); // waiting, and shadowed as well
     displayShadow();
     pixels = readAll();
     // Looking down, -z up the screen: corner 4 (-250, -250, alpha 0) top
