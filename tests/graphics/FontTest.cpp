@@ -184,6 +184,10 @@ TEST_F(Text, BillboardsStayInTheirPlacesTheShadowRampsAndTheEffectsPutBackWhatTh
     EXPECT_EQ(std::vector<long>({after.drawCalls - before.drawCalls, after.vertices - before.vertices,
                                  after.triangles - before.triangles}),
               std::vector<long>({1, 8, 4}));
+    scene().display();
+    board.display(Point(0, 0, 0));
+    scene().display(); // the frame takes what waits
+    EXPECT_EQ(gFrameStats.last().drawCalls, 1);
 
     // The shadow, looking down: clear at one corner, black at the other.
     clear(1, 1, 1);

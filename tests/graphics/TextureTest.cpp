@@ -1,5 +1,6 @@
 // Textures loaded from pictures the test makes, drawn and read back.
 
+#include "config/Var.h"
 #include "graphics/Texture.h"
 #include "support/Expect.h"
 #include "support/SceneFixture.h"
@@ -133,7 +134,7 @@ TEST_F(Textures, AFullTableSaysSoAndGroupsDecideWhatFreeFrees) {
 
 TEST_F(Textures, FiltersComeFromEngineCfgForMipmapsOnly) {
     build({{"GL_TEXTURE_MIN_FILTER", "GL_LINEAR_MIPMAP_LINEAR"}, {"GL_TEXTURE_MAG_FILTER", "gl_nearest"}});
-    for (const char* name : {"a.png", "b.png"})
+    for (const char* name : {"a.png", "b.png", "c.png"})
         scratch.write(name, bg::media::png(4, 4, 0, std::vector<std::uint8_t>(16, 9)));
     int id = -1;
     EXPECT_TRUE(bgtest::isReport(stderrOf([&] { id = textures().load("a.png", true); }),
@@ -142,6 +143,9 @@ TEST_F(Textures, FiltersComeFromEngineCfgForMipmapsOnly) {
     EXPECT_EQ(filters(id), std::make_pair(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR));
     EXPECT_EQ(stderrOf([&] { id = textures().load("b.png", false); }), ""); // the configuration is not even read
     EXPECT_EQ(filters(id).first, GL_LINEAR);
+    bg::gVarManager->get("GL_TEXTURE_MAG_FILTER").set("GL_NEAREST");
+    EXPECT_EQ(stderrOf([&] { id = textures().load("c.png", true); }), "");
+    EXPECT_EQ(filters(id), std::make_pair(GL_LINEAR_MIPMAP_LINEAR, GL_NEAREST));
 }
 
 } // namespace

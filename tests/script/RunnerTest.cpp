@@ -69,7 +69,9 @@ TEST_F(Runner, ARunTimeErrorPrintsTheMessageItsTracebackThenERRRUNOrGoesToAScrip
         {"_ALERT = function(m, t) io.stderr:write('alert<', m, '|', t:gsub('\\n.*', ''), '>\\n') end\nerror('x')\n",
          report("alert<[string \"Scripts/Main\"]:2: x|stack traceback:>\nERRRUN\n")},
         {"error({})\n", "\\(error object is not a string\\)\n[\\s\\S]*"},
-        {"_ALERT = function(m) error('alert broke', 0) end\nerror('x')\n", report("alert broke\nERRRUN\n")}};
+        {"_ALERT = function(m) error('alert broke', 0) end\nerror('x')\n", report("alert broke\nERRRUN\n")},
+        // Thirty calls deep: the middle of the traceback is left out.
+        {"local function f(n) if n == 0 then error('deep') end f(n - 1) end\nf(30)\n", "[\\s\\S]*\n\t\\.\\.\\.\n[\\s\\S]*ERRRUN\n"}};
     for (const auto& [script, pattern] : cases) {
         mainScript(script);
         const RunResult failed = play();
