@@ -39,6 +39,7 @@ TEST(SharedPointer, CopiesShareOneObjectUntilTheLastRelease) {
 
 TEST(SharedPointer, NullAccessAndSharedFreeAreFatal) {
     SharedPointer<Tracked> empty;
+    EXPECT_EQ(empty.count(), 0);
     EXPECT_EXIT(empty->value++, testing::ExitedWithCode(1),
                 report("Pointer:#: ERROR : SharedPointer< T >::operator->() : null pointer\n"));
     EXPECT_EXIT((*empty).value++, testing::ExitedWithCode(1),

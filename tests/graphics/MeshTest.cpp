@@ -145,6 +145,8 @@ TEST(Mesh, EveryParameterOutsideItsAssertionStops) {
         {[&] { CurvedMesh(0, m, 0, {Point(), Point(), Point(), Point()}); },
          "ASSERTION FAILED:CurvedMesh:#: isPowerOfTwo( numControlPoints - 1 )\n"},
         {[&] { CurvedMesh(0, m, 0, {Point()}); }, "ASSERTION FAILED:CurvedMesh:#: numControlPoints > 1\n"},
+        {[&] { CurvedMesh(0, m, 0, {Point(), Point(1, 1, 1)}, 360, 4, 0); },
+         "ASSERTION FAILED:CurvedMesh:#: numStacks >= 1\n"},
         {[&] { CurvedMesh(0, m, 7, {Point(), Point(1, 1, 1)}); },
          "CurvedMesh:#: ERROR : Invalid Interpolation Type!\n"},
         {[&] { quad.setLODLevel(1.5f); }, "ASSERTION FAILED:Mesh:#: level <= 1\n"}};

@@ -58,7 +58,8 @@ void expectNear(const float* a, const float* b, float tolerance = 1e-5f) {
 TEST_F(Scene, ClearsInTheFogColourWhetherFogIsOnOrNotAndSendsItsModeAndHint) {
     for (const char* fog : {"0", "1"}) {
         build({{"GL_FOG", fog}, {"GL_FOG_COLOR_R", "1.0"}, {"GL_FOG_COLOR_G", "0.5"}, {"GL_FOG_COLOR_B", "0.25"},
-               {"GL_FOG_HINT", "GL_FASTEST"}, {"GL_FOG_MODE", "GL_EXP"}});
+               {"GL_FOG_HINT", "GL_FASTEST"}, {"GL_FOG_MODE", "GL_EXP"}, {"AL_DISTANCE_MODEL", "AL_NONE"}});
+        EXPECT_EQ(alGetInteger(AL_DISTANCE_MODEL), AL_NONE); // 0, and a model all the same
         scene().clearBuffers();
         const std::vector<int> pixel = pixelAt(400, 300), fogColour{255, 128, 64};
         for (int k = 0; k < 3; ++k) EXPECT_NEAR(pixel[k], fogColour[k], 1) << "fog " << fog << ", channel " << k;
