@@ -49,8 +49,9 @@ TEST(Development, TheEnginesOwnWritesAreNotChanges) {
     bg::app::Development development(true);
     development.start({"shots", "sound/run.wav"}); // as given on the command line
     for (const char* own : {"./Engine.cfg", "Engine.cfg", "./screenshots/shot0001.png", "./.Main.lua.swp",
-                            "./Scripts/.#Main.lua", "./Scripts/#Main.lua#", "./Scripts/Main.lua~", "./Scripts/4913", "./Scripts/Main.lua.tmp",
-                            "./frame0001.png", "./frame12345.png", "./shots/frame0060.png", "./sound/run.wav"})
+                            "./Scripts/.#Main.lua", "./Scripts/#Main.lua#", "./Scripts/Main.lua~", "./Scripts/4913",
+                            "./Scripts/Main.lua.tmp", "./frame0001.png", "./frame12345.png", "./shots/frame0060.png",
+                            "./sound/run.wav"})
         EXPECT_TRUE(development.isOwnFile(own)) << own;
     for (const char* change : {"./Scripts/Main.lua", "./Textures/Wall.png", "./Sounds/Hum.ogg", "./Fonts/Font.txt",
                                "./frameworks.png", "./shotsx/a.png", "./Levels/Engine.cfg"})

@@ -98,7 +98,8 @@ TEST_F(Capture, BadValuesAndUnwritableOutputsAreRefusedOrReported) {
     // what it changes: more frames than a state stack holds.
     mainScript("local x = = 1\n");
     scratch.write("src/Engine.cfg", bgtest::BASIC_CFG);
-    const RunResult failed = bgtest::run({BRAWLGEAR_EXE, "--dev", "-windowed", "--frames", "150", "src"}, scratch.path());
+    const RunResult failed =
+        bgtest::run({BRAWLGEAR_EXE, "--dev", "-windowed", "--frames", "150", "src"}, scratch.path());
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_NE(failed.script.find("ERRSYNTAX\n"), std::string::npos) << failed.err;
     EXPECT_EQ(failed.err.find("ASSERTION"), std::string::npos) << failed.err;
