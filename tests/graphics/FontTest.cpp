@@ -8,6 +8,7 @@
 #include "graphics/Font.h"
 #include "graphics/FrameStats.h"
 #include "graphics/Light.h"
+#include "graphics/Primitives.h"
 #include "graphics/Quad.h"
 #include "graphics/SpriteBatch.h"
 #include "graphics/Texture.h"
@@ -572,6 +573,48 @@ TEST_F(Text, BillboardsInARowLookAsOneAtATimeDid) {
     wide.display2D(Point(300, 300, 0));
     restart();
     EXPECT_TRUE(gSprites.isEmpty());
+}
+
+// Whatever draws or changes what drawing uses sends the waiting billboards
+// first, as they were; a frame's end draws them as well.
+TEST_F(Text, EveryCallThatDrawsOrChangesStateSendsTheWaitingBillboardsFirst) {
+    build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_LIGHTING", "0"}});
+    lookFrom(Point(0, 0, 5));
+    for (const char* name : {"t.png", "u.png"}) scratch.write(name, bg::media::png(2, 2, 0, std::vector<std::uint8_t>(4, 9)));
+    const int light = gLightManager->addLight(), texture = gTextureManager->load("t.png", false);
+    BoundingSphere sphere;
+    Quad quad(-1, Material());
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> rgb;
+    const std::pair<const char*, std::function<void()>> calls[] = {
+        {"matrixMode", [] { gTransform->matrixMode(GL_MODELVIEW); }}, {"identity", [] { gTransform->loadIdentity(); }},
+        {"push", [] { gTransform->pushMatrix(); }}, {"pop", [] { gTransform->popMatrix(); }},
+        {"translate", [] { gTransform->translate(0, 0, 0); }}, {"rotate", [] { gTransform->rotate(0, 0, 0, 1); }},
+        {"scale", [] { gTransform->scale(1, 1, 1); }}, {"multiply", [] { gTransform->mulMatrix(Matrix().data()); }},
+        {"enable", [&] { gLightManager->enable(light); }}, {"position", [&] { gLightManager->setPosition(light, Point()); }},
+        {"radius", [&] { gLightManager->setRadius(light, 3); }}, {"disable", [&] { gLightManager->disable(light); }},
+        {"diffuse", [&] { gLightManager->setDiffuse(light, 1, 1, 1, 1); }},
+        {"point", [] { display(Point()); }}, {"vector", [] { display(Vector(1, 0, 0), Point()); }},
+        {"sphere", [&] { display(sphere); }}, {"shadow", [] { displayShadow(); }},
+        {"mapping", [&] { enableEnvironmentMapping(texture); }}, {"unmapping", [] { disableEnvironmentMapping(); }},
+        {"mask", [] { setColorMask(true, true, true, true); }},
+        {"perspective", [&] { scene().setPerspective(60, 800, 600, 1, 100); }},
+        {"read", [&] { scene().readBackBuffer(width, height, rgb); }}, {"clear", [&] { scene().clearBuffers(); }},
+        {"frame", [&] { scene().display(); }}, {"capability", [&] { scene().set(GL_FOG, true); }},
+        {"restore", [&] { scene().restore(GL_FOG); }}, {"cull", [&] { scene().renderState().setCullFaceMode(GL_FRONT); }},
+        {"blend", [&] { scene().setBlendFunc(GL_ONE, GL_ONE); }}, {"colour", [] { Color().use(); }},
+        {"material", [] { Material().use(); }}, {"mesh", [&] { quad.display(false); }},
+        {"text", [&] { fonts().print(0, 0, "!", Color()); }}, {"bind", [&] { gTextureManager->bind(texture); }},
+        {"upload", [&] { gTextureManager->load("u.png", false); }},
+        {"remove", [&] { gTextureManager->removeId(texture); }}};
+    const Billboard board(Color(1, 0, 0, 1), -1, 1, 1);
+    for (const auto& [name, call] : calls) {
+        gTextureManager->bind(-1);
+        board.display(Point());
+        ASSERT_FALSE(gSprites.isEmpty()) << name;
+        call();
+        EXPECT_TRUE(gSprites.isEmpty()) << name;
+    }
 }
 
 } // namespace
