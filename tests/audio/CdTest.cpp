@@ -74,6 +74,11 @@ TEST_F(Cd, PlaysResumesAndSkipsDataTracks) {
     EXPECT_TRUE(bg::cd::play());
     EXPECT_EQ(drive.plays, 2);
     EXPECT_EQ(drive.mCurrent, 2);
+    // Stopped at the very end of its track: nothing is left there to resume.
+    bg::cd::stop();
+    drive.mFrame = 1000;
+    EXPECT_TRUE(bg::cd::play());
+    EXPECT_EQ(drive.plays, 3);
 }
 
 TEST_F(Cd, TracksWrapBothWays) {
