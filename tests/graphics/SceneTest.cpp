@@ -154,7 +154,9 @@ TEST_F(Scene, TheOverlayAndTheCameraPutWhatTheyShowWhereItBelongs) {
     bg::BoundingSphere sphere;
     sphere.position = Point(600, 300, 0);
     sphere.radius = 50;
+    const int depth = glInt(GL_MODELVIEW_STACK_DEPTH);
     bg::display(sphere);
+    EXPECT_EQ(glInt(GL_MODELVIEW_STACK_DEPTH), depth);
     scene().glEnd2D();
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     const auto pixels = readAll();
@@ -369,6 +371,7 @@ TEST_F(Scene, ErrorReportersDrainWhatIsPendingWithAndWithoutContexts) {
     EXPECT_TRUE(scene().errorGL("after a bad enable"));
     EXPECT_FALSE(scene().errorGL(""));
     SDL_ClearError();
+    EXPECT_FALSE(scene().errorSDL(""));
     alGetError();
     ALfloat gain = 0;
     alGetSourcef(12345, AL_GAIN, &gain); // no such source

@@ -129,7 +129,8 @@ TEST_F(Textures, AFullTableSaysSoAndGroupsDecideWhatFreeFrees) {
     // A replacement that fails frees the name it took over.
     stderrOf([&] { EXPECT_EQ(textures().load("absent.png", true, c), -1); });
     EXPECT_FALSE(glIsTexture(oldName));
-    EXPECT_EQ(textures().load(""), -1);
+    EXPECT_TRUE(bgtest::isReport(stderrOf([&] { EXPECT_EQ(textures().load(""), -1); }),
+                                 "Texture:#: ERROR : TextureManager::load( fileName ) : Invalid file name\n"));
 }
 
 TEST_F(Textures, FiltersComeFromEngineCfgForMipmapsOnly) {
