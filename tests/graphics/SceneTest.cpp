@@ -140,6 +140,8 @@ TEST_F(Scene, RenderStateIsSavedAndRestoredInPairsAHundredDeep) {
 TEST_F(Scene, TheOverlayAndTheCameraPutWhatTheyShowWhereItBelongs) {
     build({{"GL_DEPTH_TEST", "0"}, {"GL_CULL_FACE", "0"}, {"GL_LIGHTING", "1"}});
     clear();
+    gTransform->translate(50, 0, 0); // whatever the game left, in whichever mode
+    gTransform->matrixMode(GL_PROJECTION);
     scene().glBegin2D();
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
     Matrix projection;
