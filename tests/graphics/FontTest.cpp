@@ -234,9 +234,12 @@ TEST_F(Text, BillboardsStayInTheirPlacesTheShadowRampsAndTheEffectsPutBackWhatTh
 
     ASSERT_TRUE(scene().hasMultiTexture()) << "the test driver offers multitexturing";
     enableEnvironmentMapping(-1);
+    EXPECT_EQ(glInt(GL_ACTIVE_TEXTURE), GL_TEXTURE0); // unit 1 set up, unit 0 the game's again
     for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_2D}) EXPECT_TRUE(enabledOn(1, cap)) << cap;
     disableEnvironmentMapping();
     for (GLenum cap : {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_2D}) EXPECT_FALSE(enabledOn(1, cap)) << cap;
+    disableEnvironmentMapping(); // again, with nothing to put back
+    EXPECT_EQ(glInt(GL_ACTIVE_TEXTURE), GL_TEXTURE0);
 }
 
 // A bitmap font is baked pixel for pixel from its strike (1 bit a pixel in
