@@ -174,6 +174,7 @@ TEST(Mesh, TransformationsMoveVerticesAndTheSphereAsTheTableSays) {
     EXPECT_NEAR(quad.getBoundingSphere().initialRadius, std::sqrt(2.0f), 1e-5f);
     quad.selfRotate(Vector(0, 0, 45));
     EXPECT_EQ(quad.getPosition().x, 0); // about its own centre: stays
+    expectNormal(quad.vertex(0, 0), std::sqrt(0.5f), std::sqrt(0.5f), 0); // and the normals turn with it
     Matrix m;
     m.translation(Vector(5, 0, 0));
     quad.transform(m, 0);
