@@ -56,6 +56,7 @@ TEST(Vector, AngleBetweenStaysExactAtTheEnds) {
     EXPECT_NEAR(bg::angleBetween(w, w * 3), 0.0f, 1e-3f);
     EXPECT_NEAR(bg::angleBetween(Vector(1, 0, 0), Vector(0, 0, 5)), 90.0f, 1e-4f);
     EXPECT_NEAR(bg::angleBetween(Vector(1, 0, 0), Vector(1, 1, 0)), 45.0f, 1e-4f);
+    expectWarnings([] { EXPECT_FLOAT_EQ(bg::angleBetween(Vector(bg::ZERO, 0, 0), Vector(0, bg::ZERO, 0)), 90); }, "");
     expectWarnings([] { EXPECT_EQ(bg::angleBetween(Vector(), Vector(0, 0, 0.00001f)), 0.0f); },
                    "Math:#: WARNING : angleBetween( v1, v2 ) : v1 length = 0 !\n"
                    "Math:#: WARNING : angleBetween( v1, v2 ) : v2 length = 0 !\n");

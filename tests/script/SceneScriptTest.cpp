@@ -69,13 +69,13 @@ TEST_F(SceneScript, FramesRunContextsCloseAndOpenAgainAndWhatCannotBeHadAtTheSta
                                 report("Scene:#: ERROR : Scene::initALContext() : Unable to open an OpenAL device: @\n")))
         << result.err;
 
-    result = play(bgtest::cfgWith({{"SDL_SCREEN_WIDTH", "0"}}));
+    result = play(bgtest::cfgWith({{"SDL_SCREEN_WIDTH", "0"}, {"SDL_SCREEN_HEIGHT", "-1"}}));
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("ERROR : Scene::initSDLContext() : Error during setting video mode - no window of 0 x "
-                              "600 can be made\n"),
+                              "-1 can be made\n"),
               std::string::npos)
         << result.err;
-    EXPECT_NE(savedCfg().find("SDL_SCREEN_WIDTH = 800\n"), std::string::npos);
+    EXPECT_NE(savedCfg().find("SDL_SCREEN_HEIGHT = 600\nSDL_SCREEN_WIDTH = 800\n"), std::string::npos) << savedCfg();
 
     result = play(bgtest::cfgWith({{"SDL_SCREEN_WIDTH", "5000"}, {"SDL_SCREEN_HEIGHT", "4000"}}), {});
     EXPECT_EQ(result.exitCode, 1);
