@@ -65,6 +65,12 @@ TEST_F(VFSTest, DirectoryModeReadsBinaryAndTextFilesBehindThePrefix) {
     scratch.write("t.txt", "0123456789");
     File text("t.txt"); // a zero byte after the text, counted in the size
     EXPECT_EQ(std::string(text.getData(), text.getSize()), std::string("0123456789", 11));
+    // A load that fails leaves its reader nothing of the text before.
+    scratch.write("lines.txt", std::string(40, 'a') + "\n" + std::string(40, 'b') + "\n");
+    load(text, "lines.txt", false, true);
+    EXPECT_EQ(text.getTextReader().readLine().length(), 40);
+    load(text, "absent.txt", false, false);
+    EXPECT_STREQ(text.getTextReader().readLine().c_str(), "");
 
     gVFS->setDirectory("");
     EXPECT_STREQ(gVFS->getDirectory(), "/");
