@@ -118,7 +118,7 @@ std::string png(int width, int height, int colourType, const std::vector<std::ui
     return out;
 }
 
-std::string bmp(int width, int height, const std::vector<std::uint8_t>& rgb, int bits) {
+std::string bmp(int width, int height, const std::vector<std::uint8_t>& rgb, int bits, bool os2) {
     const int bytes = bits / 8, pitch = (width * bytes + 3) / 4 * 4;
     std::string pixels;
     for (int y = height - 1; y >= 0; --y) { // BMP rows go bottom up
@@ -134,10 +134,19 @@ std::string bmp(int width, int height, const std::vector<std::uint8_t>& rgb, int
         }
         pixels += std::string(static_cast<std::size_t>(pitch - width * bytes), '\0');
     }
+    const std::uint32_t offset = os2 ? 26 : 54;
     std::string out = "BM";
-    le32(out, static_cast<std::uint32_t>(54 + pixels.size()));
+    le32(out, static_cast<std::uint32_t>(offset + pixels.size()));
     le32(out, 0);
-    le32(out, 54);
+    le32(out, offset);
+    if (os2) { // the 12-byte core header: 16-bit sizes, nothing after the depth
+        le32(out, 12);
+        le16(out, static_cast<std::uint16_t>(width));
+        le16(out, static_cast<std::uint16_t>(height));
+        le16(out, 1);
+        le16(out, static_cast<std::uint16_t>(bits));
+        return out + pixels;
+    }
     le32(out, 40);
     le32(out, static_cast<std::uint32_t>(width));
     le32(out, static_cast<std::uint32_t>(height));

@@ -24,8 +24,8 @@ std::string png(int width, int height, int colourType, const std::vector<std::ui
                 const std::vector<std::uint8_t>& palette = {}, const std::vector<std::uint8_t>& transparency = {});
 // BMP of 24 or 16 bits a pixel (16: the top 5 bits of each of red, green
 // and blue); `rgb` top row first, 3 bytes a pixel (rows padded to 4
-// bytes in the file, as BMP wants).
-std::string bmp(int width, int height, const std::vector<std::uint8_t>& rgb, int bits = 24);
+// bytes in the file, as BMP wants). `os2`: OS/2's older 12-byte header.
+std::string bmp(int width, int height, const std::vector<std::uint8_t>& rgb, int bits = 24, bool os2 = false);
 // Baseline JPEG by libjpeg at quality 95, as a camera or an editor writes
 // it: a JFIF header and quantisation tables before the frame. `rgb` top row
 // first.
